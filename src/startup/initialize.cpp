@@ -1,0 +1,57 @@
+#include "startup/initialize.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "minorplanets/status.h"
+#include "startup/boot.h"
+#include "startup/settings.h"
+#include "timefmt/instant.h"
+#include "ui/display.h"
+#include "ui/input.h"
+#include "ui/menu.h"
+#include "ui/windows.h"
+
+void introbox() {
+  openwindow(4);
+  drawtextback(220);
+  setuserfont(iDEFONT);
+  int x = twX + 2 * HORScale, y = twY + 2 * VRTScale;
+  printf256(x, y, win[4].text, "KORVANEX Ver 3.0 Alpha 14 ");
+  printf256(x, y + 2 * VRTScale, win[4].text, achDLine[0]);
+  if (iGotamouse) mouseshow();
+  getapress();
+  if (iGotamouse) mousehide();
+  closewindow(4);
+}
+
+int initialize(int depth) {
+  char path[256];
+  getfilename(path, "vuva.dat");
+  data = load_datafile(path);
+  if (!data) return -1;
+  oldfont = font;
+  setuserfont(iDEFONT);
+  if (iDOS == 0)
+    setVIDbuffer(SCREEN_W);
+  else
+    setVIDscreen(SCREEN_W);
+  setmypal();
+  if (depth > 8) settruecolours();
+  if (iGotamouse) makemouse();
+  windoinit();
+  clearhitmap();
+  snprintf(achDLine[0], sizeof achDLine[0], "Res: %d x %d, %d bit colour.", SCREEN_W, SCREEN_H, depth);
+  drawtitle();
+  setuserfont(iDEFONT);
+  initsettings();
+  introbox();
+  dJDay = 2451290.5;
+  redrawbuffer();
+  iNT[5] = 0;
+  day = dJDay;
+  getmenubutfun(9);
+  drawextrabuttons(9, 0, 0);
+  return 0;
+}

@@ -1,0 +1,204 @@
+#include "ui/input.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "skins/skinbutton.h"
+#include "startup/boot.h"
+#include "ui/display.h"
+#include "ui/menu.h"
+#include "ui/windows.h"
+
+int m2, m3, m4;
+int iLBut, iRBut;
+int mX, mY, mBut;
+int oldmX, oldmY;
+BITMAP *mpb, *mpbg;
+long tLast = -1;
+
+// Pointer shape: 1 outline, 2 body, 3 accent, 0 transparent.
+static const char *const kPointer[10] = {"12000000", "12200000", "12220000", "12222000", "12222200",
+                                         "12222220", "12222222", "11122200", "00012220", "00012222"};
+
+struct KeyCode {
+  int scancode, code;
+};
+// Keys without a character, numbered by their PC scan code + 256.
+static const KeyCode kKeyTable[] = {
+    {KEY_F1, 315},    {KEY_F2, 316},   {KEY_F3, 317},   {KEY_F4, 318},    {KEY_F5, 319},
+    {KEY_F6, 320},    {KEY_F7, 321},   {KEY_F8, 322},   {KEY_F9, 323},    {KEY_F10, 324},
+    {KEY_F11, 343},   {KEY_F12, 344},  {KEY_HOME, 327}, {KEY_END, 335},   {KEY_UP, 328},
+    {KEY_DOWN, 336},  {KEY_LEFT, 331}, {KEY_RIGHT, 333}, {KEY_PGUP, 329}, {KEY_PGDN, 337},
+    {KEY_INSERT, 338}, {KEY_DEL, 339}, {KEY_A, 286},    {KEY_B, 304},     {KEY_C, 302},
+    {KEY_E, 274},     {KEY_F, 289},    {KEY_G, 290},    {KEY_H, 291},     {KEY_I, 279},
+    {KEY_L, 294},     {KEY_M, 306},    {KEY_O, 280},    {KEY_P, 281},     {KEY_R, 275},
+    {KEY_S, 287},     {KEY_T, 276},    {KEY_Q, 27},     {KEY_DEL_PAD, 339}};
+
+int translatekey(int k) {
+  int ch = k & 0xff, scan = (k >> 8) & 0xff;
+  // Delete may arrive as character 127; it is still the Delete key.
+  if (ch >= 8 && scan != KEY_DEL && scan != KEY_DEL_PAD) return ch;
+  for (const KeyCode &e : kKeyTable)
+    if (e.scancode == scan) return e.code;
+  return 256 + scan;
+}
+
+// The small font of the clock and the diagnostic line.
+static FONT *smallfont() { return data ? (FONT *)data[fontobject(10)].dat : font; }
+
+static int clockx() { return 77 * HORScale - 160; }
+
+static void drawclock(time_t now) {
+  char text[32];
+  snprintf(text, sizeof text, "%s", ctime(&now));
+  text[strcspn(text, "\n")] = 0;
+  int x = clockx();
+  bool covered = iGotamouse && mpb && oldmX < x + 157 && oldmX + 8 > x && oldmY < 13 && oldmY + 10 > 4;
+  if (covered) mousehide();
+  rectfill(VIDbmp, x, 4, x + 156, 12, colour[250]);
+  textout_ex(VIDbmp, smallfont(), text, x + 2, 5, colour[1], -1);
+  if (covered) mouseshow();
+}
+
+int timecheckkey() {
+  time_t now = time(nullptr);
+  if ((long)now != tLast) {
+    tLast = (long)now;
+    drawclock(now);
+  }
+  if (!keypressed()) return 0;
+  return translatekey(readkey());
+}
+
+void getmousepos() {
+  mX = mouse_x;
+  mY = mouse_y;
+  mBut = mouse_b;
+}
+
+void mouseshow() {
+  if (!mpb || !mpbg) return;
+  getmousepos();
+  blit(VIDbmp, mpbg, mX, mY, 0, 0, 8, 10);
+  masked_blit(mpb, VIDbmp, 0, 0, mX, mY, 8, 10);
+  oldmX = mX;
+  oldmY = mY;
+}
+
+void mousehide() {
+  if (!mpb || !mpbg) return;
+  blit(mpbg, VIDbmp, 0, 0, oldmX, oldmY, 8, 10);
+}
+
+void makemouse() {
+  if (!mpb) mpb = create_bitmap(8, 10);
+  if (!mpbg) mpbg = create_bitmap(8, 10);
+  if (!mpb || !mpbg) return;
+  const int ink[4] = {bitmap_mask_color(mpb), colour[20], colour[15], colour[2]};
+  for (int y = 0; y < 10; y++)
+    for (int x = 0; x < 8; x++) putpixel(mpb, x, y, ink[kPointer[y][x] - '0']);
+  mouseshow();
+  mousehide();
+}
+
+int waitbuttonsoff() {
+  while (mouse_b) rest(5);
+  return 0;
+}
+
+void pointcell(int x, int y, int *row, int *col) {
+  *row = y / VRTScale;
+  *col = x / HORScale;
+  if (*row > 29) *row = 29;
+  if (*col > 79) *col = 79;
+  if (*row < 0) *row = 0;
+  if (*col < 0) *col = 0;
+}
+
+static void drawdebugline(int x, int col, int y, int row, int hit, int skin) {
+  char text[64];
+  snprintf(text, sizeof text, "x=%3d (%2d) y=%3d (%2d) [%2d] %2d", x, col, y, row, hit, skin);
+  rectfill(VIDbmp, SCREEN_W - 180, SCREEN_H - VRTScale, SCREEN_W - 2, SCREEN_H - 1, colour[8]);
+  textout_ex(VIDbmp, smallfont(), text, SCREEN_W - 178, SCREEN_H - 10, colour[1], -1);
+}
+
+// Key of a left click at (x, y) on cell (row, col), or 0 for none.
+static int clickkey(int x, int y, int row, int col, int hit, int skin) {
+  if (hit >= 0 && hit < 90) {
+    if (hit < 20) iFocus = hit;
+    return but[hit].key;
+  }
+  if ((col == listXst || col == listXst + 1) && y > listboxy && listpitch > 0) {
+    int r = (y - listboxy) / listpitch;
+    if (r > 45) r = 45;
+    if (listbox[r] > 0) return listbox[r];
+  }
+  if (skin >= 56 && skin <= 89) return but[skin].key;
+  (void)x;
+  (void)row;
+  return 0;
+}
+
+// In buffered drawing the picture reaches the screen only here. It
+// changes only when something was drawn, so it is copied when the wait
+// begins and after the clock, pointer or a display switch changed it.
+static void showbuffer() {
+  if (iDOS != 0 || VIDbmp == screen) return;
+  acquire_screen();
+  blit(VIDbmp, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+  release_screen();
+}
+
+int getapress() {
+  setuserfont(iDEFONT);
+  int lastx = 1, lasty = 1;
+  bool dirty = true;
+  for (;;) {
+    long shown = tLast;
+    int k = timecheckkey();
+    if (tLast != shown) dirty = true;
+    if (k) {
+      clear_keybuf();
+      if (dirty) showbuffer();
+      return k;
+    }
+    if (iGotamouse) {
+      m2 = mouse_b;
+      m3 = mouse_x;
+      m4 = mouse_y;
+      iLBut = m2 & 1;
+      iRBut = m2 & 2;
+      int row, col;
+      pointcell(m3, m4, &row, &col);
+      int hit = iButFun[row][col];
+      int skin = checkskinbutton(m3, m4);
+      if (m3 != lastx || m4 != lasty) {
+        mousehide();
+        if (iDEBUG) drawdebugline(m3, col, m4, row, hit, skin);
+        mouseshow();
+        lastx = m3;
+        lasty = m4;
+        dirty = true;
+      }
+      if (iRBut) {
+        waitbuttonsoff();
+        return 27;
+      }
+      if (iLBut) {
+        int key = clickkey(m3, m4, row, col, hit, skin);
+        waitbuttonsoff();
+        if (key) return key;
+      }
+    }
+    if (full_redraw) {
+      full_redraw = 0;
+      dirty = true;
+    }
+    if (dirty) {
+      showbuffer();
+      dirty = false;
+    }
+    rest(10);  // yield between polls: idle waiting costs almost nothing
+  }
+}

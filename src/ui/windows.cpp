@@ -1,0 +1,319 @@
+#include "ui/windows.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "ui/display.h"
+#include "ui/menu.h"
+
+int iButFun[32][80];
+int iButBack[6][32][80];
+int listbox[64];
+int listboxy = 0;
+int listpitch = 16;
+int listXst = 26;
+BUTTON but[90];
+WINDO win[5];
+BITMAP *winbg[6];
+int iWinNum = -1;
+int twX = 0, twY = 0;
+char achDLine[64][80];
+char title[80];
+
+char strfun[32][16] = {
+    "",         "F1 HELP",  "F2 PAN",   "F3 ZOOMOUT", "F4 ZOOMIN", "F5 STAR?", "F6 PLANET?", "F7 TRACK?",
+    "F8 WORDS", "F9 NOTES", "F10 COPY", "PAGEUP",     "PAGEDOWN",  "BEGIN",    "END ",       "CLOSE",
+    "OKay",     "Cancel",   "ESC",      " # ",        "Cat",       "Ast",      "ID",         "Con",
+    "N/S",      "Tel",      "Lck",      "   ",        "   ",       "F2 SAVE",  "F3 FIND",    "F4 GOTO"};
+int strret[32] = {0,   315, 316, 317, 318, 319, 320, 321, 322, 323, 324, 329, 337, 327, 335, 27,
+                  13,  317, 27,  '#', '*', 'a', 'i', 'c', 'n', 't', 'l', 0,   0,   316, 317, 318};
+
+const int iQuickBar[10][10] = {
+    {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 29, 0, 0, 11, 12, 13, 14, 9, 10},
+    {1, 29, 30, 31, 11, 12, 13, 14, 9, 10},  {1, 29, 30, 31, 11, 12, 13, 14, 9, 10},
+    {1, 29, 0, 0, 11, 12, 13, 14, 9, 10},    {1, 0, 0, 31, 0, 0, 0, 0, 0, 10},
+    {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 0, 0, 31, 11, 12, 13, 14, 9, 0},
+    {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 2, 3, 4, 5, 6, 0, 0, 0, 10}};
+const int iHotButs[10][10] = {
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {19, 20, 21, 22, 23, 24, 25, 26, 0, 18}};
+
+const LOGO logo[10] = {
+    {1, 7, 1, 2, 'F', "FILE"},      {9, 7, 1, 2, 'L', "LOCATION"},   {17, 7, 1, 2, 'C', "CATALOG"},
+    {25, 7, 1, 2, 'P', "PLANET"},   {33, 7, 1, 2, 'E', "EPHEMERIS"}, {41, 7, 1, 2, 'S', "SKYMAP"},
+    {49, 7, 1, 2, 'T', "TELESCOPE"}, {57, 7, 1, 2, 'A', "APPULSE"},  {65, 7, 1, 2, 'O', "OPTIONS"},
+    {73, 5, 1, 2, 'Q', "QUIT"}};
+
+// Keys of the telescope-view skin buttons 56..88.
+static const int kSkinKeys[33] = {'K', 'N', 'W', 't', 23,  ' ', 'G', 'J', '5', '6', 'A',
+                                  '4', '3', 'D', 'Z', 'C', 'F', 'R', 'M', '^', 'v', '<',
+                                  '>', 'S', 'O', ' ', ' ', ' ', ' ', 'g', ' ', ' ', ' '};
+static const int kBarCol[10] = {1, 8, 14, 23, 31, 38, 47, 55, 62, 69};
+static const int kBarWidth[10] = {7, 6, 9, 8, 7, 9, 8, 7, 7, 7};
+
+static void setbutton(int n, int col, int row, int width, int key) {
+  but[n] = BUTTON{col, row, width, 1, 1, 10, key};
+}
+
+static void initbuttons() {
+  for (int i = 0; i < 20; i++) setbutton(i, 1, 4 + i, 12, 13);
+  for (int i = 0; i < 9; i++) setbutton(20 + i, 77, 5 + i, 3, 0);
+  setbutton(29, 76, 28, 3, 27);
+  for (int i = 0; i < 10; i++) setbutton(30 + i, kBarCol[i], 28, kBarWidth[i], 315 + i);
+  for (int i = 0; i < 9; i++) setbutton(40 + i, 1 + 8 * i, 2, 8, altkey[i]);
+  setbutton(49, 73, 2, 5, 27);
+  setbutton(50, 28, 19, 10, 13);
+  setbutton(51, 38, 19, 10, 27);
+  setbutton(52, 12, 22, 13, '1');
+  setbutton(53, 26, 22, 13, '2');
+  setbutton(54, 40, 22, 13, '3');
+  setbutton(55, 38, 20, 10, 13);
+  // Skin buttons take their places from the skin.
+  for (int i = 0; i < 33; i++) setbutton(56 + i, 0, 0, 0, kSkinKeys[i]);
+  setbutton(89, 0, 0, 0, 0);
+}
+
+static void markcells(int row, int col, int width, int value) {
+  if (row < 0 || row >= 32) return;
+  for (int c = col; c < col + width; c++)
+    if (c >= 0 && c < 80) iButFun[row][c] = value;
+}
+
+void markbutton(int n, int value) { markcells(but[n].row, but[n].col, but[n].width, value); }
+
+static void clearlistbox(int n) {
+  for (int i = 0; i < n; i++) listbox[i] = -1;
+}
+
+void clearhitmap() {
+  for (int r = 0; r < 32; r++)
+    for (int c = 0; c < 80; c++) iButFun[r][c] = -1;
+  clearlistbox(64);
+}
+
+int setwindo(int n, int col, int row, int width, int height, int textcolour, int fillcolour) {
+  if (n < 0 || n > 4) return -1;
+  WINDO &w = win[n];
+  w.row = row;
+  w.col = col;
+  w.height = height;
+  w.width = width;
+  w.x = col * HORScale;
+  w.y = row * VRTScale;
+  w.w = width * HORScale;
+  w.h = height * VRTScale;
+  w.fill = colour[fillcolour];
+  w.text = colour[textcolour];
+  w.savex = w.savey = 0;
+  w.prev = -1;
+  if (winbg[n]) destroy_bitmap(winbg[n]);
+  winbg[n] = create_bitmap(w.w, w.h);
+  return winbg[n] ? 0 : -1;
+}
+
+void windoinit() {
+  static const int kPlace[5][4] = {{3, 4, 14, 12}, {0, 3, 80, 27}, {10, 8, 58, 16}, {20, 5, 40, 16}, {24, 10, 40, 14}};
+  initbuttons();
+  for (int n = 0; n < 5; n++) {
+    setwindo(n, kPlace[n][0], kPlace[n][1], kPlace[n][2], kPlace[n][3], 0, 8);
+    win[n].frame = n < 3 ? 1 : 2;
+  }
+  iWinNum = -1;
+  twX = twY = 0;
+  snprintf(title, sizeof title, "%s", "KORVANEX Ver 3.0 Alpha 14");
+}
+
+// Visits the hit-map cells covered by window n.
+template <typename F>
+static void forwindowcells(int n, F f) {
+  const WINDO &w = win[n];
+  for (int r = w.row; r < w.row + w.height && r < 32; r++)
+    for (int c = w.col; c < w.col + w.width && c < 80; c++)
+      if (r >= 0 && c >= 0) f(r, c);
+}
+
+static void drawframe(const WINDO &w, int topleft, int bottomright) {
+  hline(VIDbmp, w.x, w.y, w.x + w.w - 1, topleft);
+  vline(VIDbmp, w.x, w.y, w.y + w.h - 1, topleft);
+  hline(VIDbmp, w.x, w.y + w.h - 1, w.x + w.w - 1, bottomright);
+  vline(VIDbmp, w.x + w.w - 1, w.y, w.y + w.h - 1, bottomright);
+}
+
+int openwindow(int n) {
+  if (n < 0 || n > 4) return -1;
+  WINDO &w = win[n];
+  w.prev = iWinNum;
+  if (winbg[n]) blit(VIDbmp, winbg[n], w.x, w.y, 0, 0, w.w, w.h);
+  rectfill(VIDbmp, w.x, w.y, w.x + w.w - 1, w.y + w.h - 1, w.fill);
+  if (w.frame) drawframe(w, colour[15], colour[7]);
+  w.savex = twX;
+  w.savey = twY;
+  iWinNum = n;
+  twX = w.x;
+  twY = w.y;
+  forwindowcells(n, [n](int r, int c) {
+    iButBack[n][r][c] = iButFun[r][c];
+    iButFun[r][c] = -1;
+  });
+  clearlistbox(40);
+  if (iFun >= 0) getmenubutfun(iFun);
+  return n;
+}
+
+void closewindow(int n) {
+  if (n < 0 || n > 4) return;
+  WINDO &w = win[n];
+  if (winbg[n]) blit(winbg[n], VIDbmp, 0, 0, w.x, w.y, w.w, w.h);
+  twX = w.savex;
+  twY = w.savey;
+  iWinNum = w.prev;
+  forwindowcells(n, [n](int r, int c) { iButFun[r][c] = iButBack[n][r][c]; });
+  clearlistbox(40);
+}
+
+void blankwindow(int n) {
+  if (n < 0 || n >= 3) return;
+  WINDO &w = win[n];
+  rectfill(VIDbmp, w.x, w.y, w.x + w.w - 1, w.y + w.h - 1, w.fill);
+  drawframe(w, colour[w.frame], colour[7]);
+  iWinNum = n;
+  twX = w.x;
+  twY = w.y;
+  forwindowcells(n, [](int r, int c) { iButFun[r][c] = -1; });
+  clearlistbox(40);
+  getmenubutfun(iFun);
+}
+
+void drawtitle() {
+  int h = VRTScale;
+  drawshadedbox(1, 1, 80 * HORScale - 2, h);
+  rect(VIDbmp, 0, 0, 80 * HORScale - 1, h + 1, makecol(50, 50, 50));
+  printf256(14, 1 + (h - text_height(font)) / 2, colour[1], title);
+  markcells(0, 77, 2, 49);
+  drawshadedbox(77 * HORScale + 2, 3, 2 * HORScale - 4, h - 4);
+  int cx = 78 * HORScale, cy = 1 + h / 2, r = h / 4 - 1;
+  line(VIDbmp, cx - r, cy - r, cx + r, cy + r, colour[0]);
+  line(VIDbmp, cx - r, cy + r, cx + r, cy - r, colour[0]);
+}
+
+void Heading(int menu) {
+  setuserfont(7);
+  int y = 2 * VRTScale;
+  for (int i = 0; i < 10; i++) {
+    const LOGO &l = logo[i];
+    int x = l.col * HORScale, w = l.width * HORScale + 6;
+    drawshadedbox(x, y, w, VRTScale);
+    if (i == menu && menu < 9) rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + VRTScale - 2, win[1].fill);
+    int ty = y + (VRTScale - text_height(font)) / 2;
+    printf256(x + 4, ty, colour[l.colour], l.label);
+    char hot[2] = {l.hot, 0};
+    printf256(x + 4, ty, colour[l.hotcolour], hot);
+    markcells(2, l.col, l.width, 40 + i);
+  }
+  setuserfont(iDEFONT);
+  if (menu < 0 || menu >= 9)
+    for (int i = 31; i <= 36; i++) but[i].key = 316 + (i - 31);
+  iFun = menu;
+}
+
+void redrawbuffer() {
+  drawtitle();
+  Heading(-1);
+  for (int i = 0; i < 257; i++) rectfill(VIDbmp, 2 * i, VRTScale + 1, 2 * i + 2, VRTScale + 3, colour[i]);
+}
+
+static int screenof(int menu) { return menu < 0 || menu > 9 ? 9 : menu; }
+
+static const char *buttonlabel(int menu, int n) {
+  int s = screenof(menu);
+  if (n < 20) return s < 9 ? prompt[s][n].label : "";
+  if (n < 30) return strfun[iHotButs[s][n - 20]];
+  if (n < 40) return strfun[iQuickBar[s][n - 30]];
+  return "";
+}
+
+static void drawbox(int x, int y, int w, const BUTTON &b, int state, const char *text) {
+  if (state == 2) {
+    drawpushedbox(x, y, w, VRTScale);
+    printf256(x + 3, y + 4, colour[b.highlight], text);
+  } else {
+    drawshadedbox(x, y, w, VRTScale);
+    printf256(x + 2, y + 3, colour[state ? b.highlight : b.normal], text);
+  }
+}
+
+void drawbutton(int menu, int n, int state) {
+  if (n < 0 || n >= 40) return;
+  const char *text = buttonlabel(menu, n);
+  if (!text[0]) return;
+  const BUTTON &b = but[n];
+  drawbox(b.col * HORScale + 2, b.row * VRTScale, b.width * HORScale - 2, b, state, text);
+}
+
+void drawbuttonlabel(int n, int state, const char *text) {
+  if (n < 0 || n >= 90) return;
+  const BUTTON &b = but[n];
+  drawbox(b.col * HORScale, b.row * VRTScale, b.width * HORScale, b, state, text);
+  markbutton(n, n);
+}
+
+void drawhelptextonly(int menu, int n) {
+  int s = screenof(menu);
+  if (s >= 9 || n < 0 || n >= 20) return;
+  const BUTTON &b = but[n];
+  printf256(b.col * HORScale + 4, b.row * VRTScale + 3, colour[b.normal], prompt[s][n].help);
+}
+
+void drawextrabuttons(int menu, int n, int state) {
+  for (int b = 20; b < 40; b++) drawbutton(menu, b, b == n ? state : 0);
+}
+
+void getmenubutfun(int screen) {
+  int s = screenof(screen);
+  iFun = s;
+  if (s < 9)
+    for (int i = 0; i < 20; i++)
+      if (prompt[s][i].kind != 0 && prompt[s][i].label[0]) markbutton(i, i);
+  for (int i = 0; i < 10; i++) {
+    if (iHotButs[s][i]) {
+      but[20 + i].key = strret[iHotButs[s][i]];
+      markbutton(20 + i, 20 + i);
+    }
+    if (iQuickBar[s][i]) {
+      but[30 + i].key = strret[iQuickBar[s][i]];
+      markbutton(30 + i, 30 + i);
+    }
+  }
+}
+
+// Rows of the 8 x 8 dither; bit 7 is the leftmost pixel, 1 = second shade.
+static const unsigned char kDither[8] = {0x00, 0x44, 0xAA, 0x55, 0x99, 0x55, 0xBB, 0xFF};
+
+static int clampindex(int i) { return i < 0 ? 0 : (i > 255 ? 255 : i); }
+
+void drawtextback(int first) {
+  int x = 40, y = 4 * VRTScale, w = 320, h = 22 * VRTScale;
+  if (iWinNum >= 0) {
+    const WINDO &wi = win[iWinNum];
+    x = wi.x + 4;
+    y = wi.y + 4;
+    w = wi.w - 8;
+    h = wi.h - 8;
+  }
+  if (w <= 0 || h <= 0) return;
+  BITMAP *tile = create_bitmap(w, h);
+  if (!tile) return;
+  for (int py = 0; py < h; py++) {
+    int k = py / 8;
+    int a = k < 29 ? first + k : first + 58 - k;
+    int b = k < 29 ? first + k + 1 : first + 57 - k;
+    int ca = colour[clampindex(a)], cb = colour[clampindex(b)];
+    unsigned char bits = kDither[py % 8];
+    for (int px = 0; px < w; px++) putpixel(tile, px, py, (bits >> (7 - px % 8)) & 1 ? cb : ca);
+  }
+  blit(tile, VIDbmp, 0, 0, x, y, w, h);
+  destroy_bitmap(tile);
+}
