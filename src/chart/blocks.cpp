@@ -1,0 +1,165 @@
+#include "chart/blocks.h"
+
+#include <climits>
+#include <cmath>
+
+#include "chart/projection.h"
+#include "chart/telescope.h"
+#include "minorplanets/appulse.h"
+
+int drawblock[SKYBLOCKS];
+int Tdrawblock[SKYBLOCKS];
+
+// Hour of R.A. of a column counter that starts 12 hours left of the centre.
+static const int kColumnHour[49] = {12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 0,  1,  2,  3,  4,
+                                    5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                                    22, 23, 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12};
+
+static int32_t *const kLayerNum[4] = {starnum, starnum8, starnum9, starnum10};
+static int32_t *const kLayerIdx[4] = {staridx, staridx8, staridx9, staridx10};
+static int *const kLayerCount[4] = {&Snum7, &Snum8, &Snum9, &Snum10};
+
+// Truncation toward zero that stays defined for any double.
+static int truncint(double x) {
+  if (!(x == x)) return 0;
+  if (x >= INT_MAX) return INT_MAX;
+  if (x <= INT_MIN) return INT_MIN;
+  return (int)x;
+}
+
+int skyblock(double rahours, double decdeg) { return truncint(decdeg / 10 + 9) * 24 + truncint(rahours); }
+
+// A centre outside 0..24 h must not run off the column table.
+static int columnhour(int column) {
+  if (column >= 0 && column <= 48) return kColumnHour[column];
+  return ((column + 12) % 24 + 24) % 24;
+}
+
+// Smallest and largest declination (degrees) at the corners and top and
+// bottom middles of the chart or of the telescope view.
+static void viewdecrange(bool telescope, double *lo, double *hi) {
+  int w = telescope ? plottelw : plotwidth, h = telescope ? plottelh : plothigh;
+  *lo = 1e9;
+  *hi = -1e9;
+  for (int k = 0; k < 6; k++) {
+    int x = w * (k % 3) / 2, y = k < 3 ? 0 : h;
+    double r = 0, d = dStarY * dDEGTORAD;
+    if (telescope)
+      Tgetradec(x, y, &r, &d);
+    else
+      getradec(x, y, &r, &d);
+    d /= dDEGTORAD;
+    if (d < *lo) *lo = d;
+    if (d > *hi) *hi = d;
+  }
+}
+
+// Marks n columns from c0 in the bands of the declination range; pole is
+// the centre declination beyond which the band at that pole is included.
+static int markblocks(int *marks, bool telescope, double pole, int c0, int n) {
+  double lo, hi;
+  viewdecrange(telescope, &lo, &hi);
+  int low = truncint(lo / 10 + 9), high = truncint(hi / 10 + 9);
+  if (dStarY < -pole) low = 0;
+  if (dStarY > pole) high = 17;
+  for (int b = 0; b < SKYBLOCKS; b++) marks[b] = 0;
+  if (low < 0) low = 0;
+  if (high > 17) high = 17;
+  int count = 0;
+  for (int band = low; band <= high; band++) {
+    for (int k = 0; k < n; k++) {
+      marks[columnhour(c0 + k) + 24 * band] = BLOCKMARK;
+      count++;
+    }
+  }
+  return count;
+}
+
+int setblocks() {
+  double w = 12;
+  if (iZoom > 0 && fabs(dStarY) <= iZoom + 65) w = (dStarY * dStarY / 1250 + 2) * 5 / iZoom;
+  if (w > 12) w = 12;
+  int c0 = truncint(dStarX - w + 12);
+  int n = truncint(dStarX + w + 12) - c0 + 1;
+  return markblocks(drawblock, false, 70, c0, n);
+}
+
+int Tsetblocks() {
+  double w = dStarY * dStarY / 3250 + 0.4;
+  int c0 = truncint(dStarX - w + 12);
+  int n = truncint(dStarX + w + 12) - c0 + 1;
+  if (fabs(dStarY) > 84) {
+    c0 = 12;
+    n = 24;
+  }
+  return markblocks(Tdrawblock, true, 85, c0, n);
+}
+
+// Flat separation in degrees (no cos dec factor); across 0 h when wrap.
+static double separation(const starrec &s, double rahours, double decdeg, bool wrap) {
+  double da = s.rahours - rahours;
+  if (wrap) {
+    da = fabs(da);
+    if (da > 23) da -= 24;
+  }
+  double dd = s.decdeg - decdeg;
+  return sqrt(da * 15 * da * 15 + dd * dd);
+}
+
+int searchstarblock(int block, int mp, double rahours, double decdeg, double radius) {
+  if (block < 0 || block >= SKYBLOCKS) return 0;
+  int found = 0;
+  for (int n = 0; n < 4; n++) {
+    if (*kLayerCount[n] == 0) continue;
+    int first = kLayerIdx[n][block], end = first + kLayerNum[n][block];
+    for (int i = first; i < end; i++) {
+      double s = separation(star[i], rahours, decdeg, true);
+      if (s <= radius) {
+        logappulse(mp, i, s, 1);
+        found++;
+      }
+    }
+  }
+  return found;
+}
+
+// Every loaded star in the block (or in any block when block is -1).
+static int scanstars(int block, int mp, double rahours, double decdeg, double radius) {
+  int found = 0;
+  for (int i = 0; i < Snum; i++) {
+    if (block >= 0 && calcstar[i].block != block) continue;
+    double s = separation(star[i], rahours, decdeg, block < 0);
+    if (s <= radius) {
+      logappulse(mp, i, s, 1);
+      found++;
+    }
+  }
+  return found;
+}
+
+// The block and the band above and below it when needed.
+static void searchcolumn(int block, bool lower, bool upper, int mp, double rahours, double decdeg,
+                         double radius) {
+  searchstarblock(block, mp, rahours, decdeg, radius);
+  if (lower) searchstarblock(block - 24, mp, rahours, decdeg, radius);
+  if (upper) searchstarblock(block + 24, mp, rahours, decdeg, radius);
+}
+
+int searchstarapp(int mp, double rahours, double decdeg, double radius) {
+  int band = truncint(decdeg / 10 + 9);
+  int block = truncint(rahours) + 24 * band;
+  if (Snum < LINEARSEARCHSTARS) return scanstars(block, mp, rahours, decdeg, radius);
+  // A one-layer file has no block index to search.
+  if (!iStarIndexed) return scanstars(-1, mp, rahours, decdeg, radius);
+  searchstarblock(block, mp, rahours, decdeg, radius);
+  bool lower = truncint((decdeg - radius) / 10) != band - 9;
+  bool upper = truncint((decdeg + radius) / 10) != band - 9;
+  int hour = truncint(rahours);
+  if (truncint(rahours - radius / 15) != hour || rahours - radius / 15 < 0)
+    searchcolumn(block % 24 == 0 ? block + 23 : block - 1, lower, upper, mp, rahours, decdeg, radius);
+  if (truncint(radius / 15 + rahours) > hour)
+    searchcolumn((block + 1) % 24 == 0 ? block - 23 : block + 1, lower, upper, mp, rahours, decdeg, radius);
+  if (lower) searchstarblock(block - 24, mp, rahours, decdeg, radius);
+  if (upper) searchstarblock(block + 24, mp, rahours, decdeg, radius);
+  return 0;
+}

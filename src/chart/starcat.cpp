@@ -1,0 +1,303 @@
+#include "chart/starcat.h"
+
+#include <allegro.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "chart/starpix.h"
+#include "minorplanets/status.h"
+#include "startup/settings.h"
+#include "timefmt/angles.h"
+#include "ui/display.h"
+
+starrec star[MAXSTARS];
+starcalc calcstar[MAXSTARS];
+int Snum7, Snum8, Snum9, Snum10;
+int Snum, iTotStars;
+int iStar;
+int32_t starnum[SKYBLOCKS], staridx[SKYBLOCKS];
+int32_t starnum8[SKYBLOCKS], staridx8[SKYBLOCKS];
+int32_t starnum9[SKYBLOCKS], staridx9[SKYBLOCKS];
+int32_t starnum10[SKYBLOCKS], staridx10[SKYBLOCKS];
+int iStarIndexed;
+int catnum;
+char StarCatID[4] = "TYC";
+int32_t catlen;
+double dDEGTORAD = 0.017453292;
+double dRATORAD = 0.261799387;
+
+static int maxmagclass;  // highest magnitude class loaded since start-up
+
+struct CatalogueFiles {
+  const char *id, *indexed, *fallback;
+};
+static const CatalogueFiles kCatalogues[3] = {
+    {"TYC", "tycstar.bin", "tycstar7.bin"},
+    {"HIP", "hipstar.bin", "hipstar7.bin"},
+    {"PPM", "ppmstar.bin", "ppmdat.bin"},
+};
+
+// Channel factors and image row by spectral class; the red factor applies
+// only below redlimit, so that bright cool stars do not pass 255.
+struct SpectralTint {
+  char cls;
+  double red, green, blue;
+  int redlimit, row;
+};
+static const SpectralTint kTints[] = {
+    {'O', 0.5, 0.75, 1.0, 256, 0},  {'B', 0.68, 0.85, 1.0, 256, 1}, {'A', 0.85, 1.0, 1.0, 256, 2},
+    {'F', 1.0, 1.0, 0.9, 256, 3},   {'G', 1.0, 0.9, 0.75, 256, 4},  {'K', 1.07, 0.8, 0.65, 240, 5},
+    {'M', 1.1, 0.45, 0.35, 230, 6}, {'R', 1.2, 0.25, 0.0, 210, 7},  {'N', 1.2, 0.25, 0.0, 210, 7},
+};
+
+static int32_t *const kLayerNum[4] = {starnum, starnum8, starnum9, starnum10};
+static int32_t *const kLayerIdx[4] = {staridx, staridx8, staridx9, staridx10};
+static int *const kLayerCount[4] = {&Snum7, &Snum8, &Snum9, &Snum10};
+
+static int clampint(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+// Truncation toward zero that stays defined for any double.
+static int truncint(double x) {
+  if (!(x == x)) return 0;
+  if (x >= INT_MAX) return INT_MAX;
+  if (x <= INT_MIN) return INT_MIN;
+  return (int)x;
+}
+
+// Keeps a record's position on the sky whatever the file holds.
+static void checkposition(starrec &s) {
+  if (!std::isfinite(s.rahours) || s.rahours < 0 || s.rahours >= 24) {
+    float r = std::isfinite(s.rahours) ? std::fmod(s.rahours, 24.0f) : 0.0f;
+    if (r < 0) r += 24.0f;
+    s.rahours = r < 24.0f ? r : 0.0f;
+  }
+  if (!std::isfinite(s.decdeg)) s.decdeg = 0;
+  if (s.decdeg < -90) s.decdeg = -90;
+  if (s.decdeg > 90) s.decdeg = 90;
+}
+
+int calcstardata(int i) {
+  const starrec &s = star[i];
+  starcalc &c = calcstar[i];
+  c.decrad = (float)(s.decdeg * dDEGTORAD);
+  c.rarad = (float)(s.rahours * dRATORAD);
+  c.cosdec = (float)cos(s.decdeg * dDEGTORAD);
+  c.sindec = (float)sin(s.decdeg * dDEGTORAD);
+  // +90 and 24 h belong to the last band and hour.
+  c.block = clampint(truncint(s.decdeg / 10.0 + 9), 0, 17) * 24 + clampint(truncint(s.rahours), 0, 23);
+  c.dotsize = (910 - s.mag100) / 100;
+  if (c.dotsize < 0) c.dotsize = 0;
+  int m = (s.mag100 + 300) / 100;
+  if (m < 0) m = 0;
+  if (m > maxmagclass) maxmagclass = m;
+  if (m > 15) m = 15;
+  int v = clampint(300 - s.mag100 / 4, 30, 255);
+  int red = v, green = v, blue = v, row = 0;
+  for (const SpectralTint &t : kTints) {
+    if (t.cls != s.spclass) continue;
+    red = v < t.redlimit ? (int)(v * t.red) : v;
+    green = (int)(v * t.green);
+    blue = (int)(v * t.blue);
+    row = t.row;
+    break;
+  }
+  c.starcolour = makecol(red, green, blue);
+  c.imagecell = m * 32 + (row * 32) * 65536;
+  return maxmagclass;
+}
+
+static bool readint(FILE *f, int32_t *v) { return fread(v, sizeof *v, 1, f) == 1; }
+
+// Reads a layer's count and records into star from index first; records
+// beyond the capacity are skipped. Returns the stars stored; *whole is
+// false when the count is negative or the records end early.
+static int readlayer(FILE *f, int first, int32_t count, bool *whole) {
+  *whole = count >= 0;
+  if (count <= 0) return 0;
+  int room = MAXSTARS - first;
+  int keep = count < room ? count : room;
+  int got = (int)fread(star + first, sizeof(starrec), keep, f);
+  for (int i = first; i < first + got; i++) {
+    checkposition(star[i]);
+    calcstardata(i);
+  }
+  if (got < keep) *whole = false;
+  if (*whole && count > keep && fseek(f, (long)(count - keep) * (long)sizeof(starrec), SEEK_CUR) != 0)
+    *whole = false;
+  return got;
+}
+
+// Reads the block index of layer n; a short read leaves it empty.
+static bool readindex(FILE *f, int n) {
+  bool ok = fread(kLayerNum[n], sizeof starnum, 1, f) == 1 && fread(kLayerIdx[n], sizeof staridx, 1, f) == 1;
+  if (!ok) {
+    memset(kLayerNum[n], 0, sizeof starnum);
+    memset(kLayerIdx[n], 0, sizeof staridx);
+  }
+  return ok;
+}
+
+// Cuts every block entry of layer n to the stars of that layer.
+static void clipindex(int n, int first) {
+  int end = first + *kLayerCount[n];
+  for (int b = 0; b < SKYBLOCKS; b++) {
+    int32_t &cnt = kLayerNum[n][b], &idx = kLayerIdx[n][b];
+    if (cnt <= 0 || idx < first || idx >= end) {
+      cnt = 0;
+      idx = first;
+    } else if (cnt > end - idx) {
+      cnt = end - idx;
+    }
+  }
+}
+
+// Layers 8, 9 and 10 of an indexed file, after the layer-7 index.
+static void readupperlayers(FILE *f) {
+  int first = Snum7;
+  for (int n = 1; n < 4; n++) {
+    int32_t count;
+    if (!readint(f, &count)) return;
+    if (n == 3 && count == 0) return;
+    bool whole;
+    *kLayerCount[n] = readlayer(f, first, count, &whole);
+    if (!whole || !readindex(f, n)) return;
+    clipindex(n, first);
+    first += *kLayerCount[n];
+  }
+}
+
+static void clearindexes() {
+  for (int n = 0; n < 4; n++) {
+    memset(kLayerNum[n], 0, sizeof starnum);
+    memset(kLayerIdx[n], 0, sizeof staridx);
+  }
+}
+
+int loadstarfile(const char *indexed, const char *fallback) {
+  FILE *f = fopen(indexed, "rb");
+  bool isindexed = f != nullptr;
+  if (!f) f = fopen(fallback, "rb");
+  if (!f) return 2;
+  Snum7 = Snum8 = Snum9 = Snum10 = 0;
+  // A one-layer file has no index: none of the previous catalogue's stays.
+  clearindexes();
+  iStarIndexed = 0;
+  int32_t count;
+  bool whole = false;
+  if (readint(f, &count)) Snum7 = readlayer(f, 0, count, &whole);
+  if (isindexed && whole && readindex(f, 0)) {
+    iStarIndexed = 1;
+    clipindex(0, 0);
+    if (readint(f, &catlen)) readupperlayers(f);
+  }
+  fclose(f);
+  iTotStars = Snum = Snum7 + Snum8 + Snum9 + Snum10;
+  iHI[8] = iTotStars - 1;
+  return 0;
+}
+
+// The catalogue title on the video buffer.
+static void drawcatalogtitle(const char *title) {
+  if (!VIDbmp) return;
+  rectfill(VIDbmp, 358, 3 * VRTScale + 1, 480, 4 * VRTScale - 2, colour[7]);
+  textout_ex(VIDbmp, font, title, 360, 3 * VRTScale + 4, colour[15], -1);
+}
+
+int readskycatalog(int catalogue) {
+  const char *indexed = "hipstar.bin", *fallback = "hipstar.bin";
+  if (catalogue >= 0 && catalogue < 3) {
+    const CatalogueFiles &c = kCatalogues[catalogue];
+    snprintf(StarCatID, sizeof StarCatID, "%s", c.id);
+    indexed = c.indexed;
+    fallback = c.fallback;
+  }
+  char path[256], path7[256];
+  getfilename(path, indexed);
+  getfilename(path7, fallback);
+  if (loadstarfile(path, path7) != 0) return MPfail(2, fallback);
+  char title[32], text[96];
+  snprintf(title, sizeof title, " %s Star Catalog", StarCatID);
+  drawcatalogtitle(title);
+  snprintf(text, sizeof text, "%d Found %d stars in %s", maxmagclass, Snum, title);
+  MPOKay(1, text);
+  return 0;
+}
+
+int Starinit(int catalogue) {
+  iGottapix = readstarpix();
+  readstarsheet();
+  catnum = catalogue;
+  return readskycatalog(catalogue);
+}
+
+static bool isstar(int i) { return i >= 0 && i < Snum; }
+
+int starload(int i) {
+  if (!isstar(i)) return 0;
+  const starrec &s = star[i];
+  iNT[8] = i;
+  iNT[9] = s.starno;
+  dFP[18] = s.mag100 / 100.0;
+  dFP[16] = s.rahours;
+  dFP[17] = s.decdeg;
+  chSTR[8][0] = s.spclass;
+  chSTR[8][1] = s.spsub;
+  chSTR[8][2] = 0;
+  iStar = i;
+  return 0;
+}
+
+int getstarname(int i, char *text) {
+  int32_t no = isstar(i) ? star[i].starno : 0;
+  if (no == 0) {
+    snprintf(text, STARNAMELEN, "-");
+  } else if (catnum == 0) {
+    uint32_t u = (uint32_t)no;
+    snprintf(text, STARNAMELEN, "%d-%d-%d", (int)(u >> 16), (int)((u >> 2) & 0x3FFF), (int)(u & 3));
+  } else {
+    snprintf(text, STARNAMELEN, "%d", no);
+  }
+  return no;
+}
+
+int getstarnumber(int i, char *text, double *mag) {
+  int no = getstarname(i, text);
+  *mag = isstar(i) ? star[i].mag100 / 100.0 : 0;
+  return no;
+}
+
+int getstarpos(int i, double *rahours, double *decdeg, double *mag) {
+  if (!isstar(i)) return 0;
+  *rahours = star[i].rahours;
+  *decdeg = star[i].decdeg;
+  *mag = star[i].mag100 / 100.0;
+  return 1;
+}
+
+int getstardata(int i, char *name, char *catid, double *rahours, double *decdeg, double *mag) {
+  if (!isstar(i)) {
+    snprintf(name, STARNAMELEN, "   ");
+    snprintf(catid, 4, " ? ");
+    return 0;
+  }
+  getstarname(i, name);
+  snprintf(catid, 4, "%s", StarCatID);
+  return getstarpos(i, rahours, decdeg, mag);
+}
+
+int starstring(int i, char *text) {
+  char name[STARNAMELEN], id[4], ratext[ANGLETEXTLEN], dectext[ANGLETEXTLEN], sp[3] = "";
+  double rahours = 0, decdeg = 0, mag = 0;
+  if (getstardata(i, name, id, &rahours, &decdeg, &mag)) {
+    sp[0] = star[i].spclass;
+    sp[1] = star[i].spsub;
+  }
+  hmss(ratext, rahours);
+  ddmmss(dectext, decdeg);
+  // The angle texts are at most 11 characters.
+  snprintf(text, 80, "%-7d %-11s  %.11s  %.11s  %5.2f  %2s", i, name, ratext, dectext, mag, sp);
+  return 0;
+}

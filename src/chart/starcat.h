@@ -1,0 +1,77 @@
+// The star catalogue in memory: records, derived drawing data, magnitude
+// layers with their block indexes, the loader and the star accessors.
+#pragma once
+#include <cstdint>
+
+enum { MAXSTARS = 120200, SKYBLOCKS = 432, STARNAMELEN = 24 };
+
+// One star as stored in a catalogue file (16 bytes, little-endian).
+struct starrec {
+  int32_t starno;   // Tycho: region << 16 | running number << 2 | component
+  int16_t mag100;   // visual magnitude x 100
+  char spclass;     // spectral class letter O B A F G K M R N, else none
+  char spsub;       // second spectral character, shown only
+  float rahours;    // R.A. 2000, hours 0..24
+  float decdeg;     // declination 2000, degrees -90..+90
+};
+static_assert(sizeof(starrec) == 16, "starrec is the 16-byte file record");
+
+// Drawing data derived from a star at load.
+struct starcalc {
+  int starcolour;    // pixel colour for the depth in force at load
+  float cosdec, sindec;
+  float rarad, decrad;
+  int block;         // sky block 0..431
+  int dotsize;       // (910 - mag100) / 100, at least 0
+  int imagecell;     // image sheet cell: x (low 16 bits) + y << 16
+};
+
+extern starrec star[MAXSTARS];
+extern starcalc calcstar[MAXSTARS];
+extern int Snum7, Snum8, Snum9, Snum10;  // stars per layer
+extern int Snum, iTotStars;              // all stars loaded
+extern int iStar;                        // current star
+extern int32_t starnum[SKYBLOCKS], staridx[SKYBLOCKS];      // layer 7 block index
+extern int32_t starnum8[SKYBLOCKS], staridx8[SKYBLOCKS];
+extern int32_t starnum9[SKYBLOCKS], staridx9[SKYBLOCKS];
+extern int32_t starnum10[SKYBLOCKS], staridx10[SKYBLOCKS];
+extern int iStarIndexed;  // 1 when the loaded file carried block indexes
+extern int catnum;        // 0 Tycho, 1 HIP, 2 PPM
+extern char StarCatID[4];
+extern int32_t catlen;    // catalogue word of the file, kept only
+extern double dDEGTORAD;  // degrees to radians
+extern double dRATORAD;   // hours to radians
+
+// Start-up of the star subsystem with the catalogue number: star images,
+// image sheet, then the catalogue. Returns the readskycatalog result.
+int Starinit(int catalogue);
+// Loads catalogue 0 (TYC), 1 (HIP) or 2 (PPM) from the program directory,
+// its indexed file or else its one-layer file; draws the catalogue title
+// and leaves the status in mperror. Returns 0, or 2 when neither file opens
+// (the loaded stars stay).
+int readskycatalog(int catalogue);
+// Loads a catalogue from the file at path indexed, or when that cannot be
+// opened from the one-layer file at path fallback. Counts, records and
+// block entries are checked against the capacity and the stars read.
+// Returns 0, or 2 when neither opens (nothing changed).
+int loadstarfile(const char *indexed, const char *fallback);
+// Fills calcstar[i] from star[i]. Returns the highest magnitude class seen
+// since start-up.
+int calcstardata(int i);
+// Makes star i (0 <= i < Snum) the current star and copies it into the
+// catalogue fields. Returns 0.
+int starload(int i);
+// text (STARNAMELEN chars) = display name of star i: "region-number-
+// component" for Tycho, the number for other catalogues, "-" for star
+// number 0 (no identifier). Returns starno (0 outside the stars).
+int getstarname(int i, char *text);
+// getstarname, and *mag = magnitude. Returns starno.
+int getstarnumber(int i, char *text, double *mag);
+// R.A. hours, declination degrees and magnitude of star i. Returns 1, or 0
+// outside the stars (nothing written).
+int getstarpos(int i, double *rahours, double *decdeg, double *mag);
+// Name, catalogue id (4 chars), position and magnitude of star i; outside
+// the stars name "   ", id " ? ". Returns the getstarpos result.
+int getstardata(int i, char *name, char *catid, double *rahours, double *decdeg, double *mag);
+// text (80 chars) = one star list line of star i. Returns 0.
+int starstring(int i, char *text);

@@ -1,0 +1,11 @@
+#include "minorplanets/appulse.h"
+
+apprec app[MAXAPPS];
+int iNumApps;
+int iApp;
+
+int logappulse(int first, int second, double sep, int kind) {
+  if (iNumApps >= MAXAPPS) return -1;
+  app[iNumApps] = apprec{kind, first, second, (float)sep};
+  return ++iNumApps;
+}
