@@ -1,6 +1,68 @@
 #include "timefmt/instant.h"
 
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "startup/settings.h"
+#include "timefmt/angles.h"
+#include "timefmt/calendar.h"
+#include "ui/display.h"
+
 double dJDay = 2451290.5;
 double day = 2451290.5;
 double SidHr = 0.0;
 char jdbuff[80];
+
+// Two-digit clock years count from 1950.
+static const int kClockYearPivot = 1950;
+
+int setclocktime(const struct tm *lt, int tz, double westlong) {
+  int year = lt->tm_year + 1900;
+  if (year < kClockYearPivot) year += 100;
+  int month = lt->tm_mon + 1;
+  CalcSidHr(year, month, lt->tm_mday, tz, lt->tm_hour, lt->tm_min, (double)lt->tm_sec,
+            westlong);
+  displaytime();
+  iNT[MENUYEAR] = year;
+  iNT[MENUMONTH] = month;
+  iNT[MENUDAY] = lt->tm_mday;
+  iNT[MENUHOUR] = lt->tm_hour;
+  iNT[MENUMINUTE] = lt->tm_min;
+  dFP[MENUJDAY] = dJDay;
+  return 0;
+}
+
+int InitTimes(int tz, double westlong) {
+  time_t now = time(nullptr);
+  struct tm lt;
+  if (!localtime_r(&now, &lt)) return -1;
+  return setclocktime(&lt, tz, westlong);
+}
+
+// Status line: x in text cells, y in pixels below the first cell row.
+static const int kSidLabelX = 58, kSidValueX = 63, kSidEndX = 67;
+static const int kJDX = 68, kJDEndX = 79;
+static const int kStatusTop = 6, kStatusBottom = 14;
+
+void displaytime() {
+  if (!VIDbmp) return;
+  char sid[ANGLETEXTLEN], jd[40];
+  hhmmt(sid, SidHr);
+  std::snprintf(jd, sizeof jd, "JD %.3f", dJDay);
+  int y1 = VRTScale + kStatusTop, y2 = VRTScale + kStatusBottom;
+  int red = makecol(240, 85, 85);
+  FONT *keep = font;
+  setfont256(0);
+  rectfill256(getwinwidth(kSidLabelX), y1, getwinwidth(kSidEndX), y2, colour[0]);
+  printf256(getwinwidth(kSidLabelX), y1, red, "SidHr");
+  printf256(getwinwidth(kSidValueX), y1, red, sid);
+  rectfill256(getwinwidth(kJDX), y1, getwinwidth(kJDEndX), y2, colour[0]);
+  printf256(getwinwidth(kJDX), y1, red, jd);
+  font = keep;
+}
+
+int makeFPdate() {
+  dJDay = dFP[MENUJDAY];
+  return 0;
+}

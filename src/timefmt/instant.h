@@ -1,8 +1,26 @@
 // The calculation instant: taken from the PC clock, the date fields of the
 // location/time menu or a typed Julian Day, with its local sidereal time.
 #pragma once
+#include <ctime>
 
 extern double dJDay;     // calculation instant, Julian Day (UT)
 extern double day;       // instant the chart and positions were last computed for
 extern double SidHr;     // local sidereal time at dJDay, hours 0..24
 extern char jdbuff[80];  // last date text made by jtocal or jdtodmyut
+
+// Menu slots of the location/time fields.
+enum { MENUYEAR = 14, MENUMONTH = 15, MENUDAY = 16, MENUHOUR = 17, MENUMINUTE = 18 };  // iNT
+enum { MENUJDAY = 15 };                                                                 // dFP
+
+// Takes local clock fields lt as the local time of the observing place (zone
+// tz, whole hours ahead of GMT; west longitude in degrees): sets dJDay and
+// SidHr, redraws the status line, fills the menu date/time fields and the
+// menu Julian Day. A clock year below 1950 is taken as 100 years later.
+// Returns 0.
+int setclocktime(const struct tm *lt, int tz, double westlong);
+// setclocktime with the PC clock's local time. Returns 0.
+int InitTimes(int tz, double westlong);
+// Draws "SidHr" with SidHr and "JD" with dJDay on the status line.
+void displaytime();
+// dJDay = the menu Julian Day. Returns 0.
+int makeFPdate();

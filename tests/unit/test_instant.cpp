@@ -1,0 +1,127 @@
+#include "timefmt/instant.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "startup/settings.h"
+#include "timefmt/calendar.h"
+#include "ui/display.h"
+
+namespace {
+
+struct tm clockfields(int year, int mon, int mday, int hour, int min, int sec) {
+  struct tm t = {};
+  t.tm_year = year - 1900;
+  t.tm_mon = mon - 1;
+  t.tm_mday = mday;
+  t.tm_hour = hour;
+  t.tm_min = min;
+  t.tm_sec = sec;
+  return t;
+}
+
+class Instant : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static bool started = false;
+    if (!started) install_allegro(SYSTEM_NONE, &errno, atexit);
+    started = true;
+  }
+  void SetUp() override {
+    set_color_depth(8);
+    bmp = create_bitmap(640, 480);
+    clear_to_color(bmp, 7);
+    VIDbmp = bmp;
+    HORScale = 8;
+    VRTScale = 16;
+    colour[0] = 0;
+  }
+  void TearDown() override {
+    VIDbmp = nullptr;
+    destroy_bitmap(bmp);
+  }
+  BITMAP *bmp = nullptr;
+};
+
+TEST_F(Instant, ClockFieldsFillTheMenuAndTheInstant) {
+  struct tm t = clockfields(2000, 1, 1, 12, 0, 0);
+  ASSERT_EQ(0, setclocktime(&t, 0, 0.0));
+  EXPECT_DOUBLE_EQ(2451545.0, dJDay);
+  EXPECT_NEAR(18.697, SidHr, 0.001);
+  EXPECT_EQ(2000, iNT[MENUYEAR]);
+  EXPECT_EQ(1, iNT[MENUMONTH]);
+  EXPECT_EQ(1, iNT[MENUDAY]);
+  EXPECT_EQ(12, iNT[MENUHOUR]);
+  EXPECT_EQ(0, iNT[MENUMINUTE]);
+  EXPECT_DOUBLE_EQ(2451545.0, dFP[MENUJDAY]);
+}
+
+TEST_F(Instant, ClockSecondsAndThePlacesZoneCount) {
+  struct tm t = clockfields(2010, 6, 15, 22, 45, 30);
+  setclocktime(&t, 10, -150.0);
+  CalcSidHr(2010, 6, 15, 10, 22, 45, 30.0, -150.0);
+  double want = dJDay, wantsid = SidHr;
+  dJDay = 0;
+  setclocktime(&t, 10, -150.0);
+  EXPECT_DOUBLE_EQ(want, dJDay);
+  EXPECT_DOUBLE_EQ(wantsid, SidHr);
+  EXPECT_NEAR(2455363.0 + (22.75 + 30.0 / 3600 - 10 - 12) / 24, dJDay, 1e-9);
+}
+
+TEST_F(Instant, TwoDigitClockYearsCountFrom1950) {
+  struct tm t = clockfields(1949, 3, 1, 0, 0, 0);
+  setclocktime(&t, 0, 0.0);
+  EXPECT_EQ(2049, iNT[MENUYEAR]);
+  EXPECT_DOUBLE_EQ(caltoj(2049, 3, 1.0), dJDay);
+  t = clockfields(1950, 3, 1, 0, 0, 0);
+  setclocktime(&t, 0, 0.0);
+  EXPECT_EQ(1950, iNT[MENUYEAR]);
+}
+
+TEST_F(Instant, PcClockGivesThePresent) {
+  ASSERT_EQ(0, InitTimes(0, 0.0));
+  // some time after 2020 and before 2150
+  EXPECT_GT(dJDay, 2458849.5);
+  EXPECT_LT(dJDay, 2506331.5);
+  EXPECT_GE(iNT[MENUYEAR], 2020);
+}
+
+TEST_F(Instant, MakeFPdateTakesTheMenuJulianDay) {
+  dFP[MENUJDAY] = 2460123.25;
+  ASSERT_EQ(0, makeFPdate());
+  EXPECT_DOUBLE_EQ(2460123.25, dJDay);
+}
+
+TEST_F(Instant, StatusLineShowsSidHrAndJD) {
+  SidHr = 18.697;
+  dJDay = 2451545.0;
+  displaytime();
+  int red = makecol(240, 85, 85);
+  int y1 = VRTScale + 6, y2 = VRTScale + 14;
+  int inkSid = 0, inkJD = 0, cleared = 0;
+  for (int y = y1; y <= y2; y++)
+    for (int x = 58 * 8; x <= 79 * 8; x++) {
+      int c = getpixel(bmp, x, y);
+      bool inbox = x <= 67 * 8 || x >= 68 * 8;
+      if (!inbox) {
+        // the gap is not cleared; the time's last digit may reach into it
+        ASSERT_TRUE(c == 7 || c == red) << x << "," << y;
+        continue;
+      }
+      if (c == red) (x < 68 * 8 ? inkSid : inkJD)++;
+      if (c == colour[0]) cleared++;
+      ASSERT_TRUE(c == red || c == colour[0]) << x << "," << y;
+    }
+  EXPECT_GT(inkSid, 20);
+  EXPECT_GT(inkJD, 40);
+  EXPECT_GT(cleared, 100);
+  // nothing outside the two boxes
+  EXPECT_EQ(7, getpixel(bmp, 58 * 8 - 1, y1));
+  EXPECT_EQ(7, getpixel(bmp, 60 * 8, y2 + 1));
+  EXPECT_EQ(7, getpixel(bmp, 70 * 8, y1 - 1));
+}
+
+}  // namespace
