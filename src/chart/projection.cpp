@@ -4,6 +4,7 @@
 
 #include "chart/starcat.h"
 #include "startup/settings.h"
+#include "ui/display.h"
 
 BITMAP *SKYbmp;
 int plotwidth, plothigh;
@@ -25,6 +26,146 @@ int plottelX, plottelY;
 int plottelw, plottelh, plottelXc, plottelYc;
 
 static const double kTwoPi = 2.0 * M_PI;
+// Each zoom step shrinks the field by this root of two.
+static const double kZoomStep = 1.4142136;
+static const double kFarPixel = 1e7;
+
+// Telescope view area of the built-in skin: x, y, width, height.
+struct TeleArea {
+  int x, y, w, h;
+};
+static const TeleArea kDefaultTeleArea = {10, 30, 230, 220};
+
+int pixtrunc(double v) {
+  if (!(v == v)) return (int)kFarPixel;
+  if (v > kFarPixel) return (int)kFarPixel;
+  if (v < -kFarPixel) return -(int)kFarPixel;
+  return (int)v;
+}
+
+int inchart(int x, int y) { return x > 0 && x < plotwidth && y > 0 && y < plothigh; }
+
+// The cursor image: a ring of radius 5 with four ticks, on transparent.
+static void drawcursorimage() {
+  clear_to_color(bmpCursor, colour[256]);
+  int c = colour[4];
+  circle(bmpCursor, 10, 10, 5, c);
+  line(bmpCursor, 0, 10, 7, 10, c);
+  line(bmpCursor, 10, 0, 10, 7, c);
+  line(bmpCursor, 12, 10, 19, 10, c);
+  line(bmpCursor, 10, 12, 10, 19, c);
+}
+
+static void freechartbitmaps() {
+  BITMAP **all[] = {&TELbmp, &SKYbmp, &bmpCursor, &bgCursor};
+  for (BITMAP **b : all) {
+    if (*b) destroy_bitmap(*b);
+    *b = nullptr;
+  }
+}
+
+int skymapinit() {
+  freechartbitmaps();
+  plotwidth = 74 * HORScale;
+  plothigh = 22 * VRTScale;
+  plotXst = 2 * HORScale;
+  plotYst = 4 * VRTScale;
+  plotXcen = plotwidth / 2;
+  plotYcen = plothigh / 2;
+  SKYbmp = create_bitmap(plotwidth, plothigh);
+  bmpCursor = create_bitmap(CURSORSIZE, CURSORSIZE);
+  bgCursor = create_bitmap(CURSORSIZE, CURSORSIZE);
+  if (!SKYbmp || !bmpCursor || !bgCursor) {
+    freechartbitmaps();
+    return -1;
+  }
+  clear_bitmap(SKYbmp);
+  clear_bitmap(bgCursor);
+  drawcursorimage();
+  iZoom = 0;
+  dStarX = 12.0;
+  dStarY = 0;
+  Xcur = plotXcen;
+  Ycur = plotYcen;
+  plottelX = plottelY = 0;
+  const TeleArea &t = kDefaultTeleArea;
+  TELbmp = create_sub_bitmap(SKYbmp, t.x + plottelX, t.y + plottelY, t.w, t.h);
+  if (!TELbmp) {
+    freechartbitmaps();
+    return -1;
+  }
+  plottelw = TELbmp->w;
+  plottelh = TELbmp->h;
+  plottelXc = plottelw / 2;
+  plottelYc = plottelh / 2;
+  setstarplot(iZoom);
+  getradechours(Xcur, Ycur, &ra, &dec);
+  return 0;
+}
+
+int setstarplot(int zoom) {
+  if (zoom < 2) zoom = 0;
+  if (zoom > MAXZOOM) zoom = MAXZOOM;
+  iZoom = zoom;
+  last = (dStarX + 12) * dRATORAD;
+  glat = dDEGTORAD * (90 - dStarY);
+  coslat = cos(glat);
+  sinlat = sin(glat);
+  plothigh = 22 * VRTScale;
+  double scale = 1;
+  for (int z = 0; z < zoom; z++) scale *= kZoomStep;
+  PixPerDeg = plothigh * scale / 180.0;
+  plotXscale = zoom == 0 ? plotwidth / 24.0 : 15 * PixPerDeg;
+  plotYscale = PixPerDeg;
+  dStarXcon = PixPerDeg / dDEGTORAD;
+  plotXmax = pixtrunc(PixPerDeg * 360);
+  return 0;
+}
+
+// The rotation of the frame from the sines and cosines of a position and
+// its hour angle from the frame's origin.
+static void rotate(double sind, double cosd, double H, double *h, double *A) {
+  double cosH = cos(H), sinH = sin(H);
+  *A = zatan2(sind * coslat - cosd * cosH * sinlat, -cosd * sinH);
+  double s = cosd * cosH * coslat + sind * sinlat;
+  *h = asin(s > 1 ? 1 : (s < -1 ? -1 : s));
+}
+
+int getaltaz(double rahours, double decdeg, double *h, double *A) {
+  double d = decdeg * dDEGTORAD;
+  rotate(sin(d), cos(d), rahours * dRATORAD - last, h, A);
+  return 0;
+}
+
+int staraltaz(int i, double *h, double *A) {
+  const starcalc &c = calcstar[i];
+  rotate(c.sindec, c.cosdec, c.rarad - last, h, A);
+  return c.starcolour;
+}
+
+int isplotable(double rahours, double decdeg) {
+  bool turned = iNT[22] != 0;
+  int x, y;
+  if (iZoom < 2) {
+    int dx = pixtrunc(rahours * plotXscale), dy = pixtrunc(decdeg * plotYscale);
+    x = turned ? dx : plotwidth - dx;
+    y = turned ? plotYcen + dy : plotYcen - dy;
+  } else {
+    double h, A;
+    getaltaz(rahours, decdeg, &h, &A);
+    if (A > M_PI) A -= kTwoPi;
+    int dx = pixtrunc(A * dStarXcon), dy = pixtrunc(h * dStarXcon);
+    x = turned ? plotXcen + dx : plotXcen - dx;
+    y = turned ? plotYcen + dy : plotYcen - dy;
+  }
+  if (x < -100) x += plotXmax;
+  if (x >= plotXmax) x -= plotXmax;
+  iXplotold = iXplot;
+  iYplotold = iYplot;
+  iXplot = x;
+  iYplot = y;
+  return x >= 1 && x < plotwidth && y >= 1 && y < plothigh;
+}
 
 double zatan2(double x, double y) {
   if (x == 0) {
@@ -40,8 +181,10 @@ double zatan2(double x, double y) {
 int altazradec(double h, double A, double *rao, double *deco) {
   double x = sin(h) * coslat - cos(h) * cos(A) * sinlat;
   double y = -cos(h) * sin(A);
-  *deco = asin(sin(h) * sinlat + cos(h) * cos(A) * coslat);
-  double a = zatan2(x, y) + last;
+  double s = sin(h) * sinlat + cos(h) * cos(A) * coslat;
+  *deco = asin(s > 1 ? 1 : (s < -1 ? -1 : s));
+  // fmod first: a centre from a project file may lie many turns away.
+  double a = fmod(zatan2(x, y) + last, kTwoPi);
   while (a < 0) a += kTwoPi;
   while (a > kTwoPi) a -= kTwoPi;
   *rao = a;
@@ -63,4 +206,16 @@ int getradec(int x, int y, double *rao, double *deco) {
   double dx = turned ? x - plotXcen : plotXcen - x;
   double dy = turned ? y - plotYcen : plotYcen - y;
   return altazradec(dy / dStarXcon, dx / dStarXcon, rao, deco);
+}
+
+int getradechours(int x, int y, double *rahours, double *decdeg) {
+  getradec(x, y, rahours, decdeg);
+  *rahours /= dRATORAD;
+  *decdeg /= dDEGTORAD;
+  return 0;
+}
+
+int showchart() {
+  if (SKYbmp && VIDbmp) blit(SKYbmp, VIDbmp, 0, 0, plotXst, plotYst, plotwidth, plothigh);
+  return 0;
 }

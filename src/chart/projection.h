@@ -21,11 +21,42 @@ extern BITMAP *TELbmp;                 // telescope view area inside SKYbmp
 extern int plottelX, plottelY;         // telescope skin position inside the chart
 extern int plottelw, plottelh, plottelXc, plottelYc;  // view area size and centre
 
+enum { MAXZOOM = 12, CURSORSIZE = 20 };
+
+// Truncation toward zero of a pixel offset; values beyond +-1e7 (and NaN)
+// come back as a far-off pixel so that nothing overflows.
+int pixtrunc(double v);
+// 1 when pixel (x, y) lies strictly inside the chart, as everything drawn
+// on it is tested: 0 < x < plotwidth and 0 < y < plothigh.
+int inchart(int x, int y);
+
+// Creates the chart, cursor and telescope-area bitmaps for the cell size
+// in force, draws the cursor image, and sets zoom 0 centred on 12 h, 0
+// degrees with the cursor at the centre. Returns 0, or -1 when a bitmap
+// cannot be created.
+int skymapinit();
+// Sets iZoom (1 and below become 0, above 12 becomes 12) and the scales
+// and frame rotation for it and the centre dStarX, dStarY. Returns 0.
+int setstarplot(int zoom);
+// Places R.A. hours, declination degrees on the chart into iXplot, iYplot
+// (the previous pair moves to iXplotold, iYplotold). Returns 1 when the
+// pixel lies inside (1 <= x < plotwidth, 1 <= y < plothigh), else 0.
+int isplotable(double rahours, double decdeg);
 // Angle of the vector (x, y), radians in 0..2 pi.
 double zatan2(double x, double y);
+// R.A. hours and declination degrees to the oblique frame: latitude *h
+// and longitude *A (0..2 pi), radians. Returns 0.
+int getaltaz(double rahours, double decdeg, double *h, double *A);
+// The same for loaded star i from its derived record. Returns the star's
+// colour.
+int staraltaz(int i, double *h, double *A);
 // Oblique frame latitude h and longitude A (radians) to R.A. and
 // declination in radians; R.A. in 0..2 pi. Returns 0.
 int altazradec(double h, double A, double *ra, double *dec);
 // Chart pixel (x, y) to R.A. and declination in radians for the current
 // zoom, centre and orientation. Returns 0.
 int getradec(int x, int y, double *ra, double *dec);
+// Chart pixel (x, y) to R.A. hours and declination degrees. Returns 0.
+int getradechours(int x, int y, double *rahours, double *decdeg);
+// Copies the chart to the video buffer at its screen place. Returns 0.
+int showchart();

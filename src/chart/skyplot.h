@@ -1,5 +1,39 @@
-// The star chart driver.
+// The star chart driver: chart keys, the cursor, the rebuild of the chart
+// with its grid and overlays, and the status line.
 #pragma once
 
-// Acts on a chart key and redraws the chart when needed. Returns 0.
+extern double Sunra, Sundec;  // Sun of the last rebuild: hours, degrees
+extern int iCurStep;          // cursor pixels per arrow key, 1..64
+extern int iReplot;           // 1: the next call with a key rebuilds the chart
+
+enum { MAXCURSTEP = 64, CURSORMARGIN = 10 };
+
+// Acts on one key code (0: status line only), follows the mouse, moves the
+// cursor, rebuilds the chart when a key asked for it, writes the status
+// line and copies the chart to the video buffer. Returns the block marks
+// of a rebuild in this call, 0 if none.
 int drawskyplot(int key);
+// Draws the R.A. / declination grid with its numerals into SKYbmp for the
+// current zoom and orientation. Returns 0.
+int drawcoords();
+// Rebuilds the whole chart in SKYbmp: grid, constellations, Sun,
+// opposition point, Moon, cursor, minor planets, stars and frame. Returns
+// the number of block marks set.
+int rebuildchart();
+// Chart state changes of key (toggles, zoom, centre, catalogue, step).
+// Returns 1 when the chart must be rebuilt.
+int chartkey(int key);
+// Cursor pixel (*x, *y) after an arrow key from (Xcur, Ycur) with the
+// current step. Returns 1 for an arrow key, else 0 (nothing changed).
+int arrowkey(int key, int *x, int *y);
+// Replaces (*x, *y) by the mouse position (mx, my on screen) when the
+// cursor is not locked, a mouse is installed and the mouse lies strictly
+// inside the chart. Returns 1 when it did.
+int mousecursor(int mx, int my, int *x, int *y);
+// Keeps (*x, *y) 10 pixels inside the chart and iCurStep in 1..64.
+// Returns 0.
+int clampcursor(int *x, int *y);
+// dest (at least 96 bytes) = the status line for the cursor, in the
+// diagnostic form when iDEBUG is set (marks = block marks shown there).
+// Returns 0.
+int statustext(char *dest, int marks);

@@ -7,8 +7,6 @@
 #include "ui/menu.h"
 #include "ui/project.h"
 
-// No chart yet: nothing to draw.
-int drawskyplot(int) { return 0; }
 // No menus yet: a menu key closes at once, as Escape would.
 int menufunction(int) { return 27; }
 // No help text yet.

@@ -1,0 +1,294 @@
+#include "chart/skyplot.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "astro/constellations.h"
+#include "astro/moon.h"
+#include "chart/blocks.h"
+#include "chart/projection.h"
+#include "chart/starcat.h"
+#include "chart/starplot.h"
+#include "chart/starsearch.h"
+#include "minorplanets/mplist.h"
+#include "minorplanets/positions.h"
+#include "startup/boot.h"
+#include "startup/settings.h"
+#include "timefmt/angles.h"
+#include "timefmt/instant.h"
+#include "ui/display.h"
+
+double Sunra, Sundec;
+int iCurStep = 2;
+int iReplot = 1;
+
+enum {
+  KC_UP = 328, KC_LEFT = 331, KC_RIGHT = 333, KC_DOWN = 336,
+  KC_F2 = 316, KC_F3 = 317, KC_F4 = 318, KC_F5 = 319, KC_F6 = 320, KC_F10 = 324,
+};
+
+// Keys that switch a setting between 0 and 1 and rebuild the chart.
+struct ChartSwitch {
+  int key;
+  int *setting;
+};
+static const ChartSwitch kSwitches[] = {
+    {'#', &flag[9]},  {'a', &flag[11]}, {'n', &iNT[22]}, {'c', &flag[16]},
+    {'T', &flag[6]},  {'t', &flag[6]},  {'L', &flag[15]}, {'l', &flag[15]},
+};
+
+static const int kBoundaryPoints = 896;  // boundary records drawn
+static const int kBoundarySteps = 10;    // pieces of each boundary line
+
+int arrowkey(int key, int *x, int *y) {
+  switch (key) {
+    case KC_UP: *y = Ycur - iCurStep; return 1;
+    case KC_LEFT: *x = Xcur - iCurStep; return 1;
+    case KC_DOWN: *y = plothigh > 0 ? (Ycur + iCurStep) % plothigh : Ycur; return 1;
+    case KC_RIGHT: *x = plotwidth > 0 ? (Xcur + iCurStep) % plotwidth : Xcur; return 1;
+  }
+  return 0;
+}
+
+static void centreoncursor() {
+  dStarX = ra;
+  dStarY = dec;
+}
+
+int chartkey(int key) {
+  for (const ChartSwitch &s : kSwitches) {
+    if (s.key != key) continue;
+    *s.setting = *s.setting ? 0 : 1;
+    return 1;
+  }
+  switch (key) {
+    case '+': iCurStep *= 2; return 0;
+    case '-': iCurStep /= 2; return 0;
+    case '*':
+      catnum = catnum + 1 > 1 ? 0 : catnum + 1;
+      readskycatalog(catnum);
+      return 1;
+    case '1': iZoom = 0; return 1;
+    case KC_F2: centreoncursor(); return 1;
+    case KC_F3:
+      iZoom = iZoom < 3 ? 0 : iZoom - 1;
+      centreoncursor();
+      return 1;
+    case KC_F4:
+      iZoom = iZoom < 2 ? 2 : (iZoom < MAXZOOM ? iZoom + 1 : MAXZOOM);
+      centreoncursor();
+      return 1;
+  }
+  return 0;
+}
+
+int mousecursor(int mx, int my, int *x, int *y) {
+  if (flag[15] || !iGotamouse) return 0;
+  if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
+  *x = mx - plotXst;
+  *y = my - plotYst;
+  return 1;
+}
+
+static int clampint(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+int clampcursor(int *x, int *y) {
+  *y = clampint(*y, CURSORMARGIN, plothigh - CURSORMARGIN);
+  *x = clampint(*x, CURSORMARGIN, plotwidth - CURSORMARGIN);
+  iCurStep = clampint(iCurStep, 1, MAXCURSTEP);
+  return 0;
+}
+
+static void savecursorbg() {
+  blit(SKYbmp, bgCursor, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, 0, 0, CURSORSIZE, CURSORSIZE);
+}
+
+static void drawcursor() {
+  masked_blit(bmpCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
+}
+
+// Puts back what lay under the cursor, moves it to (x, y) and draws it there.
+static void movecursor(int x, int y) {
+  blit(bgCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
+  Xcur = x;
+  Ycur = y;
+  getradechours(Xcur, Ycur, &ra, &dec);
+  savecursorbg();
+  drawcursor();
+}
+
+// A polyline placed point by point: a piece is drawn when its end lies in
+// the chart, or once as it leaves the chart; pieces wholly outside are not.
+struct Trace {
+  int colour;
+  int lastin;
+};
+
+static void tracestart(Trace &t, double rahours, double decdeg) { t.lastin = isplotable(rahours, decdeg); }
+
+static int traceto(Trace &t, double rahours, double decdeg) {
+  int in = isplotable(rahours, decdeg);
+  int drawn = in || t.lastin;
+  if (drawn) line(SKYbmp, iXplotold, iYplotold, iXplot, iYplot, t.colour);
+  t.lastin = in;
+  return drawn;
+}
+
+static void gridtext(const char *text, int x, int y) { textout_ex(SKYbmp, font, text, x, y, colour[1], -1); }
+
+static void drawwholeskygrid() {
+  bool turned = iNT[22] != 0;
+  char text[16];
+  for (int i = 1; i <= 23; i++) {
+    int x = pixtrunc(i * plotXscale);
+    line(SKYbmp, x, 1, x, plothigh - 1, colour[1]);
+    snprintf(text, sizeof text, "%02d", turned ? i : 24 - i);
+    gridtext(text, x + 2, plothigh - 10);
+  }
+  for (int j = -8; j <= 8; j++) {
+    int dy = pixtrunc(10 * j * plotYscale);
+    int y = turned ? plotYcen + dy : plotYcen - dy;
+    line(SKYbmp, 0, y, plotwidth - 1, y, colour[1]);
+    snprintf(text, sizeof text, "%d", 10 * j);
+    gridtext(text, 2, y + 2);
+  }
+}
+
+static void drawzoomedgrid() {
+  int z = iZoom;
+  char text[16];
+  Trace t = {colour[1], 0};
+  for (int h = 0; h <= 24; h++) {
+    tracestart(t, h, -(9 * z - 1) * 10.0 / z);
+    for (int k = -8 * z; k <= 9 * z - 1; k++) {
+      if (!traceto(t, h, 10.0 * k / z) || k % z != 0 || h >= 24) continue;
+      snprintf(text, sizeof text, "%dhr", h);
+      gridtext(text, iXplot + 2, iYplot - 8);
+    }
+  }
+  for (int d = -80; d <= 80; d += 10) {
+    tracestart(t, 0, d);
+    for (int c = 0; c <= 25 * z - 1; c++) {
+      if (!traceto(t, (double)c / z, d) || c % z != 0 || c / z >= 24) continue;
+      snprintf(text, sizeof text, "%+d", d);
+      gridtext(text, iXplot + 2, iYplot + 2);
+    }
+  }
+}
+
+int drawcoords() {
+  if (!SKYbmp) return 0;
+  if (iZoom < 2)
+    drawwholeskygrid();
+  else
+    drawzoomedgrid();
+  return 0;
+}
+
+static void drawconstellations() {
+  char name[32];
+  double r, d;
+  for (int i = 0; i < NUMCNAMES; i++) {
+    bool got = iZoom == 0 ? getCnameAbbr(i, name, &r, &d) : getCname(i, name, &r, &d);
+    if (got && isplotable(r, d)) textout_ex(SKYbmp, font, name, iXplot, iYplot, colour[185], -1);
+  }
+  Trace t = {colour[179], 0};
+  double pr = 0, pd = 0;
+  for (int i = 0; i < kBoundaryPoints; i++) {
+    r = pr;
+    d = pd;
+    int pen = getconbounds(i, &r, &d);
+    if (pen) {
+      tracestart(t, pr, pd);
+      for (int k = 0; k <= kBoundarySteps; k++) {
+        double f = (double)k / kBoundarySteps;
+        traceto(t, pr + f * (r - pr), pd + f * (d - pd));
+      }
+    }
+    pr = r;
+    pd = d;
+  }
+}
+
+// Sun, opposition point and Moon, with r the marker radius in pixels.
+static void drawmarkers(int r) {
+  double eqt, dpsi, deps, obl;
+  getsunpos(day, &Sunra, &Sundec, &eqt, &dpsi, &deps, &obl);
+  if (isplotable(Sunra, Sundec)) circle(SKYbmp, iXplot, iYplot, r, colour[10]);
+  double opp = Sunra + 12;
+  if (opp > 24) opp -= 24;
+  if (isplotable(opp, -Sundec)) circle(SKYbmp, iXplot, iYplot, 2 * r, colour[8]);
+  domoon();
+  if (isplotable(moonra, moondec)) circle(SKYbmp, iXplot, iYplot, r, colour[15]);
+}
+
+int rebuildchart() {
+  if (!SKYbmp) return 0;
+  clear_bitmap(SKYbmp);
+  setstarplot(iZoom);
+  int marks = setblocks();
+  int r = pixtrunc(PixPerDeg / 4);
+  if (r < 3) r = 3;
+  if (flag[9]) drawcoords();
+  if (flag[16]) drawconstellations();
+  drawmarkers(r);
+  isplotable(ra, dec);
+  Xcur = iXplot;
+  Ycur = iYplot;
+  if (flag[11]) drawmps();
+  drawstars();
+  savecursorbg();
+  drawcursor();
+  rect(SKYbmp, 0, 0, plotwidth - 1, plothigh - 1, colour[14]);
+  return marks;
+}
+
+int statustext(char *dest, int marks) {
+  double rh, dd;
+  getradechours(Xcur, Ycur, &rh, &dd);
+  isplotable(rh, dd);
+  if (iDEBUG) {
+    snprintf(dest, 96, "Z%d (%05d) xy:%03d %03d RA %-6.3f  Dec %-6.3f %d", iZoom, plotXmax, Xcur, Ycur, rh, dd,
+             marks);
+  } else {
+    char rt[ANGLETEXTLEN], dt[ANGLETEXTLEN];
+    hms(rt, rh);
+    ddmmm(dt, dd);
+    snprintf(dest, 96, "Zoom %d xy:%03d %03d RA %s  Dec %s", iZoom, Xcur, Ycur, rt, dt);
+  }
+  return 0;
+}
+
+static void drawstatusline(int marks) {
+  char text[96];
+  int h = VIDbmp->h;
+  rectfill(VIDbmp, 0, h - 12, 330, h - 1, colour[8]);
+  statustext(text, marks);
+  textout_ex(VIDbmp, font, text, 2, h - 10, colour[2], -1);
+}
+
+// Keys that report on the screen, looking at the cursor before it moves.
+static void reportkey(int key) {
+  if (key == KC_F6 || key == 'i' || key == 'I') findmp();
+  if (key == KC_F5 || key == 'i' || key == 'I') findstar();
+}
+
+int drawskyplot(int key) {
+  if (!SKYbmp || !VIDbmp) return 0;
+  int marks = 0;
+  if (key) {
+    int x = Xcur, y = Ycur;
+    if (key == KC_F10) grdump();
+    if (!arrowkey(key, &x, &y) && chartkey(key)) iReplot = 1;
+    mousecursor(mouse_x, mouse_y, &x, &y);
+    reportkey(key);
+    clampcursor(&x, &y);
+    if (x != Xcur || y != Ycur) movecursor(x, y);
+    if (iReplot) marks = rebuildchart();
+    iReplot = 0;
+  }
+  drawstatusline(marks);
+  showchart();
+  return marks;
+}

@@ -1,0 +1,109 @@
+#include "chart/starsearch.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "chart/blocks.h"
+#include "chart/projection.h"
+#include "chart/skyplot.h"
+#include "chart/starcat.h"
+#include "chart/starplot.h"
+#include "minorplanets/mplist.h"
+#include "ui/display.h"
+#include "ui/windows.h"
+
+char chStar[32] = " ";
+
+static const double kSunMagnitude = -26.7;
+static const int kListTextEnd = 77;  // list rows end here; byte 78 marks the current star
+static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
+
+// Sky position placed in the chart within 5 pixels of the cursor in x and y.
+static int nearcursor(double rahours, double decdeg) {
+  return isplotable(rahours, decdeg) && abs(iXplot - Xcur) < NEARPIXELS && abs(iYplot - Ycur) < NEARPIXELS;
+}
+
+static int nearstar(int i) { return nearcursor(star[i].rahours, star[i].decdeg); }
+
+int starnearcursor() {
+  for (int i = 0; i < Snum7; i++)
+    if (nearstar(i)) return i;
+  for (int n = 1; n < STARLAYERS; n++) {
+    if (layercount(n) == 0) continue;
+    int found = -1;
+    for (int b = 0; b < SKYBLOCKS; b++) {
+      if (!drawblock[b]) continue;
+      int first, count = layerblock(n, b, &first);
+      for (int i = first; i < first + count; i++)
+        if (nearstar(i)) found = i;
+    }
+    if (found >= 0) return found;
+  }
+  return -1;
+}
+
+// Result line of star i.
+static void starline(char *text, size_t size, int i) {
+  char name[STARNAMELEN], id[4], label[STARNAMELEN + 8], line[OBJSTRLEN];
+  double rahours = 0, decdeg = 0, mag = 0;
+  getstardata(i, name, id, &rahours, &decdeg, &mag);
+  snprintf(label, sizeof label, "%s %s", id, name);
+  objectstr(line, i, label, &rahours, &decdeg, &mag);
+  snprintf(text, size, "%s %c%c", line, star[i].spclass ? star[i].spclass : ' ', star[i].spsub ? star[i].spsub : ' ');
+  snprintf(chStar, sizeof chStar, "%s", name);
+}
+
+int findstar() {
+  if (!VIDbmp) return 0;
+  rectfill(VIDbmp, 0, 26 * VRTScale, 400, 27 * VRTScale - 1, colour[0]);
+  char text[OBJSTRLEN + 8];
+  int c = colour[14];
+  int i = starnearcursor();
+  if (i >= 0) {
+    starline(text, sizeof text, i);
+  } else if (nearcursor(Sunra, Sundec)) {
+    double mag = kSunMagnitude;
+    objectstr(text, -1, "SUN", &Sunra, &Sundec, &mag);
+    snprintf(chStar, sizeof chStar, "SUN");
+    c = colour[10];
+  } else {
+    snprintf(text, sizeof text, "   Star not found.");
+    snprintf(chStar, sizeof chStar, " ");
+  }
+  textout_ex(VIDbmp, font, text, 2 * HORScale, 26 * VRTScale + 3, c, -1);
+  return 0;
+}
+
+int gotostar(int i) {
+  if (i < 0 || i >= Snum) return 0;
+  ra = dStarX = star[i].rahours;
+  dec = dStarY = star[i].decdeg;
+  return 0;
+}
+
+int findstarnumber(int number) {
+  for (int i = 0; i < Snum; i++)
+    if (star[i].starno == number) return i;
+  return -1;
+}
+
+int stlist(int firstline, int first, int perpage) {
+  int pages = perpage > 0 ? Snum / perpage + 1 : 1;
+  int page = perpage > 0 && first >= 0 ? first / perpage + 1 : 1;
+  snprintf(achDLine[1], sizeof achDLine[1], "File   %3s Star     R.A. %04d    Dec %04d    Mag.", StarCatID, 2000,
+           2000);
+  snprintf(achDLine[0], sizeof achDLine[0], "%3s Star Catalog (%d stars on file) Page %d/%d ", StarCatID, Snum, page,
+           pages);
+  int k = 0;
+  if (first < 0 || firstline < 0) return 0;
+  for (; k < perpage && first + k < Snum && firstline + k < kListLines; k++) {
+    char *line = achDLine[firstline + k];
+    starstring(first + k, line);
+    line[kListTextEnd] = 0;
+    line[kListTextEnd + 1] = first + k == iStar ? 'S' : 0;
+  }
+  return k;
+}

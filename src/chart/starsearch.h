@@ -1,0 +1,25 @@
+// The star under the chart cursor, going to a star, finding a star by its
+// number, and the star list pages.
+#pragma once
+
+extern char chStar[32];  // name of the star last identified, "SUN" or " "
+
+enum { NEARPIXELS = 5 };
+
+// Index of the star nearest in search order to the chart cursor: the first
+// layer-7 star in file order within 5 pixels in x and y, else the last such
+// star of layer 8 in the marked blocks, then of layer 9, then 10. -1 if
+// none.
+int starnearcursor();
+// Identifies the star (or the Sun) at the chart cursor and writes the
+// result line on the screen. Returns 0.
+int findstar();
+// Centres the chart and the cursor on star i (0 <= i < Snum; others are
+// ignored). Returns 0.
+int gotostar(int i);
+// Index of the first loaded star with this catalogue number, or -1.
+int findstarnumber(int number);
+// One star list page: headings into achDLine lines 0 and 1, stars from
+// first into lines firstline on, at most perpage of them. Returns the
+// number of star lines written.
+int stlist(int firstline, int first, int perpage);

@@ -1,0 +1,174 @@
+#include "minorplanets/mplist.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "chart/projection.h"
+#include "minorplanets/astbin.h"
+#include "minorplanets/calcall.h"
+#include "minorplanets/status.h"
+#include "minorplanets/userfile.h"
+#include "startup/settings.h"
+#include "timefmt/angles.h"
+#include "timefmt/calendar.h"
+#include "timefmt/instant.h"
+#include "ui/display.h"
+#include "ui/windows.h"
+
+static int iGraphnum;  // screen dumps saved so far
+
+static const int kListTextEnd = 77;  // rows end here; bytes 78 and 79 are marks
+static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
+static const int kDumpNameChars = 7;
+static const int kDumpsPerName = 10;
+static const int kCrossArm = 3;    // pixels each way of an object's cross
+static const int kNearPixels = 5;  // cursor box half-size of findmp
+
+int mplist(int firstline, int start, int count) {
+  snprintf(achDLine[1], sizeof achDLine[1], "File  (No.) Planet             RA %04d   Dec %04d   Dist AU  Mag. ", 2000,
+           2000);
+  int per = count > 0 ? count : 1;
+  snprintf(achDLine[0], sizeof achDLine[0], "Planet Database (%d on file)  Block %d  Page %d/%d ", iAstEnd,
+           iAstPage + 1, start / per + 1, iNumAst / per + 1);
+  int r = 0;
+  if (start < 0 || firstline < 0) return 0;
+  for (; r < count && start + r < iNumAst && firstline + r < kListLines; r++) {
+    int i = getmpnumber(start + r);
+    char *line = achDLine[firstline + r];
+    findpos(line, i);
+    line[kListTextEnd] = line[kListTextEnd + 1] = line[kListTextEnd + 2] = 0;
+    if (i == iAst) line[kListTextEnd + 1] = 'A';
+    if (i >= 0 && i < MPMAX && obj[i].userslot != -1) line[kListTextEnd + 2] = 'U';
+  }
+  return r;
+}
+
+static void drawcross(BITMAP *bmp, int x, int y, int c) {
+  line(bmp, x - kCrossArm, y, x + kCrossArm, y, c);
+  line(bmp, x, y - kCrossArm, x, y + kCrossArm, c);
+}
+
+static int paletteentry(int k) { return k >= 0 && k <= 256 ? colour[k] : colour[15]; }
+
+// Chart pixel of record i (not yet wrapped); *c its colour.
+static void mppixel(int i, int *x, int *y, int *c) {
+  bool turned = iNT[22] != 0;
+  if (iZoom <= 1) {
+    *c = colour[10];
+    int dx = pixtrunc(obj[i].ra * plotXscale), dy = pixtrunc(obj[i].dec * plotYscale);
+    *x = turned ? dx : plotwidth - dx;
+    *y = turned ? plotYcen + dy : plotYcen - dy;
+    return;
+  }
+  *c = paletteentry(iBcalc[i]);
+  double h, A;
+  getaltaz(obj[i].ra, obj[i].dec, &h, &A);
+  int dx = pixtrunc(A * dStarXcon), dy = pixtrunc(h * dStarXcon);
+  *x = turned ? plotXcen + dx : plotXcen - dx;
+  *y = turned ? plotYcen + dy : plotYcen - dy;
+}
+
+int drawmps() {
+  if (!SKYbmp) return 0;
+  int drawn = 0;
+  for (int i = 0; i < iNumAst && i < MPMAX; i++) {
+    if (iBcalc[i] == 0) continue;
+    int x, y, c;
+    mppixel(i, &x, &y, &c);
+    if (x < 0) x += plotXmax;
+    if (x >= plotXmax) x -= plotXmax;
+    if (!inchart(x, y)) continue;
+    drawn++;
+    if (iZoom <= 1 && i >= MPPLANETS) {
+      putpixel(SKYbmp, x, y, c);
+      continue;
+    }
+    drawcross(SKYbmp, x, y, c);
+    if (iZoom <= 6) continue;
+    char name[20];
+    getastname(i, name);
+    textout_ex(SKYbmp, font, name, x + 4, y + 3, c, -1);
+  }
+  return drawn;
+}
+
+int findmp() {
+  if (!VIDbmp) return -1;
+  rectfill(VIDbmp, 0, 27 * VRTScale, 480, 28 * VRTScale - 1, colour[0]);
+  int hit = -1;
+  for (int i = 0; i < iNumAst && i < MPMAX && iBcalc[i] != 0; i++) {
+    isplotable(obj[i].ra, obj[i].dec);
+    if (abs(iXplot - Xcur) < kNearPixels && abs(iYplot - Ycur) < kNearPixels) {
+      hit = i;
+      break;
+    }
+  }
+  char text[OBJSTRLEN + 96];
+  if (hit >= 0) {
+    char name[20], line[OBJSTRLEN];
+    int number = getastname(hit, name);
+    double r = obj[hit].ra, d = obj[hit].dec, m = obj[hit].mag;
+    objectstr(line, number, name, &r, &d, &m);
+    jtocal(day);
+    snprintf(text, sizeof text, "%s %s UT", line, jdbuff);
+  } else {
+    snprintf(text, sizeof text, "   Planet not found.");
+  }
+  textout_ex(VIDbmp, font, text, 2 * HORScale, 27 * VRTScale + 3, colour[10], -1);
+  return hit;
+}
+
+int objectstr(char *dest, int number, const char *name, const double *ra, const double *dec,
+              const double *mag) {
+  char num[16], rt[ANGLETEXTLEN], dt[ANGLETEXTLEN];
+  if (number >= 0)
+    snprintf(num, sizeof num, "%4d", number);
+  else
+    snprintf(num, sizeof num, " ");
+  hms(rt, *ra < 0 ? 0 : *ra);
+  ddmmm(dt, *dec);
+  // Names are at most 28 characters, the angle texts at most 12.
+  snprintf(dest, OBJSTRLEN, "%-6s %-16.28s %-10.12s %-12.12s %5.2f ", num, name, rt, dt, *mag);
+  return 0;
+}
+
+int dumpname(char *dest, const char *astname, int n) {
+  char stem[kDumpNameChars + 1];
+  int k = 0;
+  for (; k < kDumpNameChars && astname[k]; k++) stem[k] = astname[k] == ' ' ? '_' : astname[k];
+  stem[k] = 0;
+  snprintf(dest, 24, "%s%d.pcx", stem, n % kDumpsPerName);
+  return 0;
+}
+
+int savedump(BITMAP *bmp) {
+  char name[20], file[24], path[256];
+  getastname(iAst, name);
+  dumpname(file, name, iGraphnum);
+  getfilename(path, file);
+  PALETTE pal;
+  get_palette(pal);
+  save_pcx(path, bmp, pal);
+  return ++iGraphnum;
+}
+
+int grdump() {
+  if (!screen) return iGraphnum;
+  BITMAP *whole = create_sub_bitmap(screen, 0, 0, SCREEN_W, SCREEN_H);
+  if (!whole) return iGraphnum;
+  int n = savedump(whole);
+  destroy_bitmap(whole);
+  return n;
+}
+
+int gotomyradec(double rahours, double decdeg) {
+  dStarX = ra = rahours;
+  dStarY = dec = decdeg;
+  return 0;
+}
+
+int gotoasteroid(int i) {
+  if (i < 0 || i >= iNumAst || i >= MPMAX) return 0;
+  return gotomyradec(obj[i].ra, obj[i].dec);
+}

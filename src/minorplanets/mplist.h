@@ -1,0 +1,38 @@
+// Minor planets shown to the user: the planet list pages, the chart and
+// telescope overlays, the object under the cursor, going to an object or
+// a place, and screen dumps named after the current object.
+#pragma once
+#include <allegro.h>
+
+enum { OBJSTRLEN = 96 };
+
+// One planet list page: headings into achDLine lines 0 and 1, records
+// start .. start + count - 1 (in the sort in force) into lines firstline
+// on. Returns the number of rows written.
+int mplist(int firstline, int start, int count);
+// Draws every computed object on SKYbmp. Returns the number drawn.
+int drawmps();
+// Identifies the first computed object within 5 pixels (x and y) of the
+// chart cursor and writes it on the status line. Returns its record index
+// or -1.
+int findmp();
+// dest (OBJSTRLEN bytes) = identification text of an object: number (none
+// when negative), name, R.A. hours, declination degrees and magnitude.
+// Returns 0.
+int objectstr(char *dest, int number, const char *name, const double *ra, const double *dec,
+              const double *mag);
+// dest (at least 24 bytes) = dump file name for object name astname and
+// dump count n: the first 7 characters with blanks as '_', then n mod 10,
+// ".pcx". Returns 0.
+int dumpname(char *dest, const char *astname, int n);
+// Saves bmp with the current palette as the next dump of the current
+// object in the program directory. Returns the new dump count.
+int savedump(BITMAP *bmp);
+// Saves the whole screen as the next dump. Returns the new dump count.
+int grdump();
+// Centres the chart and the cursor on R.A. hours, declination degrees.
+// Returns 0.
+int gotomyradec(double rahours, double decdeg);
+// The same on the computed place of record i (others are ignored).
+// Returns 0.
+int gotoasteroid(int i);

@@ -1,0 +1,41 @@
+#include "chart_fixture.h"
+
+#include "allegro_env.h"
+#include "chart/projection.h"
+#include "chart/skyplot.h"
+#include "starcat_fixture.h"
+#include "startup/settings.h"
+#include "timefmt/instant.h"
+#include "ui/display.h"
+
+void startchart(int depth, int w, int h) {
+  startallegro(depth, w, h);
+  if (depth > 8)
+    settruecolours();
+  else
+    setmypal();
+  initsettings();
+  iNT[22] = 0;
+  for (int &f : flag) f = 0;
+  loadlayers({{}});
+  skymapinit();
+  iCurStep = 2;
+  iReplot = 1;
+  day = dJDay = 2451545.0;
+}
+
+void centrechart(double rahours, double decdeg, int zoom) {
+  dStarX = rahours;
+  dStarY = decdeg;
+  setstarplot(zoom);
+}
+
+void loadchartstars(std::vector<std::vector<starrec>> layers) { loadlayers(std::move(layers)); }
+
+int litpixels(BITMAP *bmp, int x0, int y0, int x1, int y1) {
+  int n = 0;
+  for (int y = y0; y <= y1; y++)
+    for (int x = x0; x <= x1; x++)
+      if (getpixel(bmp, x, y) > 0) n++;
+  return n;
+}
