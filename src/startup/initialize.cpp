@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "chart/projection.h"
 #include "minorplanets/status.h"
 #include "startup/boot.h"
 #include "startup/settings.h"
@@ -48,6 +49,7 @@ int initialize(int depth) {
   initsettings();
   introbox();
   dJDay = 2451290.5;
+  skymapinit();
   redrawbuffer();
   iNT[5] = 0;
   day = dJDay;
