@@ -6,6 +6,7 @@
 
 #include "chart/projection.h"
 #include "minorplanets/status.h"
+#include "places/place.h"
 #include "startup/boot.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
@@ -52,6 +53,9 @@ int initialize(int depth) {
   skymapinit();
   redrawbuffer();
   iNT[5] = 0;
+  Placeinit();
+  locload(iPlace);
+  getaplace(iPlace);
   day = dJDay;
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);

@@ -11,8 +11,6 @@
 int menufunction(int) { return 27; }
 // No help text yet.
 void helpwindow() {}
-// No dialogs yet: a question cannot be put, so the exit goes ahead.
-int dialogYN(const char *) { return 'Y'; }
 // No project files yet: nothing is written.
 int saveproject() { return -1; }
 // No skin yet: no point lies on it.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "skins/skindraw.h"
 #include "ui/display.h"
 #include "ui/menu.h"
 
@@ -189,7 +190,7 @@ void blankwindow(int n) {
 
 void drawtitle() {
   int h = VRTScale;
-  drawshadedbox(1, 1, 80 * HORScale - 2, h);
+  if (!drawtitleskin(VIDbmp, 1, 1, 80 * HORScale - 2, h)) drawshadedbox(1, 1, 80 * HORScale - 2, h);
   rect(VIDbmp, 0, 0, 80 * HORScale - 1, h + 1, makecol(50, 50, 50));
   printf256(14, 1 + (h - text_height(font)) / 2, colour[1], title);
   markcells(0, 77, 2, 49);
@@ -205,8 +206,11 @@ void Heading(int menu) {
   for (int i = 0; i < 10; i++) {
     const LOGO &l = logo[i];
     int x = l.col * HORScale, w = l.width * HORScale + 6;
-    drawshadedbox(x, y, w, VRTScale);
-    if (i == menu && menu < 9) rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + VRTScale - 2, win[1].fill);
+    int lit = i == menu && menu < 9;
+    if (!drawheadingskin(VIDbmp, x, y, w, VRTScale, lit)) {
+      drawshadedbox(x, y, w, VRTScale);
+      if (lit) rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + VRTScale - 2, win[1].fill);
+    }
     int ty = y + (VRTScale - text_height(font)) / 2;
     printf256(x + 4, ty, colour[l.colour], l.label);
     char hot[2] = {l.hot, 0};

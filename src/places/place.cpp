@@ -1,0 +1,316 @@
+#include "places/place.h"
+
+#include <allegro.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "minorplanets/astbin.h"
+#include "minorplanets/status.h"
+#include "minorplanets/userfile.h"
+#include "startup/settings.h"
+#include "timefmt/angles.h"
+#include "ui/dialogs.h"
+#include "ui/display.h"
+#include "ui/windows.h"
+
+placerec Place[PLACEMAX];
+int iPlace = 0;
+int iPlacesiz = -1;
+int iPlacemax = PLACEMAX - 1;
+int iMarkplace = 0;
+char achPlace[24], achTown[24], achState[24];
+double dLongit = 0, dLattit = 0, dTzone = 0;
+int iObscode = 0;
+
+// Columns of a place line (0-based start, width).
+enum { NAMECOL = 0, NAMELEN = 23, TOWNCOL = 24, TOWNLEN = 23, STATECOL = 48, STATELEN = 15, NUMCOL = 64 };
+// Elevation written for every place; the record holds none.
+enum { ELEVATION = 50 };
+// Largest size a place number may have; beyond it a field counts as unread.
+static const double kNumberLimit = 1.0e4;
+
+static const char *const kPlaceHeader[11] = {
+    "; Lines begining with ; are comments (ignored).",
+    "; Observatory data MUST be in the order shown:",
+    "; Observatory (23 char) Must start at column 1.",
+    "; Locality    (23 char) Must start at column 25.",
+    "; Country     (15 char) Must start at column 49.",
+    "; MPC Observatory Code (0 default) Start at column 65.",
+    "; West Longitude (East negative)",
+    "; Lattitude (South negative)",
+    "; Time zone (Hours AHEAD of GMT)",
+    "; Elevation above Sea level ( Meters)",
+    "; Observatory.......... Locality............... Country........ Code West-long.  lattitude Tzone Elev",
+};
+
+static void clearplace(placerec *r) {
+  memset(r, 0, sizeof *r);
+  r->locality[0] = 'C';
+  r->country[0] = 'c';
+}
+
+static void clearplaces() {
+  for (placerec &r : Place) clearplace(&r);
+}
+
+// dest (size bytes) = at most width characters of src, trailing blanks removed.
+static void copytrimmed(char *dest, int size, const char *src, int width) {
+  if (width > size - 1) width = size - 1;
+  snprintf(dest, size, "%.*s", width, src);
+  int n = (int)strlen(dest);
+  while (n > 0 && dest[n - 1] == ' ') dest[--n] = 0;
+}
+
+static double usable(double v) { return std::isfinite(v) && std::fabs(v) <= kNumberLimit ? v : 0.0; }
+
+// Fills r from a place line of more than 64 characters.
+static void parseplace(const char *line, placerec *r) {
+  clearplace(r);
+  copytrimmed(r->name, sizeof r->name, line + NAMECOL, NAMELEN);
+  copytrimmed(r->locality, sizeof r->locality, line + TOWNCOL, TOWNLEN);
+  copytrimmed(r->country, sizeof r->country, line + STATECOL, STATELEN);
+  int code = 0, elevation = 0;
+  double lon = 0, lat = 0, zone = 0;
+  sscanf(line + NUMCOL, "%d %lf %lf %lf %d", &code, &lon, &lat, &zone, &elevation);
+  r->code = code;
+  r->longit = usable(lon);
+  r->lattit = usable(lat);
+  r->tzone = usable(zone);
+}
+
+// After n entries were read: the counts, the current place, the field limit.
+static int placesread(int n) {
+  iPlacesiz = n - 1;
+  if (iPlace >= n) iPlace = iPlacesiz;
+  if (iPlace < 0) iPlace = 0;
+  getaplace(iPlace);
+  iHI[6] = iPlacesiz + 1;
+  return n;
+}
+
+int placeread(FILE *f) {
+  clearplaces();
+  int n = 0;
+  while (n < PLACEMAX && getaline(f)) {
+    if (strlen(readbuf) <= NUMCOL || readbuf[0] == ';') continue;
+    parseplace(readbuf, &Place[n++]);
+  }
+  return placesread(n);
+}
+
+int Placereadtextfile() {
+  char path[256];
+  getfilename(path, "place.txt");
+  FILE *f = fopen(path, "rb");
+  if (!f) {
+    clearplaces();
+    dialogERR("Unable to find place.txt");
+    return placesread(0);
+  }
+  int n = placeread(f);
+  fclose(f);
+  return n;
+}
+
+int Placeinit() {
+  clearplaces();
+  return Placereadtextfile();
+}
+
+int countplaces() {
+  int n = 0, current = -1;
+  for (int i = 0; i < PLACEMAX; i++) {
+    if (i == iPlace) current = n;
+    if (!Place[i].name[0]) continue;
+    if (n != i) Place[n] = Place[i];
+    n++;
+  }
+  for (int i = n; i < PLACEMAX; i++) clearplace(&Place[i]);
+  iPlacesiz = n - 1;
+  iPlace = current < 0 || current >= n ? n - 1 : current;
+  if (iPlace < 0) iPlace = 0;
+  return n;
+}
+
+// Closes f written at tmp and renames it to path. 0, or 1 when anything
+// failed (tmp is then removed and path untouched).
+static int finishfile(FILE *f, const char *tmp, const char *path) {
+  bool ok = !ferror(f);
+  if (fclose(f) != 0) ok = false;
+  if (ok && rename(tmp, path) == 0) return 0;
+  remove(tmp);
+  return 1;
+}
+
+// The new file is written beside the old one first.
+static FILE *opennew(const char *path, char *tmp, int size) {
+  snprintf(tmp, size, "%s.new", path);
+  return fopen(tmp, "wb");
+}
+
+int placewritetext(const char *path) {
+  countplaces();
+  char tmp[300];
+  FILE *f = opennew(path, tmp, sizeof tmp);
+  if (!f) return 1;
+  for (const char *line : kPlaceHeader) fprintf(f, "%s\n", line);
+  for (int i = 0; i <= iPlacesiz; i++) {
+    const placerec &r = Place[i];
+    fprintf(f, "%-23s %-23s %-15s %-4d %+10.5f %+10.5f %+5.1f %-4d ; comments\n", r.name, r.locality, r.country,
+            (int)r.code, r.longit, r.lattit, r.tzone, ELEVATION);
+  }
+  return finishfile(f, tmp, path);
+}
+
+static void put16(unsigned char *b, int v) {
+  b[0] = (unsigned char)(v & 0xff);
+  b[1] = (unsigned char)((v >> 8) & 0xff);
+}
+
+static void put32(unsigned char *b, uint32_t v) {
+  for (int i = 0; i < 4; i++) b[i] = (unsigned char)(v >> (8 * i));
+}
+
+static void putdouble(unsigned char *b, double d) {
+  uint64_t v;
+  memcpy(&v, &d, sizeof v);
+  for (int i = 0; i < 8; i++) b[i] = (unsigned char)(v >> (8 * i));
+}
+
+// The 92-byte place.dat record of r.
+static void packplace(const placerec &r, unsigned char *b) {
+  memset(b, 0, PLACEDATREC);
+  memcpy(b, r.name, strnlen(r.name, sizeof r.name - 1));
+  memcpy(b + 24, r.locality, strnlen(r.locality, sizeof r.locality - 1));
+  memcpy(b + 48, r.country, strnlen(r.country, sizeof r.country - 1));
+  put32(b + 64, (uint32_t)r.code);
+  putdouble(b + 68, r.longit);
+  putdouble(b + 76, r.lattit);
+  putdouble(b + 84, r.tzone);
+}
+
+int placewritedat(const char *path) {
+  countplaces();
+  char tmp[300];
+  FILE *f = opennew(path, tmp, sizeof tmp);
+  if (!f) return 1;
+  unsigned char head[PLACEDATHEAD];
+  put16(head, iPlacemax);
+  put16(head + 2, iPlacesiz);
+  put16(head + 4, iPlace);
+  put16(head + 6, iMarkplace);
+  fwrite(head, 1, sizeof head, f);
+  for (int i = 0; i <= iPlacesiz; i++) {
+    unsigned char rec[PLACEDATREC];
+    packplace(Place[i], rec);
+    fwrite(rec, 1, sizeof rec, f);
+  }
+  return finishfile(f, tmp, path);
+}
+
+int Placewritetextfile() {
+  char path[256];
+  getfilename(path, "place.txt");
+  if (placewritetext(path) == 0) return 0;
+  char text[300];
+  snprintf(text, sizeof text, "Unable to write %s file.", path);
+  dialogERR(text);
+  return 1;
+}
+
+int Placewritefile() {
+  char path[256];
+  getfilename(path, "place.dat");
+  if (placewritedat(path) != 0) {
+    dialogERR("Unable to write place.dat file");
+    return 1;
+  }
+  return Placewritetextfile();
+}
+
+static bool inplaces(int index) { return index >= 0 && index < PLACEMAX; }
+
+int getaplace(int index) {
+  if (!inplaces(index)) return -1;
+  const placerec &r = Place[index];
+  snprintf(achPlace, sizeof achPlace, "%.23s", r.name);
+  snprintf(achTown, sizeof achTown, "%.23s", r.locality);
+  snprintf(achState, sizeof achState, "%.15s", r.country);
+  dLongit = r.longit;
+  dLattit = r.lattit;
+  dTzone = r.tzone;
+  iObscode = r.code;
+  char text[OBSTEXTLEN];
+  obstext(text);
+  return 0;
+}
+
+int locload(int index) {
+  if (!inplaces(index)) return -1;
+  const placerec &r = Place[index];
+  snprintf(chSTR[5], sizeof chSTR[5], "%s", r.name);
+  snprintf(chSTR[6], sizeof chSTR[6], "%s", r.locality);
+  snprintf(chSTR[7], sizeof chSTR[7], "%s", r.country);
+  dFP[12] = r.longit;
+  dFP[13] = r.lattit;
+  dFP[14] = r.tzone;
+  iNT[7] = r.code;
+  iNT[6] = index;
+  iPlace = index;
+  return 0;
+}
+
+int locsave(int index) {
+  if (!inplaces(index)) return -1;
+  placerec &r = Place[index];
+  // The file cannot keep trailing blanks, so the table does not either.
+  copytrimmed(r.name, sizeof r.name, chSTR[5], NAMELEN);
+  copytrimmed(r.locality, sizeof r.locality, chSTR[6], TOWNLEN);
+  copytrimmed(r.country, sizeof r.country, chSTR[7], STATELEN);
+  r.longit = dFP[12];
+  r.lattit = dFP[13];
+  r.tzone = dFP[14];
+  r.code = iNT[7];
+  iPlace = index;
+  return 0;
+}
+
+int obstext(char *text) {
+  char lon[ANGLETEXTLEN], lat[ANGLETEXTLEN];
+  ddmmm(lon, dLongit);
+  lon[0] = dLongit >= 0 ? 'W' : 'E';
+  ddmmm(lat, dLattit);
+  lat[0] = dLattit >= 0 ? 'N' : 'S';
+  int len = snprintf(text, OBSTEXTLEN, "(%d) %d %s, %s: %9s %10s ZONE %4.1f ", iPlacesiz, iObscode, achPlace,
+                     achState, lon, lat, dTzone);
+  if (len < 0) text[0] = 0;
+  if (!VIDbmp) return 0;
+  rectfill(VIDbmp, 10, VRTScale + 5, 56 * HORScale, 2 * VRTScale - 1, colour[0]);
+  textout_ex(VIDbmp, oldfont ? oldfont : font, text, 10, VRTScale + 6, makecol(80, 245, 53), -1);
+  return 0;
+}
+
+int loclist(int, int first, int lines) {
+  if (lines <= 0) return 0;
+  if (first < 0) first = 0;
+  first = first / lines * lines;
+  int n = lines;
+  if (first + n > iPlacesiz + 1) n = iPlacesiz - first + 1;
+  if (n < 0) n = 0;
+  if (n > 62) n = 62;  // the rows achDLine holds
+  snprintf(achDLine[0], sizeof achDLine[0], "File Code  Observatory Location  Page %d/%d", first / lines + 1,
+           iPlacesiz / lines + 1);
+  for (int k = 0; k < n; k++) {
+    int i = first + k;
+    const placerec &r = Place[i];
+    char *line = achDLine[k + 2];
+    // Rows longer than 77 characters are cut there.
+    int len = snprintf(line, 78, "%-4d %-4d %s, %s, %s ", i, (int)r.code, r.name, r.locality, r.country);
+    if (len < 0) line[0] = 0;
+    line[77] = 0;
+    line[78] = i == iPlace ? 'C' : 0;
+    line[79] = 0;
+  }
+  return n;
+}

@@ -1,0 +1,151 @@
+#include "ui/listview.h"
+
+#include <allegro.h>
+
+#include <cstring>
+
+#include "places/place.h"
+#include "skins/skindraw.h"
+#include "ui/display.h"
+#include "ui/windows.h"
+
+const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+enum { LISTLINES = 64, LISTBOTTOMROW = 25 };
+
+int listpagerows(int toprow, int pitch) {
+  if (pitch <= 0) return 1;
+  int rows = (LISTBOTTOMROW - toprow) * VRTScale / pitch;
+  if (rows > LISTMAXROWS) rows = LISTMAXROWS;
+  return rows < 1 ? 1 : rows;
+}
+
+int listmove(int start, int key, int count, int rows) {
+  if (rows < 1) rows = 1;
+  if (key == 337) start += rows;
+  if (key == 329) start -= rows;
+  if (key == 327) start = 0;
+  if (key == 335) start = -1;
+  if (start < 0) {
+    start = count / rows * rows;
+    if (count > 0 && count % rows == 0) start -= rows;
+  }
+  if (start >= count) start = 0;
+  return start;
+}
+
+int listpick(int key, int start, int rows, int count) {
+  if (key <= 0 || key > 255) return -1;
+  const char *at = strchr(listlabels, key);
+  if (!at) return -1;
+  int r = (int)(at - listlabels);
+  return r < rows && start + r < count ? r : -1;
+}
+
+// How a list is shown: first text row, font number and text colour.
+struct LISTSTYLE {
+  int toprow, fontnum, textcolour;
+};
+
+// Style and entry count of list; false for a list that cannot be shown.
+static bool listof(int list, LISTSTYLE *style, int *count) {
+  switch (list) {
+    case LISTPLACES:
+      *style = LISTSTYLE{10, 10, colour[3]};
+      *count = iPlacesiz + 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Makes entry the current one of list.
+static void listselect(int list, int entry) {
+  switch (list) {
+    case LISTPLACES:
+      iPlace = entry;
+      locload(entry);
+      break;
+    default:
+      break;
+  }
+}
+
+// Fills achDLine with the page of list from start; returns its rows.
+static int listfill(int list, int start, int rows) {
+  switch (list) {
+    case LISTPLACES:
+      return loclist(2, start, rows);
+    default:
+      return 0;
+  }
+}
+
+static void clearlistlines() {
+  for (int i = 0; i < LISTLINES; i++) {
+    listbox[i] = -1;
+    achDLine[i][0] = 0;
+    achDLine[i][78] = 0;
+    achDLine[i][79] = 0;
+  }
+}
+
+static void drawlistarea(int toprow) {
+  int x1 = listXst * HORScale - 1, y1 = toprow * VRTScale - 4, x2 = 79 * HORScale, y2 = 26 * VRTScale + 10;
+  rectfill(VIDbmp, x1, y1, x2, y2, colour[28]);
+  rect(VIDbmp, x1, y1, x2, y2, colour[7]);
+}
+
+static int linecolour(int list, const char *line, int textcolour) {
+  if (line[78]) return colour[10];
+  if (line[79] == 'U') return colour[12];
+  if (list == LISTEPHEM && line[79] == 'Z') return colour[1];
+  return textcolour;
+}
+
+// The selection box of row r at pixel row y, pressed when the row is marked.
+static void drawlabelbox(int r, int y, bool marked, int textcolour) {
+  int x = listXst * HORScale, w = 2 * HORScale - 2, h = text_height(font) + 3;
+  if (!drawlistboxskin(VIDbmp, x, y, w, h, marked ? 1 : 0)) drawshadedbox(x, y, w, h);
+  char label[2] = {listlabels[r], 0};
+  printf256(x + w / 2 - 3, y + 2, textcolour, label);
+}
+
+static void drawlistlines(int list, int toprow, int written, int textcolour) {
+  listboxy = 2 * listpitch + toprow * VRTScale;
+  for (int line = 0; line < written + 2; line++) {
+    int y = line * listpitch + toprow * VRTScale;
+    char *text = achDLine[line];
+    text[77] = 0;
+    if (line >= 2) {
+      listbox[line - 2] = listlabels[line - 2];
+      drawlabelbox(line - 2, y, text[78] != 0, textcolour);
+    }
+    printf256((listXst + 2) * HORScale, y + 2, linecolour(list, text, textcolour), text);
+  }
+}
+
+int catview(int *start, int list, int key) {
+  LISTSTYLE style;
+  int count;
+  if (!listof(list, &style, &count)) return 0;
+  setuserfont(style.fontnum);
+  listpitch = text_height(font) + 4;
+  int rows = listpagerows(style.toprow, listpitch);
+  clearlistlines();
+  int first = listmove(*start, key, count, rows);
+  *start = first;
+  drawlistarea(style.toprow);
+  int chosen = 0;
+  int r = listpick(key, first, rows, count);
+  if (r >= 0) {
+    listselect(list, first + r);
+    chosen = 1;
+  }
+  int written = listfill(list, first, rows);
+  if (written < 0) written = 0;
+  if (written > rows) written = rows;
+  drawlistlines(list, style.toprow, written, style.textcolour);
+  setuserfont(iDEFONT);
+  return chosen;
+}

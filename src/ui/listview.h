@@ -1,0 +1,24 @@
+// The list page: a lettered, paged list of places, stars, minor planets,
+// ephemeris lines, CCD cameras or appulses beside a menu's fields.
+#pragma once
+
+// Lists catview shows.
+enum { LISTPLACES = 0, LISTSTARS = 1, LISTPLANETS = 2, LISTEPHEM = 3, LISTCCD = 5, LISTAPPULSES = 6 };
+enum { LISTMAXROWS = 60 };
+
+extern const char listlabels[];  // selection character of each row of a page
+
+// Rows of a page whose first text row is toprow, pitch pixels a row:
+// (25 - toprow) x VRTScale / pitch, 1..LISTMAXROWS.
+int listpagerows(int toprow, int pitch);
+// First entry after key (PageDown 337, PageUp 329, Home 327, End 335,
+// others none) from start, for count entries and rows a page. Moves
+// before the first entry go to the last page, beyond the last to 0.
+int listmove(int start, int key, int count, int rows);
+// Row (0..rows-1) of the page at start whose label is key and which holds
+// one of the count entries, or -1.
+int listpick(int key, int start, int rows, int count);
+// Draws list `list` from entry *start after moving it by key (the new
+// first entry is stored back); a key that labels a row makes that entry
+// current. Returns 1 when a row was chosen, else 0.
+int catview(int *start, int list, int key);

@@ -1,0 +1,400 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "allegro_env.h"
+#include "keyfeed.h"
+#include "ui/dialogs.h"
+#include "ui/display.h"
+#include "ui/menu.h"
+#include "ui/windows.h"
+
+namespace {
+
+enum { DEL = 339, INS = 338, LEFT = 331, RIGHT = 333, HOME = 327, END = 335, F1 = 315, F3 = 317 };
+
+class Dialogs : public ::testing::Test {
+ protected:
+  BITMAP *b = nullptr;
+  static FONT *libraryfont;
+  static void SetUpTestSuite() {
+    startallegro(8);
+    libraryfont = font;
+    data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
+  }
+  static void TearDownTestSuite() {
+    font = libraryfont;
+    userfont = nullptr;
+    if (data) unload_datafile(data);
+    data = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_NE(data, nullptr) << "vuva.dat beside the tests";
+    b = startallegro(8);
+    setmypal();
+    windoinit();
+    clearhitmap();
+    iFun = -1;
+    iFocus = 0;
+    setuserfont(iDEFONT);
+  }
+  void TearDown() override { stopkeys(); }
+  // Feeds keys, then checks every one was read and no more.
+  void expectallread() {
+    EXPECT_EQ(keysleft(), 0);
+    EXPECT_EQ(keysoverrun(), 0);
+  }
+};
+FONT *Dialogs::libraryfont = nullptr;
+
+// Applies each key of keys to e; returns the last result.
+int typekeys(EDITSTATE *e, std::initializer_list<int> keys) {
+  int r = 0;
+  for (int k : keys) r = editkey(e, k);
+  return r;
+}
+
+}  // namespace
+
+TEST(Editor, OverwriteThenInsert) {
+  EDITSTATE e;
+  editbegin(&e, "1234", "-1234567890", 10);
+  EXPECT_EQ(e.pos, 0);
+  EXPECT_EQ(e.insert, 0) << "starts in overwrite mode";
+  typekeys(&e, {'x'});
+  EXPECT_STREQ(e.text, "1234") << "x is not an allowed character";
+  typekeys(&e, {'9'});
+  EXPECT_STREQ(e.text, "9234");
+  EXPECT_EQ(e.pos, 1);
+  typekeys(&e, {INS, '5'});
+  EXPECT_STREQ(e.text, "95234") << "insert moves the rest right";
+  EXPECT_EQ(e.pos, 2);
+  typekeys(&e, {INS, END, '7'});
+  EXPECT_STREQ(e.text, "952347") << "overwrite at the end extends the text";
+  EXPECT_EQ(e.pos, 6);
+}
+
+TEST(Editor, BackspaceAndDeleteAtTheEnds) {
+  EDITSTATE e;
+  editbegin(&e, "abc", "", 10);
+  typekeys(&e, {8});
+  EXPECT_STREQ(e.text, "abc") << "Backspace at 0 does nothing";
+  typekeys(&e, {DEL});
+  EXPECT_STREQ(e.text, "bc") << "Delete at 0 removes the first";
+  EXPECT_EQ(e.pos, 0);
+  typekeys(&e, {END, DEL});
+  EXPECT_STREQ(e.text, "bc") << "Delete past the last does nothing";
+  typekeys(&e, {8});
+  EXPECT_STREQ(e.text, "b");
+  EXPECT_EQ(e.pos, 1);
+  typekeys(&e, {LEFT, LEFT, LEFT});
+  EXPECT_EQ(e.pos, 0) << "Left stops at 0";
+  typekeys(&e, {RIGHT, RIGHT});
+  EXPECT_EQ(e.pos, 1) << "Right stops at the end of the text";
+}
+
+TEST(Editor, EleventhCharacterRefused) {
+  EDITSTATE e;
+  editbegin(&e, "", "", 10);
+  for (const char *c = "12345678901"; *c; c++) editkey(&e, *c);
+  EXPECT_STREQ(e.text, "1234567890");
+  typekeys(&e, {HOME, INS, '7'});
+  EXPECT_STREQ(e.text, "1234567890") << "nor inserted when full";
+  typekeys(&e, {END});
+  EXPECT_EQ(e.pos, 9) << "End on a full text stops on its last character";
+  typekeys(&e, {HOME});
+  for (int i = 0; i < 12; i++) editkey(&e, RIGHT);
+  EXPECT_EQ(e.pos, 9);
+  typekeys(&e, {328, 336});
+  EXPECT_STREQ(e.text, "1234567890") << "Up and Down change nothing";
+}
+
+TEST(Editor, EndingKeysAndCut) {
+  EDITSTATE e;
+  editbegin(&e, "abcdefghijkl", "", 5);
+  EXPECT_STREQ(e.text, "abcde") << "cut to the maximum length";
+  EXPECT_EQ(editkey(&e, 'z'), 0);
+  EXPECT_EQ(editkey(&e, 13), 13);
+  EXPECT_STREQ(e.text, "abcde") << "Enter refuses z (full) and keeps the text";
+  EXPECT_EQ(editkey(&e, F3), F3);
+  EXPECT_STREQ(e.text, "");
+  editbegin(&e, "q", "", 5);
+  EXPECT_EQ(editkey(&e, 27), 27);
+  EXPECT_STREQ(e.text, "") << "Escape empties the text";
+  editbegin(&e, "", "", 5);
+  typekeys(&e, {31, 127, 200, '~', ' '});
+  EXPECT_STREQ(e.text, "~ ") << "only 32..126 are typed";
+}
+
+TEST(Editor, CoordinateTexts) {
+  EXPECT_NEAR(coordvalue("23 27 42"), 23 + 27 / 60.0 + 42 / 3600.0, 1e-12);
+  EXPECT_NEAR(coordvalue("23 27.7"), coordvalue("23.4616667"), 1e-7);
+  EXPECT_NEAR(coordvalue("23 27 42"), coordvalue("23 27.7"), 1e-12);
+  EXPECT_DOUBLE_EQ(coordvalue("-0 30"), -0.5);
+  EXPECT_DOUBLE_EQ(coordvalue("-5 30"), -5.5);
+  EXPECT_DOUBLE_EQ(coordvalue("5 -30"), -5.5) << "a minus anywhere";
+  EXPECT_DOUBLE_EQ(coordvalue("+5 30"), 5.5);
+  EXPECT_DOUBLE_EQ(coordvalue(""), 0.0);
+  EXPECT_DOUBLE_EQ(coordvalue("  7.25000"), 7.25) << "the field's own padding";
+  EXPECT_DOUBLE_EQ(coordvalue("1 30 0 99"), 1.5) << "a third blank ends the scan";
+}
+
+TEST(Editor, FloatFormats) {
+  EXPECT_STREQ(floatformat(5), "%9.6f");
+  EXPECT_STREQ(floatformat(-99.5), "%9.6f");
+  EXPECT_STREQ(floatformat(100), "%9.5f");
+  EXPECT_STREQ(floatformat(-999.9), "%9.5f");
+  EXPECT_STREQ(floatformat(1000), "%9.1f");
+  EXPECT_STREQ(floatformat(2451290.5), "%9.1f");
+}
+
+TEST_F(Dialogs, LineSplitting) {
+  setuserfont(5);
+  int maxw = win[3].w - 20;
+  char l1[128], l2[128];
+  splittext("EXIT!! Save PROJECT file first???", font, maxw, l1, l2, sizeof l1);
+  EXPECT_STREQ(l1, "EXIT!! Save PROJECT file first???");
+  EXPECT_STREQ(l2, "");
+  std::string longtext = "The quick brown fox jumps over the lazy dog and keeps running far";
+  ASSERT_GT(text_length(font, longtext.c_str()), maxw);
+  splittext(longtext.c_str(), font, maxw, l1, l2, sizeof l1);
+  EXPECT_STREQ(l1, "The quick brown fox jumps over the lazy dog and keeps running");
+  EXPECT_STREQ(l2, "far") << "cut at the last blank";
+  std::string solid(70, 'W');
+  splittext(solid.c_str(), font, maxw, l1, l2, sizeof l1);
+  EXPECT_EQ(std::string(l1), solid) << "no blank: one long line";
+  EXPECT_STREQ(l2, "");
+}
+
+TEST_F(Dialogs, YesNoAnswers) {
+  struct Case {
+    int key, answer;
+  } cases[] = {{13, 'Y'}, {'y', 'Y'}, {'Y', 'Y'}, {27, 'N'}, {'n', 'N'}, {'x', 'X'}, {F1, F1}};
+  for (const Case &c : cases) {
+    feedkeys({c.key});
+    EXPECT_EQ(dialogYN("REALLY EXIT ??????"), c.answer) << c.key;
+    expectallread();
+  }
+}
+
+TEST_F(Dialogs, YesNoGivesBackPictureButtonsAndFont) {
+  clear_to_color(b, 5);
+  iButFun[19][30] = 7;  // a live button under the dialog
+  iButFun[3][0] = 9;    // and one beside it
+  setuserfont(7);
+  int seen50 = -2, seen51 = -2, seen30 = -2, beside = -2, inside = -1, win3 = -1;
+  watchkeys([&] {
+    seen50 = iButFun[19][28];
+    seen51 = iButFun[19][38];
+    seen30 = iButFun[18][30];
+    beside = iButFun[3][0];
+    inside = getpixel(b, win[3].x + 4, win[3].y + 4);
+    win3 = iWinNum;
+  });
+  feedkeys({'n'});
+  EXPECT_EQ(dialogYN("EXIT!! Save PROJECT file first???"), 'N');
+  EXPECT_EQ(win3, 3);
+  EXPECT_EQ(seen50, 50) << "YES is live while asking";
+  EXPECT_EQ(seen51, 51) << "NO is live while asking";
+  EXPECT_EQ(seen30, -1) << "cells under the dialog are dead";
+  EXPECT_EQ(beside, 9);
+  EXPECT_EQ(inside, 220) << "gradient 220 starts at the top";
+  EXPECT_EQ(iWinNum, -1);
+  EXPECT_EQ(getpixel(b, win[3].x + 4, win[3].y + 4), 5) << "picture back";
+  EXPECT_EQ(iButFun[19][30], 7) << "hit map back";
+  EXPECT_EQ(iButFun[19][28], -1);
+  EXPECT_EQ(userfontnum, 7) << "font back";
+}
+
+TEST_F(Dialogs, DialogOverAMenuWindow) {
+  clear_to_color(b, 5);
+  openwindow(1);
+  rectfill(b, 300, 200, 310, 210, 12);
+  int okleft = -2, okfirst = -2, oklast = -2, okright = -2;
+  watchkeys([&] {
+    okleft = iButFun[19][34];
+    okfirst = iButFun[19][35];
+    oklast = iButFun[19][44];
+    okright = iButFun[19][45];
+  });
+  const char *lines[2] = {"one", "two"};
+  feedkeys({'q'});
+  EXPECT_EQ(dialog(2, lines), 'q');
+  EXPECT_EQ(okleft, -1);
+  EXPECT_EQ(okfirst, 50) << "OKay centred in the window";
+  EXPECT_EQ(oklast, 50);
+  EXPECT_EQ(okright, -1);
+  EXPECT_EQ(but[50].col, 28) << "moved for the drawing only";
+  EXPECT_EQ(iWinNum, 1);
+  EXPECT_EQ(getpixel(b, 305, 205), 12) << "window 1's picture is back";
+  closewindow(1);
+  EXPECT_EQ(getpixel(b, 305, 205), 5);
+}
+
+TEST_F(Dialogs, OkAndErrorAnswers) {
+  feedkeys({13});
+  EXPECT_EQ(dialogOK("Loaded"), 'Y');
+  feedkeys({'q'});
+  EXPECT_EQ(dialogOK("Loaded"), 'Q');
+  feedkeys({13});
+  EXPECT_EQ(dialogERR("Broken"), 13) << "Enter stays 13";
+  feedkeys({'y'});
+  EXPECT_EQ(dialogERR("Broken"), 'Y');
+  feedkeys({'y'});
+  EXPECT_EQ(errormessage(1, "ast001.CFG"), 0);
+  feedkeys({13});
+  EXPECT_EQ(errormessage(2, "ast001.CFG"), 27);
+  feedkeys({'n'});
+  EXPECT_EQ(errormessage(7, std::string(200, 'x').c_str()), 27);
+  expectallread();
+  EXPECT_STREQ(errtext[0], "Error reading %s file.");
+  EXPECT_STREQ(errtext[1], "Cannot find %s file!");
+  EXPECT_STREQ(errtext[2], "Error writing %s file!");
+}
+
+TEST_F(Dialogs, GetIntRangeLoop) {
+  int value = 5;
+  std::string seen;
+  int opened = 0;
+  watchkeys([&] {
+    if (iWinNum == 3) opened++;
+  });
+  // 13 is out of 1..12: the OOPS box, then the editor again with 13 in it.
+  feedkeys({DEL, '1', '3', 13, 'k', 27});
+  EXPECT_EQ(getint(4, 13, &value, 1, 12), 27);
+  expectallread();
+  EXPECT_EQ(value, 5) << "Escape leaves the value";
+  EXPECT_EQ(opened, 1) << "one OOPS box";
+  EXPECT_STREQ(message[4], "OOPS!  out of range!");
+  EXPECT_STREQ(message[0], "Please enter a whole number.");
+  EXPECT_STREQ(message[1], "Limits are : 1 to 12 ");
+  EXPECT_STREQ(message[2], "Press ESC to Quit.");
+  EXPECT_EQ(iMessnum, 3);
+
+  // The second try starts from 13: End, two Backspaces, 7.
+  snprintf(prompt[1][3].label, sizeof prompt[1][3].label, "%s", "HOUR");
+  iFun = 1;
+  iFocus = 3;
+  feedkeys({DEL, '1', '3', 13, 'k', END, 8, 8, '7', 13});
+  EXPECT_EQ(getint(4, 13, &value, 1, 12), 0);
+  expectallread();
+  EXPECT_EQ(value, 7);
+  EXPECT_STREQ(message[4], "OOPS! HOUR out of range!");
+  prompt[1][3].label[0] = 0;
+}
+
+TEST_F(Dialogs, GetIntLimitsAndSign) {
+  int value = 0;
+  feedkeys({DEL, '-', '1', '2', 13});
+  EXPECT_EQ(getint(4, 13, &value, -12, 12), 0);
+  EXPECT_EQ(value, -12);
+  value = 3;
+  feedkeys({DEL, '9', '9', '9', '9', '9', '9', '9', '9', '9', '9', 13, 'k', 27});
+  EXPECT_EQ(getint(4, 13, &value, 0, 99999), 27) << "9999999999 does not wrap into range";
+  EXPECT_EQ(value, 3);
+  expectallread();
+}
+
+TEST_F(Dialogs, GetFloatTakesExponent) {
+  double value = 5.0;  // shown as " 5.000000"
+  feedkeys({DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, '1', 'e', '3', 13});
+  EXPECT_EQ(getafloat(4, 13, &value, 0, 2000), 0);
+  EXPECT_DOUBLE_EQ(value, 1000.0);
+  expectallread();
+  EXPECT_STREQ(message[0], "Please enter a decimal point number");
+  EXPECT_STREQ(message[1], "Limits :  0.000000 to    2000.0 ");
+
+  value = 5.0;
+  feedkeys({DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, '1', 'e', '3', 13, 'k', 27});
+  EXPECT_EQ(getafloat(4, 13, &value, 0, 99), 27);
+  EXPECT_DOUBLE_EQ(value, 5.0);
+  EXPECT_STREQ(message[1], "Limits :  0.000000 to  99.00000 ");
+  expectallread();
+
+  value = 12.5;
+  feedkeys({13});
+  EXPECT_EQ(getafloat(4, 13, &value, -99, 99), 0);
+  EXPECT_DOUBLE_EQ(value, 12.5) << "Enter keeps the shown value";
+}
+
+TEST_F(Dialogs, GetCoordParses) {
+  struct Case {
+    const char *typed;
+    double value;
+  } cases[] = {{"23 27 42", 23 + 27 / 60.0 + 42 / 3600.0}, {"-0 30", -0.5}, {"-5 30", -5.5}, {"23.456", 23.456}};
+  for (const Case &c : cases) {
+    double value = 0;  // shown as "  0.00000"
+    feedkeys({DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL});
+    feedtext(c.typed);
+    feedkey(13);
+    EXPECT_EQ(getcoord(4, 13, &value, -90, 90), 0) << c.typed;
+    EXPECT_NEAR(value, c.value, 1e-9) << c.typed;
+    expectallread();
+  }
+  double ra = 7.25;
+  feedkeys({13});
+  EXPECT_EQ(getcoord(4, 13, &ra, 0, 24), 0);
+  EXPECT_DOUBLE_EQ(ra, 7.25) << "Enter on the shown text keeps the value";
+  EXPECT_EQ(iMessnum, 4);
+  EXPECT_STREQ(message[2], "Enter as  23.456 or  23 27.8 or  23 27 42");
+}
+
+TEST_F(Dialogs, EditorHelpAndField) {
+  char text[16] = "abc";
+  int helpshown = 0;
+  watchkeys([&] {
+    if (iWinNum == 3) helpshown++;
+  });
+  feedkeys({F1, 'k', END, 'd', 13});
+  EXPECT_EQ(getastring(6, 13, text, "", 14), 0);
+  expectallread();
+  EXPECT_STREQ(text, "abcd");
+  EXPECT_EQ(helpshown, 1) << "F1 shows the help lines";
+  EXPECT_STREQ(message[1], "up to 14 characters long.");
+  int x = 13 * HORScale, y = 6 * VRTScale + 1;
+  EXPECT_EQ(getpixel(b, x + 1, y + 1), colour[1]);
+  EXPECT_EQ(getpixel(b, x + 6 * 14 + 6, y + 12), colour[1]);
+  EXPECT_EQ(getpixel(b, x + 6 * 14 + 7, y + 12), 0) << "box ends there";
+  EXPECT_EQ(userfontnum, iDEFONT);
+
+  feedkeys({'z', F3});
+  EXPECT_EQ(editstring(6, 13, text, "", 14), F3);
+  EXPECT_STREQ(text, "") << "a cancelled edit empties the text";
+}
+
+TEST_F(Dialogs, AlertStaysInsideItsWindow) {
+  clear_to_color(b, 5);
+  setuserfont(8);
+  const char *lines[2] = {"Searching appulses", "Checking stars..."};
+  openalert(2, lines);
+  EXPECT_EQ(iWinNum, 4);
+  EXPECT_EQ(alertX, win[4].x + 12);
+  EXPECT_EQ(alertY, win[4].y + 12 + 2 * VRTScale);
+  EXPECT_EQ(userfontnum, 8);
+  for (int i = 0; i < 40; i++) alerttext("progress line");
+  int bottom = win[4].y + win[4].h;
+  for (int x = win[4].x; x < win[4].x + win[4].w; x++) ASSERT_EQ(getpixel(b, x, bottom), 5) << x;
+  EXPECT_LT(alertY, bottom);
+  closealert();
+  EXPECT_EQ(iWinNum, -1);
+  EXPECT_EQ(getpixel(b, win[4].x + 20, win[4].y + 20), 5);
+  EXPECT_EQ(userfontnum, 8);
+  alerttext("after closing");
+  EXPECT_EQ(getpixel(b, win[4].x + 12, win[4].y + 12), 5) << "no alert, nothing written";
+}
+
+TEST_F(Dialogs, ReadOnlyFields) {
+  showint(8, 13, 42);
+  int x = 13 * HORScale, y = 8 * VRTScale + 1;
+  EXPECT_EQ(getpixel(b, x, y), colour[7]) << "sunken: dark top-left";
+  EXPECT_EQ(getpixel(b, x + 10 * 6 + 7, y + VRTScale - 3), colour[15]);
+  int ink = 0;
+  for (int i = x; i < x + 68; i++)
+    for (int j = y; j < y + VRTScale - 2; j++) ink += getpixel(b, i, j) == colour[11];
+  EXPECT_GT(ink, 0) << "the value is written";
+  clear_to_color(b, 0);
+  showafloat(8, 13, 2451290.5);
+  EXPECT_EQ(getpixel(b, x + 1, y + 1), colour[18]);
+}
