@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <unistd.h>
 
 char mperror[256];
 
@@ -20,9 +21,20 @@ int MPfail(int kind, const char *text) {
   return kind;
 }
 
+// The executable's path. Allegro knows it once its system driver is
+// installed; tools and tests that read files without one ask the kernel.
+static void executablepath(char *exe, int size) {
+  if (system_driver) {
+    get_executable_name(exe, size);
+    return;
+  }
+  ssize_t n = readlink("/proc/self/exe", exe, size - 1);
+  exe[n > 0 ? n : 0] = 0;
+}
+
 int getfilename(char *dest, const char *name) {
   char exe[256];
-  get_executable_name(exe, sizeof exe);
+  executablepath(exe, sizeof exe);
   replace_filename(dest, exe, name, 256);
   return 0;
 }
