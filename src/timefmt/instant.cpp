@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "places/place.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
@@ -39,6 +40,26 @@ int InitTimes(int tz, double westlong) {
   if (!localtime_r(&now, &lt)) return -1;
   return setclocktime(&lt, tz, westlong);
 }
+
+int timeinit() { return InitTimes((int)dTzone, dLongit); }
+
+int setmenutime(double *jd) {
+  CalcSidHr(iNT[MENUYEAR], iNT[MENUMONTH], iNT[MENUDAY], (int)dTzone, iNT[MENUHOUR],
+            iNT[MENUMINUTE], 0.0, dLongit);
+  displaytime();
+  dFP[MENUJDAY] = dJDay;
+  *jd = dJDay;
+  return 0;
+}
+
+int makemydate() {
+  double jd;
+  setmenutime(&jd);
+  dFP[MENUJDAY] = jd;
+  return 0;
+}
+
+int realtimedate() { return timeinit(); }
 
 // Status line: x in text cells, y in pixels below the first cell row.
 static const int kSidLabelX = 58, kSidValueX = 63, kSidEndX = 67;

@@ -20,6 +20,17 @@ enum { MENUJDAY = 15 };                                                         
 int setclocktime(const struct tm *lt, int tz, double westlong);
 // setclocktime with the PC clock's local time. Returns 0.
 int InitTimes(int tz, double westlong);
+// InitTimes for the current place (its zone truncated to whole hours).
+// Returns 0.
+int timeinit();
+// dJDay and SidHr from the menu date/time fields (seconds 0) for the current
+// place; redraws the status line; copies dJDay into the menu Julian Day and
+// *jd. Returns 0.
+int setmenutime(double *jd);
+// setmenutime, storing the result in the menu Julian Day. Returns 0.
+int makemydate();
+// timeinit: the instant from the PC clock. Returns 0.
+int realtimedate();
 // Draws "SidHr" with SidHr and "JD" with dJDay on the status line.
 void displaytime();
 // dJDay = the menu Julian Day. Returns 0.

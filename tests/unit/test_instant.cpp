@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "places/place.h"
 #include "startup/settings.h"
 #include "timefmt/calendar.h"
 #include "ui/display.h"
@@ -93,6 +94,57 @@ TEST_F(Instant, MakeFPdateTakesTheMenuJulianDay) {
   dFP[MENUJDAY] = 2460123.25;
   ASSERT_EQ(0, makeFPdate());
   EXPECT_DOUBLE_EQ(2460123.25, dJDay);
+}
+
+void setmenu(int y, int m, int d, int h, int mi) {
+  iNT[MENUYEAR] = y;
+  iNT[MENUMONTH] = m;
+  iNT[MENUDAY] = d;
+  iNT[MENUHOUR] = h;
+  iNT[MENUMINUTE] = mi;
+}
+
+TEST_F(Instant, MenuTimeUsesThePlacesWholeHourZone) {
+  dLongit = -120.0;
+  const double zones[][2] = {{5.5, 5}, {-3.5, -3}, {10.0, 10}, {-0.9, 0}};
+  for (const auto &z : zones) {
+    dTzone = z[0];
+    setmenu(2000, 1, 2, 5, 0);
+    double jd = 0;
+    ASSERT_EQ(0, setmenutime(&jd));
+    double got = dJDay, gotsid = SidHr;
+    CalcSidHr(2000, 1, 2, (int)z[1], 5, 0, 0.0, -120.0);
+    EXPECT_DOUBLE_EQ(dJDay, got) << z[0];
+    EXPECT_DOUBLE_EQ(SidHr, gotsid) << z[0];
+    EXPECT_DOUBLE_EQ(got, jd);
+    EXPECT_DOUBLE_EQ(got, dFP[MENUJDAY]);
+  }
+  // zone +10 carries back across midnight: 2000-01-01 19:00 UT
+  dTzone = 10.0;
+  double jd;
+  setmenutime(&jd);
+  EXPECT_NEAR(2451545.2916667, jd, 1e-7);
+}
+
+TEST_F(Instant, MakeMyDateStoresTheMenuInstant) {
+  dTzone = 0.0;
+  dLongit = 0.0;
+  setmenu(2000, 2, 31, 12, 0);  // no validation: the day count runs on
+  dFP[MENUJDAY] = 0.0;
+  ASSERT_EQ(0, makemydate());
+  EXPECT_DOUBLE_EQ(caltoj(2000, 3, 2.5), dJDay);
+  EXPECT_DOUBLE_EQ(dJDay, dFP[MENUJDAY]);
+}
+
+TEST_F(Instant, RealTimeDateReadsTheClockForThePlace) {
+  dTzone = 0.0;
+  dLongit = 0.0;
+  ASSERT_EQ(0, realtimedate());
+  double utc = dJDay;
+  dTzone = 3.7;  // three whole hours ahead: the same clock reads 3 h earlier in UT
+  ASSERT_EQ(0, timeinit());
+  EXPECT_NEAR(utc - 3.0 / 24, dJDay, 2.0 / 86400);
+  EXPECT_DOUBLE_EQ(dJDay, dFP[MENUJDAY]);
 }
 
 TEST_F(Instant, StatusLineShowsSidHrAndJD) {
