@@ -101,6 +101,19 @@ TEST_F(FontsTest, DefaultFontFitsTextCells) {
     EXPECT_LE(text_length(f, "MAKE MY DAY"), 12 * 8 - 4);
 }
 
+TEST_F(FontsTest, ButtonLabelsFitTheirButtons) {
+    ASSERT_NE(data, nullptr);
+    FONT *f = fontnum(4);
+    // Label and button width in cells of the function-key bar and the hot
+    // buttons; a label starts 2 pixels into a box 2 pixels narrower.
+    const struct { const char *text; int cells; } labels[] = {
+        {"F1 HELP", 7}, {"F2 PAN", 6}, {"F2 SAVE", 6}, {"F3 ZOOMOUT", 9}, {"F3 FIND", 9},
+        {"F4 ZOOMIN", 8}, {"F5 STAR?", 7}, {"F6 PLANET?", 9}, {"PAGEDOWN", 9},
+        {"BEGIN", 8}, {"F9 NOTES", 7}, {"F10 COPY", 7}, {"Cat", 3}, {"ESC", 3}, {" # ", 3}};
+    for (const auto &l : labels)
+        EXPECT_LE(text_length(f, l.text), l.cells * 8 - 4) << l.text;
+}
+
 TEST_F(FontsTest, MenuBarLabelsFitTheirBoxes) {
     ASSERT_NE(data, nullptr);
     FONT *f = fontnum(7);
