@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chart/projection.h"
 #include "chart/starpix.h"
 #include "minorplanets/status.h"
 #include "startup/settings.h"
@@ -229,6 +230,7 @@ int readskycatalog(int catalogue) {
 int Starinit(int catalogue) {
   iGottapix = readstarpix();
   readstarsheet();
+  skymapinit();
   catnum = catalogue;
   return readskycatalog(catalogue);
 }

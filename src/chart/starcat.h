@@ -42,8 +42,9 @@ extern int32_t catlen;    // catalogue word of the file, kept only
 extern double dDEGTORAD;  // degrees to radians
 extern double dRATORAD;   // hours to radians
 
-// Start-up of the star subsystem with the catalogue number: star images,
-// image sheet, then the catalogue. Returns the readskycatalog result.
+// Start-up of the star subsystem with the catalogue number: star sprites,
+// image sheet, chart set-up, then the catalogue. Returns the readskycatalog
+// result.
 int Starinit(int catalogue);
 // Loads catalogue 0 (TYC), 1 (HIP) or 2 (PPM) from the program directory,
 // its indexed file or else its one-layer file; draws the catalogue title
