@@ -56,6 +56,7 @@ int initialize(int depth) {
   Placeinit();
   locload(iPlace);
   getaplace(iPlace);
+  timeinit();
   day = dJDay;
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);
