@@ -211,14 +211,17 @@ static void drawconstellations() {
   }
 }
 
+double oppositionra(double sunra) {
+  double opp = sunra + 12;
+  return opp > 24 ? opp - 24 : opp;
+}
+
 // Sun, opposition point and Moon, with r the marker radius in pixels.
 static void drawmarkers(int r) {
   double eqt, dpsi, deps, obl;
   getsunpos(day, &Sunra, &Sundec, &eqt, &dpsi, &deps, &obl);
   if (isplotable(Sunra, Sundec)) circle(SKYbmp, iXplot, iYplot, r, colour[10]);
-  double opp = Sunra + 12;
-  if (opp > 24) opp -= 24;
-  if (isplotable(opp, -Sundec)) circle(SKYbmp, iXplot, iYplot, 2 * r, colour[8]);
+  if (isplotable(oppositionra(Sunra), -Sundec)) circle(SKYbmp, iXplot, iYplot, 2 * r, colour[8]);
   domoon();
   if (isplotable(moonra, moondec)) circle(SKYbmp, iXplot, iYplot, r, colour[15]);
 }

@@ -33,6 +33,8 @@ int mousecursor(int mx, int my, int *x, int *y);
 // Keeps (*x, *y) 10 pixels inside the chart and iCurStep in 1..64.
 // Returns 0.
 int clampcursor(int *x, int *y);
+// R.A. hours of the opposition point of a Sun at sunra hours.
+double oppositionra(double sunra);
 // dest (at least 96 bytes) = the status line for the cursor, in the
 // diagnostic form when iDEBUG is set (marks = block marks shown there).
 // Returns 0.

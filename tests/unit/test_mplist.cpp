@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "chart/projection.h"
+#include "chart_fixture.h"
+#include "minorplanets/astbin.h"
+#include "minorplanets/calcall.h"
+#include "minorplanets/mplist.h"
+#include "minorplanets/status.h"
+#include "minorplanets/userfile.h"
+#include "startup/settings.h"
+#include "ui/display.h"
+#include "ui/windows.h"
+
+// A computed table of n records: planets first, all at the given place.
+static void maketable(int n, double rahours, double decdeg) {
+  iNumAst = n;
+  for (int i = 0; i < MPMAX; i++) {
+    memset(&mp[i], 0, sizeof mp[i]);
+    snprintf(mp[i].name, sizeof mp[i].name, "Object %d", i);
+    mp[i].number = i >= MPPLANETS ? i : 0;
+    obj[i].ra = (float)rahours;
+    obj[i].dec = (float)decdeg;
+    obj[i].mag = 9.5f;
+    obj[i].userslot = -1;
+    iBcalc[i] = i < n ? 12 : 0;
+  }
+  iNT[25] = 0;
+}
+
+static int countcolour(BITMAP *b, int c) {
+  int n = 0;
+  for (int y = 0; y < b->h; y++)
+    for (int x = 0; x < b->w; x++) n += getpixel(b, x, y) == c;
+  return n;
+}
+
+TEST(MpList, IdentificationText) {
+  char text[OBJSTRLEN];
+  double r = 1.5, d = -10.25, m = 7.34;
+  objectstr(text, 5, "Ceres", &r, &d, &m);
+  EXPECT_STREQ(text, "   5   Ceres             1 30 00   -10 15.0      7.34 ");
+  objectstr(text, -1, "SUN", &r, &d, &m);
+  EXPECT_STREQ(text, "       SUN               1 30 00   -10 15.0      7.34 ");
+}
+
+TEST(MpList, PageBeyondTheLastRecordHasOnlyHeadings) {
+  startchart();
+  maketable(20, 12, 0);
+  iAstEnd = 1234;
+  iAstPage = 0;
+  EXPECT_EQ(mplist(2, 40, 20), 0);
+  EXPECT_STREQ(achDLine[0], "Planet Database (1234 on file)  Block 1  Page 3/2 ");
+  EXPECT_STREQ(achDLine[1], "File  (No.) Planet             RA 2000   Dec 2000   Dist AU  Mag. ");
+}
+
+TEST(MpList, RowsFollowTheSortAndCarryTheirMarks) {
+  startchart();
+  maketable(30, 12, 0);
+  for (int i = 0; i < 30; i++) iRindex[i] = 29 - i;
+  iAst = 27;
+  obj[28].userslot = 3;
+  iNT[25] = 1;
+  ASSERT_EQ(mplist(2, 0, 20), 20);
+  char expect[80];
+  findpos(expect, 29);
+  EXPECT_EQ(std::string(achDLine[2]).substr(0, 20), std::string(expect).substr(0, 20));
+  EXPECT_EQ(achDLine[2][78], 0);
+  EXPECT_EQ(achDLine[3][79], 'U');  // record 28
+  EXPECT_EQ(achDLine[4][78], 'A');  // record 27
+  EXPECT_EQ(achDLine[4][77], 0);
+  EXPECT_EQ(mplist(2, 20, 20), 10);
+  iNT[25] = 0;
+}
+
+TEST(MpList, WholeSkyPlanetsAreCrossesMinorPlanetsPixels) {
+  startchart();
+  maketable(10, 12, 0);
+  obj[8].ra = 6;  // a minor planet elsewhere
+  obj[9].ra = 0;  // exactly on the edge: x = plotwidth
+  setstarplot(0);
+  clear_bitmap(SKYbmp);
+  EXPECT_EQ(drawmps(), 9);
+  EXPECT_EQ(countcolour(SKYbmp, colour[10]), 13 + 1);
+  int x = plotwidth - (int)(6 * plotXscale);
+  EXPECT_EQ(getpixel(SKYbmp, x, plotYcen), colour[10]);
+  EXPECT_EQ(getpixel(SKYbmp, x + 1, plotYcen), 0);
+  EXPECT_EQ(getpixel(SKYbmp, plotwidth / 2 + 3, plotYcen), colour[10]);
+}
+
+TEST(MpList, ZoomedEveryObjectIsACrossInItsColour) {
+  startchart();
+  maketable(9, 12, 0);
+  iBcalc[8] = 40;
+  centrechart(12, 0, 4);
+  clear_bitmap(SKYbmp);
+  EXPECT_EQ(drawmps(), 9);
+  EXPECT_EQ(getpixel(SKYbmp, plotXcen + 3, plotYcen), colour[40]);  // drawn last
+  EXPECT_EQ(getpixel(SKYbmp, plotXcen, plotYcen - 3), colour[40]);
+  EXPECT_EQ(getpixel(SKYbmp, plotXcen + 8, plotYcen + 6), 0) << "no names below zoom 7";
+  centrechart(12, 0, 7);
+  clear_bitmap(SKYbmp);
+  drawmps();
+  EXPECT_GT(countcolour(SKYbmp, colour[40]), 13) << "names from zoom 7";
+}
+
+TEST(MpList, ObjectOnTheChartEdgeIsNotDrawn) {
+  startchart();
+  maketable(9, 12, 0);
+  setstarplot(0);
+  for (int i = 0; i < 9; i++) iBcalc[i] = i == 8 ? 12 : 0;
+  obj[8].dec = (float)(plotYcen / plotYscale);  // y = 0
+  clear_bitmap(SKYbmp);
+  EXPECT_EQ(drawmps(), 0);
+}
+
+TEST(MpList, FindMpTakesTheLowestRecordInTheBox) {
+  startchart();
+  maketable(12, 12, 0);
+  obj[0].ra = obj[1].ra = obj[2].ra = 3;  // planets away from the cursor
+  obj[3].ra = obj[4].ra = obj[5].ra = obj[6].ra = obj[7].ra = 3;
+  centrechart(12, 0, 2);
+  Xcur = plotXcen;
+  Ycur = plotYcen;
+  obj[9].ra = 12.01f;
+  EXPECT_EQ(findmp(), 8);
+  obj[8].ra = 3;
+  EXPECT_EQ(findmp(), 9);
+  iBcalc[8] = 0;  // the scan stops at the first record not computed
+  EXPECT_EQ(findmp(), -1);
+  iBcalc[8] = 12;
+  for (int i = 8; i < 12; i++) obj[i].ra = 3;
+  EXPECT_EQ(findmp(), -1);
+}
+
+TEST(MpList, DumpNamesUseSevenCharactersAndTenNumbers) {
+  char name[24];
+  dumpname(name, "Van Gogh", 0);
+  EXPECT_STREQ(name, "Van_Gog0.pcx");
+  dumpname(name, "Ceres", 13);
+  EXPECT_STREQ(name, "Ceres3.pcx");
+  dumpname(name, "1999 AB1", 9);
+  EXPECT_STREQ(name, "1999_AB9.pcx");
+}
+
+TEST(MpList, DumpsAreWrittenInTurn) {
+  startchart(8);
+  maketable(10, 12, 0);
+  snprintf(mp[9].name, sizeof mp[9].name, "A B");
+  iAst = 9;
+  BITMAP *b = create_bitmap(40, 30);
+  clear_to_color(b, 5);
+  int n0 = savedump(b);
+  int n1 = savedump(b);
+  EXPECT_EQ(n1, n0 + 1);
+  char file[24], path[256];
+  for (int n : {n0 - 1, n1 - 1}) {
+    dumpname(file, "A B", n);
+    getfilename(path, file);
+    PALETTE pal;
+    BITMAP *back = load_pcx(path, pal);
+    ASSERT_NE(back, nullptr) << path;
+    EXPECT_EQ(back->w, 40);
+    EXPECT_EQ(getpixel(back, 3, 3), 5);
+    destroy_bitmap(back);
+    remove(path);
+  }
+  destroy_bitmap(b);
+}
+
+TEST(MpList, GotoSetsCentreAndCursor) {
+  startchart();
+  maketable(10, 12, 0);
+  gotomyradec(4.25, -33.5);
+  EXPECT_DOUBLE_EQ(dStarX, 4.25);
+  EXPECT_DOUBLE_EQ(ra, 4.25);
+  EXPECT_DOUBLE_EQ(dStarY, -33.5);
+  EXPECT_DOUBLE_EQ(dec, -33.5);
+  obj[9].ra = 7.5f;
+  obj[9].dec = 12.0f;
+  gotoasteroid(9);
+  EXPECT_DOUBLE_EQ(dStarX, 7.5);
+  EXPECT_DOUBLE_EQ(dec, 12.0);
+  gotoasteroid(10);  // beyond the table: ignored
+  gotoasteroid(-1);
+  EXPECT_DOUBLE_EQ(dStarX, 7.5);
+}

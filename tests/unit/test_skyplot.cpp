@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "chart/projection.h"
+#include "chart/skyplot.h"
+#include "chart/starcat.h"
+#include "chart_fixture.h"
+#include "starcat_fixture.h"
+#include "startup/boot.h"
+#include "startup/settings.h"
+#include "ui/display.h"
+
+enum { UP = 328, LEFT = 331, RIGHT = 333, DOWN = 336, F2 = 316, F3 = 317, F4 = 318 };
+
+class Chart : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    startchart();
+    iGotamouse = 0;
+    drawskyplot(1);  // the first call builds the chart
+  }
+  // The cursor after one key from (x, y) with the given step.
+  void press(int key, int x, int y, int step) {
+    Xcur = x;
+    Ycur = y;
+    iCurStep = step;
+    int nx = Xcur, ny = Ycur;
+    arrowkey(key, &nx, &ny);
+    clampcursor(&nx, &ny);
+    Xcur = nx;
+    Ycur = ny;
+  }
+};
+
+TEST_F(Chart, CursorStaysTenPixelsInsideAndWrapsOnlyForward) {
+  int right = plotwidth - 10, bottom = plothigh - 10;
+  press(RIGHT, right, 100, 2);
+  EXPECT_EQ(Xcur, right);
+  press(RIGHT, right, 100, 64);
+  EXPECT_EQ(Xcur, 54);  // (right + 64) mod plotwidth
+  press(LEFT, 10, 100, 64);
+  EXPECT_EQ(Xcur, 10);
+  press(UP, 100, 10, 64);
+  EXPECT_EQ(Ycur, 10);
+  press(DOWN, 100, bottom, 2);
+  EXPECT_EQ(Ycur, bottom);
+  press(DOWN, 100, bottom, 64);
+  EXPECT_EQ(Ycur, 54);
+  press(LEFT, 200, 100, 8);
+  EXPECT_EQ(Xcur, 192);
+  press(UP, 200, 100, 8);
+  EXPECT_EQ(Ycur, 92);
+}
+
+TEST_F(Chart, StepDoublesAndHalvesWithinOneToSixtyFour) {
+  iCurStep = 64;
+  drawskyplot('+');
+  EXPECT_EQ(iCurStep, 64);
+  iCurStep = 1;
+  drawskyplot('-');
+  EXPECT_EQ(iCurStep, 1);
+  iCurStep = 8;
+  drawskyplot('+');
+  EXPECT_EQ(iCurStep, 16);
+  drawskyplot('-');
+  drawskyplot('-');
+  EXPECT_EQ(iCurStep, 4);
+}
+
+TEST_F(Chart, ArrowMovesTheCursorAndItsSkyPosition) {
+  iCurStep = 16;
+  int x = Xcur;
+  double oldra = ra;
+  drawskyplot(RIGHT);
+  EXPECT_EQ(Xcur, x + 16);
+  EXPECT_LT(ra, oldra);  // north up: R.A. grows to the left
+  double r, d;
+  getradechours(Xcur, Ycur, &r, &d);
+  EXPECT_DOUBLE_EQ(ra, r);
+  EXPECT_DOUBLE_EQ(dec, d);
+}
+
+TEST_F(Chart, MovingTheCursorPutsBackWhatLayUnderIt) {
+  BITMAP *before = create_bitmap(plotwidth, plothigh);
+  getradechours(200, 100, &ra, &dec);
+  iReplot = 1;
+  drawskyplot(1);
+  int x0 = Xcur, y0 = Ycur;
+  blit(SKYbmp, before, 0, 0, 0, 0, plotwidth, plothigh);
+  iCurStep = 64;
+  drawskyplot(RIGHT);
+  ASSERT_EQ(Xcur, x0 + 64);
+  // Where the cursor was, the chart is as it was before the cursor came.
+  EXPECT_EQ(getpixel(before, x0 - 10, y0), colour[4]);
+  EXPECT_EQ(getpixel(SKYbmp, x0 - 10, y0), 0);
+  EXPECT_EQ(getpixel(SKYbmp, Xcur - 10, y0), colour[4]);  // the cursor's left tick
+  destroy_bitmap(before);
+}
+
+TEST_F(Chart, ZoomKeys) {
+  iZoom = 2;
+  drawskyplot(F3);
+  EXPECT_EQ(iZoom, 0);
+  drawskyplot(F4);
+  EXPECT_EQ(iZoom, 2);
+  drawskyplot(F4);
+  EXPECT_EQ(iZoom, 3);
+  drawskyplot(F3);
+  EXPECT_EQ(iZoom, 2);
+  iZoom = 12;
+  drawskyplot(F4);
+  EXPECT_EQ(iZoom, 12);
+  drawskyplot('1');
+  EXPECT_EQ(iZoom, 0);
+}
+
+TEST_F(Chart, ZoomInCentresOnTheCursorAndKeepsItOnTheSamePlace) {
+  iCurStep = 64;
+  drawskyplot(LEFT);
+  drawskyplot(UP);
+  double r = ra, d = dec;
+  drawskyplot(F4);
+  EXPECT_DOUBLE_EQ(dStarX, r);
+  EXPECT_DOUBLE_EQ(dStarY, d);
+  EXPECT_LE(abs(Xcur - plotXcen), 1);
+  EXPECT_LE(abs(Ycur - plotYcen), 1);
+}
+
+TEST_F(Chart, OneKeepsTheCentre) {
+  dStarX = 3;
+  dStarY = 30;
+  iZoom = 5;
+  drawskyplot('1');
+  EXPECT_EQ(iZoom, 0);
+  EXPECT_DOUBLE_EQ(dStarX, 3);
+  EXPECT_DOUBLE_EQ(dStarY, 30);
+}
+
+TEST_F(Chart, SwitchKeysToggleTheirSettings) {
+  const struct { int key; int *setting; } cases[] = {{'#', &flag[9]},  {'a', &flag[11]}, {'n', &iNT[22]},
+                                                     {'c', &flag[16]}, {'t', &flag[6]},  {'T', &flag[6]},
+                                                     {'l', &flag[15]}, {'L', &flag[15]}};
+  for (auto &c : cases) {
+    int was = *c.setting;
+    EXPECT_EQ(chartkey(c.key), 1) << (char)c.key;
+    EXPECT_EQ(*c.setting, 1 - was) << (char)c.key;
+    chartkey(c.key);
+    EXPECT_EQ(*c.setting, was) << (char)c.key;
+  }
+  EXPECT_EQ(chartkey('x'), 0);
+  EXPECT_EQ(chartkey(UP), 0);
+}
+
+TEST_F(Chart, StarKeyAlternatesTychoAndHipparcos) {
+  catnum = 1;
+  chartkey('*');
+  EXPECT_EQ(catnum, 0);
+  EXPECT_STREQ(StarCatID, "TYC");
+  EXPECT_GT(Snum, 100000);
+  chartkey('*');
+  EXPECT_EQ(catnum, 1);
+  EXPECT_STREQ(StarCatID, "HIP");
+  EXPECT_GT(Snum10, 0);
+  chartkey('*');
+  EXPECT_EQ(catnum, 0);
+}
+
+TEST_F(Chart, MouseOnlyWhenUnlockedInstalledAndStrictlyInside) {
+  int x = 0, y = 0;
+  iGotamouse = 1;
+  flag[15] = 0;
+  EXPECT_EQ(mousecursor(plotXst + 50, plotYst + 60, &x, &y), 1);
+  EXPECT_EQ(x, 50);
+  EXPECT_EQ(y, 60);
+  EXPECT_EQ(mousecursor(plotXst, plotYst + 60, &x, &y), 0);
+  EXPECT_EQ(mousecursor(plotXst + 50, plotYst + plothigh, &x, &y), 0);
+  flag[15] = 1;
+  EXPECT_EQ(mousecursor(plotXst + 80, plotYst + 90, &x, &y), 0);
+  EXPECT_EQ(x, 50);
+  flag[15] = 0;
+  iGotamouse = 0;
+  EXPECT_EQ(mousecursor(plotXst + 80, plotYst + 90, &x, &y), 0);
+}
+
+TEST_F(Chart, LockedCursorIgnoresTheMouse) {
+  iGotamouse = 1;
+  flag[15] = 1;
+  position_mouse(plotXst + 40, plotYst + 40);  // no driver: the position stays 0, 0
+  int x = Xcur, y = Ycur;
+  drawskyplot('#');
+  EXPECT_EQ(Xcur, x);
+  EXPECT_EQ(Ycur, y);
+}
+
+TEST_F(Chart, StatusLineForms) {
+  char text[96];
+  setstarplot(2);
+  Xcur = 7;
+  Ycur = 123;
+  iDEBUG = 0;
+  statustext(text, 5);
+  EXPECT_EQ(std::string(text).substr(0, 21), "Zoom 2 xy:007 123 RA ");
+  EXPECT_NE(strstr(text, "  Dec "), nullptr);
+  iDEBUG = 1;
+  statustext(text, 5);
+  char expect[32];
+  snprintf(expect, sizeof expect, "Z2 (%05d) xy:007 123 RA ", plotXmax);
+  EXPECT_EQ(std::string(text).substr(0, strlen(expect)), expect);
+  EXPECT_EQ(text[strlen(text) - 1], '5');
+  iDEBUG = 0;
+}
+
+TEST_F(Chart, StatusLineAlsoForKeyZeroButNoRebuild) {
+  clear_bitmap(VIDbmp);
+  putpixel(SKYbmp, 300, 50, colour[13]);
+  iReplot = 1;
+  EXPECT_EQ(drawskyplot(0), 0);
+  EXPECT_EQ(getpixel(VIDbmp, 320, VIDbmp->h - 1), colour[8]);
+  EXPECT_EQ(getpixel(SKYbmp, 300, 50), colour[13]) << "key 0 rebuilt the chart";
+  EXPECT_EQ(getpixel(VIDbmp, plotXst + 300, plotYst + 50), colour[13]) << "chart not shown";
+  EXPECT_GT(drawskyplot(1), 0) << "the pending rebuild runs with the next key";
+  EXPECT_EQ(getpixel(SKYbmp, 300, 50), 0);
+  EXPECT_EQ(drawskyplot(1), 0) << "request cleared";
+}
+
+TEST_F(Chart, RebuildDrawsFrameCursorAndStarsOverTheGrid) {
+  // A star exactly on the 12 h grid line at declination +30.
+  loadchartstars({{makestar(1, 500, 'M', '0', 12.0f, 30.0f)}});
+  flag[9] = 1;
+  iReplot = 1;
+  drawskyplot(1);
+  EXPECT_EQ(getpixel(SKYbmp, 0, 0), colour[14]);
+  EXPECT_EQ(getpixel(SKYbmp, plotwidth - 1, plothigh - 1), colour[14]);
+  int gx = (int)(12 * plotXscale);
+  EXPECT_EQ(getpixel(SKYbmp, gx, 40), colour[1]);
+  isplotable(12, 30);
+  EXPECT_EQ(iXplot, gx);
+  EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot), calcstar[0].starcolour);
+  EXPECT_EQ(getpixel(SKYbmp, Xcur + 7, Ycur), colour[4]);
+}
+
+TEST_F(Chart, WholeSkyGridLinesAndTurnedNumerals) {
+  clear_bitmap(SKYbmp);
+  setstarplot(0);
+  drawcoords();
+  for (int i = 1; i <= 23; i++) EXPECT_EQ(getpixel(SKYbmp, (int)(i * plotXscale), 30), colour[1]) << i;
+  for (int j = -8; j <= 8; j++)
+    EXPECT_EQ(getpixel(SKYbmp, 300, plotYcen - (int)(10 * j * plotYscale)), colour[1]) << j;
+  EXPECT_EQ(getpixel(SKYbmp, (int)(0.5 * plotXscale), 30), 0);
+}
+
+TEST_F(Chart, ZoomedGridFollowsTheProjection) {
+  for (int z : {2, 6, 12}) {
+    centrechart(3.5, 45, z);
+    clear_bitmap(SKYbmp);
+    drawcoords();
+    // The hour circle 3 h and the declination circle +40 pass through the
+    // chart near their placed points.
+    for (const double *p : {(const double[]){3.0, 45.5}, (const double[]){3.45, 40.0}}) {
+      if (!isplotable(p[0], p[1])) continue;
+      EXPECT_GT(litpixels(SKYbmp, iXplot - 1, iYplot - 1, iXplot + 1, iYplot + 1), 0) << z;
+    }
+  }
+}
+
+TEST(ChartMarkers, OppositionPointOfTheSun) {
+  EXPECT_DOUBLE_EQ(oppositionra(13.5), 1.5);
+  EXPECT_DOUBLE_EQ(oppositionra(3), 15);
+  EXPECT_DOUBLE_EQ(oppositionra(12), 24);
+}
