@@ -138,21 +138,19 @@ void printf256(int x, int y, int c, const char *text) { textout_ex(VIDbmp, font,
 
 void rectfill256(int x1, int y1, int x2, int y2, int c) { rectfill(VIDbmp, x1, y1, x2, y2, c); }
 
-void drawshadedbox(int x, int y, int w, int h) {
+// Box of interior colour 30 with its top and left edges in one colour and
+// its bottom and right edges in another.
+static void drawbevel(int x, int y, int w, int h, int topleft, int bottomright) {
   rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + h - 2, colour[30]);
-  hline(VIDbmp, x, y, x + w - 1, colour[15]);
-  vline(VIDbmp, x, y, y + h - 1, colour[15]);
-  hline(VIDbmp, x + 1, y + h - 1, x + w - 1, colour[7]);
-  vline(VIDbmp, x + w - 1, y + 1, y + h - 1, colour[7]);
+  hline(VIDbmp, x, y, x + w - 1, topleft);
+  vline(VIDbmp, x, y, y + h - 1, topleft);
+  hline(VIDbmp, x + 1, y + h - 1, x + w - 1, bottomright);
+  vline(VIDbmp, x + w - 1, y + 1, y + h - 1, bottomright);
 }
 
-void drawpushedbox(int x, int y, int w, int h) {
-  rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + h - 2, colour[30]);
-  hline(VIDbmp, x, y, x + w - 1, colour[7]);
-  vline(VIDbmp, x, y, y + h - 1, colour[7]);
-  hline(VIDbmp, x + 1, y + h - 1, x + w - 1, colour[15]);
-  vline(VIDbmp, x + w - 1, y + 1, y + h - 1, colour[15]);
-}
+void drawshadedbox(int x, int y, int w, int h) { drawbevel(x, y, w, h, colour[15], colour[7]); }
+
+void drawpushedbox(int x, int y, int w, int h) { drawbevel(x, y, w, h, colour[7], colour[15]); }
 
 void drawshadowdial(int x, int y, int w, int h) {
   rectfill(VIDbmp, x, y, x + w - 1, y + h - 1, colour[18]);
