@@ -1,0 +1,272 @@
+#include "minorplanets/astbin.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "minorplanets/calcall.h"
+#include "minorplanets/positions.h"
+#include "minorplanets/status.h"
+#include "startup/settings.h"
+#include "timefmt/instant.h"
+
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the database records are read as little-endian memory images"
+#endif
+
+mprec mp[MPMAX];
+objrec obj[MPMAX];
+int userobj[MPUSERMAX];
+mprec ast;
+int iNumAst;
+int iAstMax = MPPAGE;
+int iAstStart;
+int iAstEnd;
+int iAstPage;
+int iAstMaxPage;
+char readbuf[256];
+char bfile[256];
+int iUserFile;
+short iMpsiz;
+short iMpmax;
+
+static const long kRecSize = static_cast<long>(sizeof(mprec));
+
+// Empties the table and the user list.
+static void emptytable() {
+  iNumAst = 0;
+  for (int i = 0; i < MPMAX; i++) {
+    mp[i].number = -1;
+    obj[i].userslot = -1;
+  }
+  for (int &slot : userobj) slot = -1;
+}
+
+// Ends the name at its last character that is neither NUL nor blank;
+// byte 19 is always NUL afterwards.
+static void cleanname(char *name) {
+  name[19] = '\0';
+  for (int k = 18; k >= 0 && (name[k] == '\0' || name[k] == ' '); k--) name[k] = '\0';
+}
+
+int mpfinite(const mprec *r) {
+  const float v[] = {r->period,  r->fixed1,  r->fixed2,  r->diameter, r->peritime, r->hmag,
+                     r->meananom, r->argperi, r->ascnode, r->inc,      r->ecc,      r->daily,
+                     r->semiaxis, r->rexp};
+  for (float x : v)
+    if (!std::isfinite(x)) return 0;
+  return 1;
+}
+
+int MPinit() {
+  for (int &slot : userobj) slot = -1;
+  dFP[37] = 14.0;
+  iAstStart = 0;
+  return ASTreadfile(0, "astdat.bin");
+}
+
+int ASTreadfile(int start, const char *file) {
+  iAstMax = MPPAGE;
+  getfilename(bfile, file);
+  FILE *f = fopen(bfile, "rb");
+  if (!f) return MPfail(2, bfile);
+  // The header and the planets are read before the table is touched, so a
+  // file too short to hold them leaves the previous table in place.
+  int32_t count = 0;
+  mprec planets[MPPLANETS];
+  if (fread(&count, sizeof count, 1, f) != 1 ||
+      fread(planets, sizeof(mprec), MPPLANETS, f) != static_cast<size_t>(MPPLANETS)) {
+    fclose(f);
+    return MPfail(2, bfile);
+  }
+  emptytable();
+  iAstEnd = count;
+  iAstPage = start / MPPAGE;
+  iAstStart = start;
+  iAstMaxPage = count / MPPAGE;
+  memcpy(mp, planets, sizeof planets);
+  for (int i = 0; i < MPPLANETS; i++) cleanname(mp[i].name);
+  mainplanets(day);
+  iNumAst = MPPLANETS;
+  if (start < MPPLANETS) iAstStart = MPPLANETS;
+  long next = iAstStart;
+  if (iAstStart >= count) {
+    iAstStart = 0;
+    iAstPage = 0;
+    next = MPPLANETS;
+  }
+  iNT[4] = iAstStart;
+  if (next != MPPLANETS && fseek(f, 4 + kRecSize * next, SEEK_SET) != 0) next = count;
+  for (; iNumAst < MPPAGE && next < count; next++) {
+    mprec *r = &mp[iNumAst];
+    if (fread(r, sizeof(mprec), 1, f) != 1) break;
+    // Unplaceable (non-finite) elements are rejected like faint objects.
+    if (!(r->hmag < dFP[37]) || !mpfinite(r)) continue;
+    if (r->number < 1) r->number = 0;
+    cleanname(r->name);
+    iNumAst++;
+  }
+  // The slot after the last accepted record may hold a rejected one.
+  if (iNumAst < MPMAX) mp[iNumAst].number = -1;
+  fclose(f);
+  snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst, dFP[37]);
+  setdefaults();
+  iHI[1] = iNumAst - 1;
+  MPOKay(1, readbuf);
+  return 0;
+}
+
+int ASTreadpage(int start) { return ASTreadfile(start, chSTR[2]); }
+
+int ASTnextpage() {
+  // The last, partly filled page counts as a page too.
+  if (static_cast<long>(iAstPage + 1) * MPPAGE >= iAstEnd) return -1;
+  return ASTreadpage((iAstPage + 1) * MPPAGE);
+}
+
+int ASTprevpage() {
+  if (iAstPage - 1 < 0) return -1;
+  return ASTreadpage((iAstPage - 1) * MPPAGE);
+}
+
+// "ast%03d.bin" of n, resolved into dest (256 bytes).
+static void blockname(char *dest, int n) {
+  char name[32];
+  snprintf(name, sizeof name, "ast%03d.bin", n);
+  getfilename(dest, name);
+}
+
+int ASTwriteblock(int n) {
+  char path[256];
+  blockname(path, n);
+  FILE *f = fopen(path, "wb");
+  if (!f) return MPfail(3, path);
+  int32_t count = iNumAst;
+  bool ok = fwrite(&count, sizeof count, 1, f) == 1 &&
+            fwrite(mp, sizeof(mprec), iNumAst, f) == static_cast<size_t>(iNumAst);
+  if (fclose(f) != 0 || !ok) return MPfail(3, path);
+  return MPOKay(3, path);
+}
+
+int ASTreadblock(int n) {
+  char name[32];
+  snprintf(name, sizeof name, "ast%03d.bin", n);
+  return ASTreadfile(0, name);
+}
+
+// Copies the fields the user file carries from one record to another.
+static void copyelements(mprec *to, const mprec *from) {
+  to->hmag = from->hmag;
+  to->meananom = from->meananom;
+  to->argperi = from->argperi;
+  to->ascnode = from->ascnode;
+  to->inc = from->inc;
+  to->ecc = from->ecc;
+  to->daily = from->daily;
+  to->semiaxis = from->semiaxis;
+  to->rexp = from->rexp;
+  to->epoch = from->epoch;
+  to->number = from->number;
+  memcpy(to->name, from->name, sizeof to->name);
+  to->name[19] = '\0';
+}
+
+void copymp2ast(int i) {
+  if (i < 0 || i >= MPMAX) return;
+  copyelements(&ast, &mp[i]);
+}
+
+void copyast2mp(int i) {
+  if (i < 0 || i >= MPMAX) return;
+  mprec *r = &mp[i];
+  copyelements(r, &ast);
+  r->peritime = ast.peritime;
+  r->period = static_cast<float>(pow(static_cast<double>(ast.semiaxis), 1.5));
+  r->fixed1 = 0.15f;
+  r->fixed2 = 0.0f;
+  r->diameter = 0.1f;
+}
+
+int getastname(int i, char *dest) {
+  if (i < 0 || i >= MPMAX) {
+    dest[0] = '\0';
+    return 0;
+  }
+  memcpy(dest, mp[i].name, sizeof mp[i].name);
+  dest[19] = '\0';
+  return mp[i].number;
+}
+
+void getastdata(int i, double *hmag, double *meananom, double *ascnode, double *argperi,
+                double *inc, double *ecc, double *daily, double *semiaxis, double *rexp,
+                double *epoch, double *period, double *peritime) {
+  const mprec &r = mp[i];
+  *hmag = r.hmag;
+  *meananom = r.meananom;
+  *ascnode = r.ascnode / dRad;
+  *argperi = r.argperi / dRad;
+  *inc = r.inc / dRad;
+  *ecc = r.ecc;
+  *daily = r.daily;
+  *semiaxis = r.semiaxis;
+  *rexp = r.rexp;
+  *epoch = r.epoch + 0.5;
+  *period = r.period;
+  *peritime = r.peritime;
+}
+
+double getastperiod(int i, double jd, double *peritime) {
+  const mprec &r = mp[i];
+  double t = r.peritime;
+  if (r.daily > 0.0f && t < jd) {
+    // Whole orbits at once: the same result as stepping one at a time,
+    // without a loop whose length depends on the data.
+    double step = 360.0 / r.daily;
+    double k = ceil((jd - t) / step);
+    if (k > 1.0 && t + (k - 1.0) * step >= jd) k -= 1.0;  // rounding of the quotient
+    t += k * step;
+    if (t < jd) t += step;
+  }
+  *peritime = t;
+  return r.period;
+}
+
+int findastname(const char *name) {
+  for (int i = 0; i < iNumAst; i++)
+    if (strcmp(mp[i].name, name) == 0) return i;
+  return -1;
+}
+
+int findastnumber(int number) {
+  for (int i = 0; i < iNumAst; i++)
+    if (mp[i].number == number) return i;
+  return -1;
+}
+
+int getmpnumber(int row) {
+  if (row < 0 || row >= MPMAX) return row;
+  if (iNT[25] == 1) return iRindex[row];
+  if (iNT[25] == 2) return iBindex[row];
+  return row;
+}
+
+int countuserobj() {
+  int n = 0;
+  for (int slot : userobj)
+    if (slot != -1) n++;
+  return n;
+}
+
+int loguserobj(int i) {
+  if (i < 0 || i >= MPMAX) return countuserobj();
+  for (int slot : userobj)
+    if (slot == i) return countuserobj();
+  for (int k = 0; k < MPUSERMAX; k++) {
+    if (userobj[k] == -1) {
+      userobj[k] = i;
+      obj[i].userslot = k;
+      return countuserobj();
+    }
+  }
+  return MPUSERMAX;
+}

@@ -1,0 +1,201 @@
+#include "minorplanets/calcall.h"
+
+#include <allegro.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "minorplanets/positions.h"
+#include "timefmt/angles.h"
+#include "timefmt/calendar.h"
+#include "timefmt/instant.h"
+#include "ui/display.h"
+#include "ui/windows.h"
+
+int iBcalc[MPMAX];
+int iRindex[MPMAX];
+int iBindex[MPMAX];
+int difint[MPMAX];
+
+static const int kPlanetClass = 10;
+static const int kTableClassMin = 35;   // whole-table pass
+static const int kSingleClassMin = 33;  // single-object pass
+static const int kClassMax = 47;
+static const int kOppBins = 65;   // 0.2 h bins of distance from the opposition point
+static const int kRaBins = 242;   // 0.1 h bins of right ascension
+static const int kNoKey = -1;     // key of a record without a place
+
+// v fits a float without becoming infinite.
+static bool fitsfloat(double v) { return std::isfinite(v) && fabs(v) <= FLT_MAX; }
+
+// Colour class of a minor planet of magnitude mag, lowest class lo.
+static int magclass(double mag, int lo) {
+  double c = 64.0 - 2.0 * mag;
+  if (c < lo) return lo;
+  if (c > kClassMax) return kClassMax;
+  return static_cast<int>(c);
+}
+
+// Sky block of a J2000 place: 1 hour of RA by 10 degrees of Dec, 0..431.
+static int skyblock(double ra, double dec) {
+  int row = static_cast<int>(dec / 10.0 + 9.0);
+  int col = static_cast<int>(ra);
+  if (row < 0) row = 0;
+  if (row > 17) row = 17;
+  if (col < 0) col = 0;
+  if (col > 23) col = 23;
+  return row * 24 + col;
+}
+
+// Clears the sky state of record i, which has no place.
+static void noplace(int i) {
+  objrec &o = obj[i];
+  o.ra = o.dec = o.dist = o.mag = 0.0f;
+  o.block = 0;
+  o.phase = 0;
+  iBcalc[i] = 0;
+}
+
+int calcastall(double jd) {
+  memset(iBcalc, 0, sizeof iBcalc);
+  memset(iBindex, 0, sizeof iBindex);
+  memset(iRindex, 0, sizeof iRindex);
+  showJday(jd);
+  calcastalltom(jd + 1.0);
+  for (int i = 0; i < iNumAst; i++) {
+    GEOPLACE g;
+    if (astplace(i, jd, i == 0, &g) != 0) {
+      noplace(i);
+      continue;
+    }
+    double mag = (mp[i].hmag + 5.0 * log10(g.dist * g.r)) * g.k;
+    if (!fitsfloat(mag) || !fitsfloat(g.dist)) {
+      noplace(i);
+      continue;
+    }
+    objrec &o = obj[i];
+    o.ra = static_cast<float>(g.ra);
+    o.dec = static_cast<float>(g.dec);
+    o.dist = static_cast<float>(g.dist);
+    o.mag = static_cast<float>(mag);
+    o.block = skyblock(g.ra, g.dec);
+    o.phase = static_cast<int>(100.0 * (g.k > 1.0 ? 1.0 : g.k));
+    iBcalc[i] = i < MPPLANETS ? kPlanetClass : magclass(mag, kTableClassMin);
+  }
+  sortbackcalc(jd);
+  return 0;
+}
+
+int calcastalltom(double jd) {
+  for (int i = 0; i < iNumAst; i++) {
+    GEOPLACE g;
+    bool ok = astplace(i, jd, i == 0, &g) == 0;
+    obj[i].ratom = ok ? static_cast<float>(g.ra) : 0.0f;
+    obj[i].dectom = ok ? static_cast<float>(g.dec) : 0.0f;
+  }
+  return 0;
+}
+
+int calcsingle(int i, double jd) {
+  if (i < 0 || i >= iNumAst) return 0;
+  GEOPLACE g;
+  if (astplace(i, jd, 1, &g) != 0) {
+    noplace(i);
+    return 0;
+  }
+  const mprec &r = mp[i];
+  double mag = (r.hmag + 2.17147 * (log(g.dist) + r.rexp * log(g.r))) / sqrt(g.k);
+  if (!fitsfloat(mag) || !fitsfloat(g.dist)) {
+    noplace(i);
+    return 0;
+  }
+  objrec &o = obj[i];
+  o.ra = static_cast<float>(g.ra);
+  o.dec = static_cast<float>(g.dec);
+  o.dist = static_cast<float>(g.dist);
+  o.mag = static_cast<float>(mag);
+  iBcalc[i] = i < MPPLANETS ? kPlanetClass : magclass(mag, kSingleClassMin);
+  return 0;
+}
+
+int calctomorrow(int i, double jd) {
+  if (i < 0 || i >= iNumAst) return 0;
+  calcsingle(i, jd + 1.0);
+  float ra = obj[i].ra, dec = obj[i].dec;
+  calcsingle(i, jd);
+  obj[i].ratom = ra;
+  obj[i].dectom = dec;
+  return 0;
+}
+
+// Appends to view, in record order, every record whose key is v for v in
+// 0..bins-1, then the records without a place. Entries left over hold 0.
+static void countingsort(int *view, int bins) {
+  int n = 0;
+  for (int v = 0; v < bins; v++)
+    for (int i = 0; i < iNumAst; i++)
+      if (difint[i] == v) view[n++] = i;
+  for (int i = 0; i < iNumAst; i++)
+    if (difint[i] == kNoKey) view[n++] = i;
+  for (; n < MPMAX; n++) view[n] = 0;
+}
+
+int sortbackcalc(double jd) {
+  double s, dec, eqt, dpsi, deps, obl;
+  getsunpos(jd, &s, &dec, &eqt, &dpsi, &deps, &obl);
+  float opp = static_cast<float>(s - 12.0);
+  if (opp < 0.0f) opp += 24.0f;
+  for (int i = 0; i < iNumAst; i++) {
+    float d = fabsf(opp - obj[i].ra);
+    if (d > 12.0f) d = fabsf(d - 24.0f);
+    difint[i] = iBcalc[i] ? static_cast<int>(5.0f * d) : kNoKey;
+  }
+  countingsort(iBindex, kOppBins);
+  for (int i = 0; i < iNumAst; i++)
+    difint[i] = iBcalc[i] ? static_cast<int>(10.0f * obj[i].ra) : kNoKey;
+  countingsort(iRindex, kRaBins);
+  return 0;
+}
+
+int showJday(double jd) {
+  jtocal(jd);
+  snprintf(achDLine[61], sizeof achDLine[61], "JD %10.2f  %.40s epoc %d", jd, jdbuff,
+           2000);
+  if (!VIDbmp) return 0;  // no screen yet: the line is kept for the next redraw
+  rectfill(VIDbmp, 2 * HORScale, 3 * VRTScale + 1, 2 * HORScale + 341, 4 * VRTScale - 2,
+           colour[7]);
+  textout_ex(VIDbmp, font, achDLine[61], 2 * HORScale, 3 * VRTScale + 4, colour[15], -1);
+  return 0;
+}
+
+int findpos(char *dest, int i) {
+  char prefix[80];
+  if (i < 0 || i >= MPMAX) {
+    dest[0] = '\0';
+    return 0;
+  }
+  if (mp[i].number == 0)
+    snprintf(prefix, sizeof prefix, "%-4d        %-18s", i, mp[i].name);
+  else
+    snprintf(prefix, sizeof prefix, "%-4d  %-5ld %-18s", i, static_cast<long>(mp[i].number),
+             mp[i].name);
+  return getpos(prefix, dest, i);
+}
+
+int getpos(const char *prefix, char *dest, int i) {
+  if (i < 0 || i >= MPMAX || iBcalc[i] == 0) {
+    snprintf(dest, 80, "%.60s undefined ", prefix);
+    return 0;
+  }
+  char ra[ANGLETEXTLEN], dec[ANGLETEXTLEN], line[512];
+  hms(ra, obj[i].ra < 0.0f ? 0.0 : obj[i].ra);
+  ddmmm(dec, obj[i].dec);
+  snprintf(line, sizeof line, "%.60s %-8s  %-8s  %8.5f  %5.2f", prefix, ra, dec, obj[i].dist,
+           obj[i].mag);
+  size_t n = strnlen(line, 79);
+  memcpy(dest, line, n);
+  dest[n] = '\0';
+  return 0;
+}

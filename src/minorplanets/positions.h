@@ -1,0 +1,65 @@
+// Planet and minor-planet positions: mean planetary elements, the Earth,
+// two-body orbits, precession and the Sun.
+#pragma once
+
+extern const double P0;    // degrees per radian, 57.29577951
+extern const double P1;    // pi, 3.1415926536
+extern const double P2;    // 2 pi, 6.2831853072
+extern const double dRad;  // degrees per radian, 57.29577951
+
+// Mean elements of Mercury..Pluto: L a0-a3, perihelion b0-b3, e c0-c3,
+// i d0-d3, node f0-f3, then semi-axis (AU), diameter at 1 AU ("), H.
+extern const double elements[8][23];
+// elements evaluated for mjd: L (M for rows 0-3), daily motion (deg/day),
+// perihelion (argument of perihelion for rows 0-3), e, i, node, a, diameter, H.
+extern double plan[8][9];
+// mainplanets sets the shared time argument mjd (astro/moon.h) to the whole
+// days since JD 2415020.0 of the date it evaluates.
+
+// Evaluates elements for mjd into plan.
+void pelement();
+// Rebuilds records 0-3 of mp (Mercury..Jupiter) from elements for jd.
+void mainplanets(double jd);
+// Heliocentric Earth at jd, equatorial of date (AU); obliquity in radians.
+void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl, double *ecc,
+              double *elong);
+// Heliocentric equatorial position of date (AU) of an orbit at jd; angles
+// in radians, daily in degrees/day, peritime a Julian Day.
+void position(double jd, double *x, double *y, double *z, double *r, double daily,
+              double semiaxis, double inc, double node, double argperi, double peritime,
+              double obl, double ecc);
+// Precesses a place of date to J2000 in place: ra hours, dec radians;
+// rarad is the same right ascension in radians.
+void prec2000(double jd, double *ra, double *dec, double *rarad);
+// As prec2000 towards B1950.
+void prec1950(double jd, double *ra, double *dec, double *rarad);
+// Precesses ra (hours) and dec (degrees) from year1 to year2 (IAU 1976).
+void precess(int year2, int year1, double *ra, double *dec);
+// Apparent Sun at jd: ra and eqt in hours; dec, dpsi, deps, obl in degrees.
+void getsunpos(double jd, double *ra, double *dec, double *eqt, double *dpsi, double *deps,
+               double *obl);
+// Place of the geocentric equatorial vector (x, y, z) of date: mode 1
+// B1950, 2 J2000, else of date. *ra hours, *dec0 radians, *dec degrees.
+// Returns *ra.
+double getobjcoord(double jd, double x, double y, double z, double *ra, double *dec0,
+                   double *dec, int mode);
+// Geocentric place of record i at jd for the equinox of mode (as
+// getobjcoord): distance AU, phase angle degrees, magnitude. Returns ra.
+double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, double *phase,
+             double *mag);
+// Greenwich mean sidereal time at 0h UT of jd, hours.
+double gmst0hut(double jd);
+
+// Geocentric J2000 place of one record, with what the magnitudes need.
+struct GEOPLACE {
+  double ra;    // hours
+  double dec;   // degrees
+  double dist;  // from the Earth, AU
+  double r;     // from the Sun, AU
+  double R;     // Earth from the Sun, AU
+  double k;     // |cos phase angle|
+};
+// Place of record i at jd. newearth 1 computes the Earth for jd and keeps
+// it, 0 reuses the Earth kept last. Returns 0, or -1 when the orbit is not
+// elliptic or gives no finite place.
+int astplace(int i, double jd, int newearth, GEOPLACE *g);

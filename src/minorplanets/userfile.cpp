@@ -1,0 +1,225 @@
+#include "minorplanets/userfile.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "minorplanets/astbin.h"
+#include "minorplanets/status.h"
+#include "startup/settings.h"
+#include "timefmt/calendar.h"
+
+int iAst;
+
+static const int kMinLine = 64;         // a line is taken when longer than this
+static const long kDateEpoch = 10000000;  // epochs from here on are YYYYMMDD
+static const long kMaxEpoch = 100000000;
+
+static const char *const kHeader[9] = {
+    "; KORVANEX user minor planets: %s",
+    "; Comment lines begin with a semicolon. No Blank lines!",
+    "; Please put a hard-return at the end of the last line.",
+    "; Asteroid elements must be on ONE FULL LINE, separated by spaces.",
+    "; Please allow 6 columns for asteroid Number. Leave blank or zero if unnumbered.",
+    "; Name starts in column 8 (18 characters maximum)",
+    "; EPOC starts on column 27. Either JD (2450700) or DATE (19970909) accepted.",
+    ";xxxxx nnnnnnnnnnnnnnnnnn etc.",
+    "; No.  Planet Name        EPOC     Hmag   MeanAnom   ArgPeri    AscNode     Inc          Ecc      "
+    "SemiAxis   Comment",
+};
+
+int getaline(FILE *f) {
+  int n = 0;
+  int c;
+  while ((c = fgetc(f)) != EOF) {
+    if (c == '\r') continue;
+    if (c == '\n') {
+      readbuf[n] = '\0';
+      // A line starting with a NUL byte counts as empty, not as the end.
+      return readbuf[0] ? static_cast<unsigned char>(readbuf[0]) : 1;
+    }
+    if (n < 255) readbuf[n++] = static_cast<char>(c);
+  }
+  readbuf[n] = '\0';
+  return 0;
+}
+
+int convertepoc(long v) {
+  return static_cast<int>(caltoj(static_cast<int>(v / 10000), static_cast<int>((v / 100) % 100),
+                                 static_cast<double>(v % 100)));
+}
+
+// A perihelion passage near the epoch instant that, once stored in single
+// precision, best reproduces mean anomaly m (degrees) at that instant as
+// the program steps it: a float holds a Julian Day only to 0.25 day.
+static float peripassage(double epochjd, double m, float daily) {
+  double step = 360.0 / daily;
+  double t0 = epochjd - m / daily;
+  float best = static_cast<float>(t0);
+  double besterr = 1e30;
+  for (int k = -6; k <= 6; k++) {
+    float t = static_cast<float>(t0 + k * step);
+    double tp = t;
+    if (tp < epochjd) tp += ceil((epochjd - tp) / step) * step;
+    if (tp < epochjd) tp += step;
+    double err = fabs(remainder(daily * (epochjd - tp) - m, 360.0));
+    if (err < besterr) {
+      best = t;
+      besterr = err;
+    }
+  }
+  return best;
+}
+
+// Fills ast from the object line in readbuf. 0, or -1 when the line does
+// not hold eight usable numbers.
+static int parseline() {
+  char num[7];
+  memcpy(num, readbuf, 6);
+  num[6] = '\0';
+  memset(&ast, 0, sizeof ast);
+  ast.number = atoi(num);
+  memcpy(ast.name, readbuf + 7, 18);
+  for (int k = 17; k > 0 && (ast.name[k] == ' ' || ast.name[k] == '\0'); k--) ast.name[k] = '\0';
+  long epoch;
+  double h, m, w, node, inc, e, a;
+  if (sscanf(readbuf + 26, "%ld %lf %lf %lf %lf %lf %lf %lf", &epoch, &h, &m, &w, &node, &inc,
+             &e, &a) != 8)
+    return -1;
+  if (epoch <= 0 || epoch >= kMaxEpoch) return -1;
+  if (epoch >= kDateEpoch) epoch = convertepoc(epoch);
+  double period = pow(a, 1.5);
+  double daily = period == 0.0 ? 0.00001 : 360.0 / (period * 365.2422);
+  ast.epoch = static_cast<int32_t>(epoch);
+  ast.hmag = static_cast<float>(h);
+  ast.meananom = static_cast<float>(m);
+  ast.argperi = static_cast<float>(w);
+  ast.ascnode = static_cast<float>(node);
+  ast.inc = static_cast<float>(inc);
+  ast.ecc = static_cast<float>(e);
+  ast.daily = static_cast<float>(daily);
+  ast.semiaxis = static_cast<float>(a);
+  ast.rexp = 1.0f;
+  ast.period = static_cast<float>(period);
+  ast.fixed1 = 0.15f;
+  ast.fixed2 = 0.0f;
+  ast.diameter = 0.1f;
+  // The mean anomaly holds at the epoch instant, 0h of the epoch date.
+  ast.peritime = peripassage(epoch + 0.5, m, ast.daily);
+  ast.name[19] = '\0';
+  return mpfinite(&ast) ? 0 : -1;
+}
+
+// Links the object in ast into slot c: the last table record with the same
+// number and name, else a new record appended to the table. 0, or -1 when
+// the object is already in the list or the table is full.
+static int linkast(int c) {
+  int j = iNumAst - 1;
+  while (j >= 0 && !(mp[j].number == ast.number && strcmp(mp[j].name, ast.name) == 0)) j--;
+  if (j < 0) {
+    if (iNumAst >= MPMAX) return -1;
+    j = iNumAst;
+    copyast2mp(j);
+    iHI[1] = j;
+    iNumAst++;
+  } else if (obj[j].userslot != -1) {
+    return -1;
+  }
+  userobj[c] = j;
+  obj[j].userslot = c;
+  return 0;
+}
+
+int MPreaduserfile(const char *name) {
+  char path[256];
+  iUserFile = 0;
+  getfilename(path, name);
+  FILE *f = fopen(path, "rb");
+  if (!f) {
+    iMpsiz = 0;
+    MPfail(2, path);
+    return countuserobj();
+  }
+  iUserFile = 1;
+  for (int &slot : userobj) slot = -1;
+  for (int i = 0; i < MPMAX; i++) obj[i].userslot = -1;
+  int c = 0;
+  while (c < MPUSERMAX && getaline(f)) {
+    if (strlen(readbuf) <= static_cast<size_t>(kMinLine) || readbuf[0] == ';') continue;
+    if (parseline() != 0 || linkast(c) != 0) continue;
+    c++;
+  }
+  fclose(f);
+  iMpsiz = static_cast<short>(c);
+  iMpmax = MPUSERMAX;
+  snprintf(readbuf, sizeof readbuf, "%d planets in %.200s", c, name);
+  MPOKay(2, readbuf);
+  return c;
+}
+
+void txtprintast(FILE *f) {
+  // The name column is 18 wide; a longer name would push the epoch out of
+  // its column and lose the line when read back.
+  fprintf(f, "%6ld %-18.18s %ld ", static_cast<long>(ast.number), ast.name,
+          static_cast<long>(ast.epoch));
+  fprintf(f, "%6.2f %10.6f %10.6f %10.6f %10.6f %10.8f %10.7f\n", ast.hmag, ast.meananom,
+          ast.argperi, ast.ascnode, ast.inc, ast.ecc, ast.semiaxis);
+}
+
+int MPwriteuserfile(const char *name) {
+  char path[256];
+  getfilename(path, name);
+  FILE *f = fopen(path, "wb");
+  if (!f) return MPfail(3, path);
+  fprintf(f, kHeader[0], name);
+  fputc('\n', f);
+  for (int k = 1; k < 9; k++) fprintf(f, "%s\n", kHeader[k]);
+  for (int slot : userobj) {
+    if (slot < 0 || slot >= iNumAst || !mpfinite(&mp[slot])) continue;
+    copymp2ast(slot);
+    txtprintast(f);
+  }
+  if (fclose(f) != 0) return MPfail(3, path);
+  return MPOKay(3, name);
+}
+
+int readmpvars(int i) {
+  if (i < 0 || i >= iNumAst) return -1;
+  const mprec &r = mp[i];
+  iNT[1] = i;
+  iNT[2] = r.number;
+  snprintf(chSTR[1], sizeof chSTR[1], "%s", r.name);
+  dFP[1] = r.hmag;
+  dFP[2] = r.meananom;
+  dFP[3] = r.argperi;
+  dFP[4] = r.ascnode;
+  dFP[5] = r.inc;
+  dFP[6] = r.ecc;
+  dFP[7] = r.daily;
+  dFP[8] = r.semiaxis;
+  iNT[3] = r.epoch;
+  dFP[9] = r.period;
+  dFP[10] = r.peritime;
+  iAst = i;
+  return 0;
+}
+
+int savempvars(int i) {
+  if (i < 0 || i >= iNumAst) return -1;
+  mprec &r = mp[i];
+  r.number = iNT[2];
+  memset(r.name, 0, sizeof r.name);
+  snprintf(r.name, sizeof r.name, "%.19s", chSTR[1]);
+  r.hmag = static_cast<float>(dFP[1]);
+  r.meananom = static_cast<float>(dFP[2]);
+  r.argperi = static_cast<float>(dFP[3]);
+  r.ascnode = static_cast<float>(dFP[4]);
+  r.inc = static_cast<float>(dFP[5]);
+  r.ecc = static_cast<float>(dFP[6]);
+  r.daily = static_cast<float>(dFP[7]);
+  r.semiaxis = static_cast<float>(dFP[8]);
+  r.epoch = iNT[3];
+  r.period = static_cast<float>(dFP[9]);
+  r.peritime = static_cast<float>(dFP[10]);
+  return 0;
+}

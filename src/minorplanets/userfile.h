@@ -1,0 +1,28 @@
+// The user's minor-planet text file and the planet-page fields.
+#pragma once
+#include <cstdio>
+
+extern int iAst;  // record last shown on the planet page
+
+// Reads the user file name from the program directory: links or appends
+// each listed object (at most 64). Returns the number of objects taken;
+// when the file cannot be opened, the unchanged count of the user list.
+int MPreaduserfile(const char *name);
+// Writes the objects of the user list to name. 0, or 3 when it cannot be
+// created.
+int MPwriteuserfile(const char *name);
+// Reads one line of f into readbuf (CRs dropped, at most 255 characters).
+// Returns 0 at the end of the file, else the line's first character, or 1
+// for an empty line.
+int getaline(FILE *f);
+// Julian Day number of 0h of the date yyyymmdd (the epoch instant is the
+// result + 0.5).
+int convertepoc(long yyyymmdd);
+// Writes the object line of the staging record ast to f.
+void txtprintast(FILE *f);
+// Record i into the planet-page fields; iNT[1] = iAst = i. 0, or -1 for an
+// index outside the table.
+int readmpvars(int i);
+// Planet-page fields back into record i as edited. 0, or -1 for an index
+// outside the table.
+int savempvars(int i);

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "minorplanets/astbin.h"
+#include "minorplanets/calcall.h"
+#include "minorplanets/status.h"
+#include "mp_fixtures.h"
+#include "startup/settings.h"
+#include "timefmt/instant.h"
+
+class AstBin : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    mpallegro();
+    initsettings();
+    day = 2459800.5;
+    dFP[37] = 14.0;
+  }
+};
+
+TEST_F(AstBin, RealDatabaseLoadsFirstPage) {
+  ASSERT_EQ(MPinit(), 0);
+  EXPECT_EQ(iNumAst, 3000);  // every object of the source is brighter than 12
+  EXPECT_EQ(iAstEnd, 7106);
+  EXPECT_EQ(iAstMaxPage, 2);
+  EXPECT_EQ(iNT[4], 8);
+  EXPECT_EQ(iHI[1], 2999);
+  EXPECT_STREQ(mperror, "Done. Found 3000 planets brighter than 14.0");
+  EXPECT_STREQ(mp[0].name, "Mercury");
+  EXPECT_STREQ(mp[4].name, "Saturn");
+  EXPECT_STREQ(mp[7].name, "Pluto");
+  EXPECT_EQ(mp[8].number, 1);
+  EXPECT_STREQ(mp[8].name, "Ceres");
+  for (int i = 9; i < iNumAst; i++) {
+    ASSERT_TRUE(mpfinite(&mp[i])) << i;
+    if (mp[i].number && mp[i - 1].number) {
+      ASSERT_GT(mp[i].number, mp[i - 1].number) << i;
+    }
+  }
+}
+
+TEST_F(AstBin, PagesStepThroughTheWholeFile) {
+  ASSERT_EQ(MPinit(), 0);
+  EXPECT_EQ(ASTprevpage(), -1);
+  ASSERT_EQ(ASTnextpage(), 0);
+  EXPECT_EQ(iAstPage, 1);
+  EXPECT_EQ(iAstStart, 3000);
+  EXPECT_EQ(mp[8].number, 182222);  // file record 3000
+  EXPECT_EQ(iNumAst, 3000);
+  ASSERT_EQ(ASTnextpage(), 0);  // the last, partly filled page
+  EXPECT_EQ(iAstStart, 6000);
+  EXPECT_EQ(iNumAst, 8 + 1106);
+  EXPECT_STREQ(mp[iNumAst - 1].name, "2022 OU15");
+  EXPECT_EQ(ASTnextpage(), -1);
+  ASSERT_EQ(ASTprevpage(), 0);
+  EXPECT_EQ(iAstStart, 3000);
+}
+
+TEST_F(AstBin, MagnitudeLimitIsStrict) {
+  writedb("t_mag.bin", 11, {mprecord(10, "AtLimit", 14.0f), mprecord(11, "Brighter", 13.99f),
+                            mprecord(12, "Fainter", 14.5f)});
+  ASSERT_EQ(ASTreadfile(0, "t_mag.bin"), 0);
+  ASSERT_EQ(iNumAst, 9);
+  EXPECT_STREQ(mp[8].name, "Brighter");
+  EXPECT_EQ(mp[9].number, -1);  // the rejected record does not linger as an entry
+}
+
+TEST_F(AstBin, StartIndexBelowEightOrBeyondTheFile) {
+  writedb("t_start.bin", 11, {mprecord(1, "A", 5), mprecord(2, "B", 5), mprecord(3, "C", 5)});
+  ASSERT_EQ(ASTreadfile(-40, "t_start.bin"), 0);
+  EXPECT_EQ(iNT[4], 8);
+  EXPECT_EQ(iNumAst, 11);
+  ASSERT_EQ(ASTreadfile(9, "t_start.bin"), 0);
+  EXPECT_EQ(iNumAst, 10);
+  EXPECT_STREQ(mp[8].name, "B");
+  ASSERT_EQ(ASTreadfile(9000, "t_start.bin"), 0);
+  EXPECT_EQ(iAstStart, 0);
+  EXPECT_EQ(iAstPage, 0);
+  EXPECT_EQ(iNT[4], 0);
+  EXPECT_EQ(iNumAst, 11);
+  EXPECT_STREQ(mp[8].name, "A");
+}
+
+TEST_F(AstBin, PlanetsOnlyDatabase) {
+  writedb("t_eight.bin", 8, {});
+  ASSERT_EQ(ASTreadfile(0, "t_eight.bin"), 0);
+  EXPECT_EQ(iNumAst, 8);
+  EXPECT_STREQ(mperror, "Done. Found 8 planets brighter than 14.0");
+}
+
+TEST_F(AstBin, NumbersAndNamesAreCleaned) {
+  mprec longname = mprecord(5, "", 5);
+  memcpy(longname.name, "ABCDEFGHIJKLMNOPQRST", 20);  // no NUL at all
+  mprec blanks = mprecord(6, "", 5);
+  memset(blanks.name, ' ', 20);
+  mprec trailing = mprecord(7, "Name  ", 5);
+  writedb("t_names.bin", 12, {mprecord(-3, "Negative", 5), longname, blanks, trailing});
+  ASSERT_EQ(ASTreadfile(0, "t_names.bin"), 0);
+  ASSERT_EQ(iNumAst, 12);
+  EXPECT_EQ(mp[8].number, 0);
+  EXPECT_STREQ(mp[9].name, "ABCDEFGHIJKLMNOPQRS");
+  EXPECT_STREQ(mp[10].name, "");
+  EXPECT_STREQ(mp[11].name, "Name");
+}
+
+TEST_F(AstBin, MissingFileLeavesTableUntouched) {
+  writedb("t_keep.bin", 9, {mprecord(42, "Kept", 5)});
+  ASSERT_EQ(ASTreadfile(0, "t_keep.bin"), 0);
+  loguserobj(8);
+  EXPECT_EQ(ASTreadfile(0, "t_nosuchfile.bin"), 2);
+  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved("t_nosuchfile.bin"));
+  EXPECT_EQ(iNumAst, 9);
+  EXPECT_EQ(userobj[0], 8);
+  EXPECT_STREQ(mp[8].name, "Kept");
+}
+
+TEST_F(AstBin, FileShorterThanThePlanetsIsRefused) {
+  writedb("t_keep.bin", 9, {mprecord(42, "Kept", 5)});
+  ASSERT_EQ(ASTreadfile(0, "t_keep.bin"), 0);
+  writetext("t_short.bin", std::string("\x10\0\0\0", 4) + std::string(84 * 3, 'x'));
+  EXPECT_EQ(ASTreadfile(0, "t_short.bin"), 2);
+  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved("t_short.bin"));
+  EXPECT_EQ(iNumAst, 9);
+  EXPECT_STREQ(mp[8].name, "Kept");
+}
+
+TEST_F(AstBin, CountBeyondTheRecordsEndsAtTheLastCompleteRecord) {
+  writedb("t_trunc.bin", 500, {mprecord(1, "A", 5), mprecord(2, "B", 5)});
+  {  // half a third record
+    FILE *f = fopen(runtimepath("t_trunc.bin").c_str(), "ab");
+    fwrite("partial", 1, 7, f);
+    fclose(f);
+  }
+  ASSERT_EQ(ASTreadfile(0, "t_trunc.bin"), 0);
+  EXPECT_EQ(iNumAst, 10);
+  EXPECT_EQ(iAstEnd, 500);
+}
+
+TEST_F(AstBin, NegativeCountLoadsOnlyThePlanets) {
+  writedb("t_neg.bin", -7, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, "t_neg.bin"), 0);
+  EXPECT_EQ(iNumAst, 8);
+  EXPECT_EQ(ASTnextpage(), -1);
+}
+
+TEST_F(AstBin, CountBeyondTheTableStopsAtAPage) {
+  std::vector<mprec> many(3100, mprecord(9, "Many", 5));
+  writedb("t_many.bin", 1000000, many);
+  ASSERT_EQ(ASTreadfile(0, "t_many.bin"), 0);
+  EXPECT_EQ(iNumAst, 3000);
+  EXPECT_EQ(mp[3000].number, -1);
+}
+
+TEST_F(AstBin, NonFiniteElementsAreNotLoaded) {
+  mprec bad = mprecord(3, "NaNecc", 5);
+  bad.ecc = NAN;
+  mprec inf = mprecord(4, "InfAxis", 5);
+  inf.semiaxis = INFINITY;
+  mprec nanh = mprecord(5, "NaNH", 5);
+  nanh.hmag = NAN;
+  writedb("t_nan.bin", 12, {bad, inf, nanh, mprecord(6, "Good", 5)});
+  ASSERT_EQ(ASTreadfile(0, "t_nan.bin"), 0);
+  ASSERT_EQ(iNumAst, 9);
+  EXPECT_STREQ(mp[8].name, "Good");
+}
+
+TEST_F(AstBin, FindByNumberAndName) {
+  ASSERT_EQ(MPinit(), 0);
+  EXPECT_EQ(findastnumber(0), 0);  // Mercury: planets carry number 0
+  EXPECT_EQ(findastnumber(4), findastname("Vesta"));
+  EXPECT_EQ(findastnumber(99999999), -1);
+  EXPECT_EQ(findastname("Vest"), -1);
+  char name[20];
+  EXPECT_EQ(getastname(findastname("Vesta"), name), 4);
+  EXPECT_STREQ(name, "Vesta");
+}
+
+TEST_F(AstBin, UserListLinksBothWays) {
+  ASSERT_EQ(MPinit(), 0);
+  EXPECT_EQ(countuserobj(), 0);
+  EXPECT_EQ(loguserobj(20), 1);
+  EXPECT_EQ(loguserobj(30), 2);
+  EXPECT_EQ(loguserobj(20), 2);  // already listed
+  EXPECT_EQ(obj[30].userslot, 1);
+  for (int i = 100; countuserobj() < 64; i++) loguserobj(i);
+  EXPECT_EQ(loguserobj(500), 64);
+  EXPECT_EQ(obj[500].userslot, -1);
+  for (int k = 0; k < 64; k++) EXPECT_EQ(obj[userobj[k]].userslot, k);
+}
+
+TEST_F(AstBin, ListRowsFollowTheSortSetting) {
+  iRindex[3] = 77;
+  iBindex[3] = 55;
+  iNT[25] = 0;
+  EXPECT_EQ(getmpnumber(3), 3);
+  iNT[25] = 1;
+  EXPECT_EQ(getmpnumber(3), 77);
+  iNT[25] = 2;
+  EXPECT_EQ(getmpnumber(3), 55);
+}
+
+TEST_F(AstBin, PerihelionTimeAdvancesToTheNextPassage) {
+  writedb("t_peri.bin", 9, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, "t_peri.bin"), 0);
+  double stored = mp[8].peritime, t;
+  getastperiod(8, stored - 100.0, &t);
+  EXPECT_EQ(t, stored);  // no stepping backwards
+  double step = 360.0 / mp[8].daily;
+  double jd = stored + 2.5 * step;
+  EXPECT_FLOAT_EQ(getastperiod(8, jd, &t), mp[8].period);
+  EXPECT_NEAR(t, stored + 3 * step, 1e-6);
+  getastperiod(8, stored + step, &t);  // exactly on a passage: not beyond it
+  EXPECT_NEAR(t, stored + step, 1e-6);
+  mp[8].daily = 0;
+  getastperiod(8, jd, &t);
+  EXPECT_EQ(t, stored);
+}
+
+TEST_F(AstBin, ElementsWidenToRadians) {
+  writedb("t_data.bin", 9, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, "t_data.bin"), 0);
+  double h, m, node, w, inc, e, n, a, rexp, epoch, period, peri;
+  getastdata(8, &h, &m, &node, &w, &inc, &e, &n, &a, &rexp, &epoch, &period, &peri);
+  EXPECT_NEAR(node, 80.266436 / 57.29577951, 1e-6);
+  EXPECT_NEAR(w, 73.531625 / 57.29577951, 1e-6);
+  EXPECT_NEAR(inc, 10.586795 / 57.29577951, 1e-6);
+  EXPECT_EQ(epoch, 2459800.5);
+  EXPECT_NEAR(m, 334.32717, 1e-4);
+}
+
+TEST_F(AstBin, CopiesThroughTheStagingRecord) {
+  writedb("t_copy.bin", 9, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, "t_copy.bin"), 0);
+  copymp2ast(8);
+  ast.semiaxis = 4.0f;
+  ast.peritime = 2450000.0f;
+  copyast2mp(9);
+  EXPECT_STREQ(mp[9].name, "A");
+  EXPECT_FLOAT_EQ(mp[9].period, 8.0f);
+  EXPECT_FLOAT_EQ(mp[9].peritime, 2450000.0f);
+  EXPECT_FLOAT_EQ(mp[9].fixed1, 0.15f);
+  EXPECT_FLOAT_EQ(mp[9].diameter, 0.1f);
+  EXPECT_FLOAT_EQ(mp[9].inc, mp[8].inc);
+}
+
+TEST_F(AstBin, BlockRoundTripGivesTheSameTable) {
+  ASSERT_EQ(MPinit(), 0);
+  static mprec before[MPMAX];
+  int n = iNumAst;
+  memcpy(before, mp, sizeof before);
+  ASSERT_EQ(ASTwriteblock(7), 0);
+  EXPECT_EQ(std::string(mperror), "Saved file: " + resolved("ast007.bin"));
+  memset(mp, 0, sizeof mp);
+  ASSERT_EQ(ASTreadblock(7), 0);
+  ASSERT_EQ(iNumAst, n);
+  EXPECT_EQ(memcmp(before, mp, sizeof(mprec) * n), 0);
+}
+
+TEST_F(AstBin, StatusMessages) {
+  EXPECT_EQ(MPfail(3, "x"), 3);
+  EXPECT_STREQ(mperror, "Error writing file: x");
+  EXPECT_EQ(MPOKay(2, "y"), 0);
+  EXPECT_STREQ(mperror, "Loaded file: y");
+  MPfail(9, "z");
+  EXPECT_STREQ(mperror, "Loaded file: y");
+}
+
+TEST_F(AstBin, ConverterReadsMpcOneLineFormat) {
+  std::string out = runtimepath("t_mpcorb.bin");
+  std::string cmd = std::string("/usr/bin/python3 ") + KORVANEX_SOURCE_DIR +
+                    "/tools/mkastdat --mpcorb " + KORVANEX_SOURCE_DIR +
+                    "/tests/data/mpcorb_sample.dat " + out + " > /dev/null";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  ASSERT_EQ(ASTreadfile(0, "t_mpcorb.bin"), 0);
+  ASSERT_EQ(iNumAst, 10);
+  EXPECT_EQ(mp[8].number, 1);
+  EXPECT_STREQ(mp[8].name, "Ceres");
+  EXPECT_EQ(mp[8].epoch, 2459000);  // K205V: 2020 May 31, 0h = JD 2459000.5
+  EXPECT_FLOAT_EQ(mp[8].semiaxis, 2.7676569f);
+  EXPECT_FLOAT_EQ(mp[8].ecc, 0.0775571f);
+  EXPECT_NEAR(mp[8].daily, 0.0172020989 * 57.29577951 / pow(2.7676569, 1.5), 1e-6);
+  EXPECT_EQ(mp[9].number, 2);
+  EXPECT_STREQ(mp[9].name, "Pallas");
+  EXPECT_EQ(mp[9].epoch, 2459600);  // K221L: 2022 Jan 21, 0h = JD 2459600.5
+  EXPECT_FLOAT_EQ(mp[9].inc, 34.92531f);
+}
