@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "minorplanets/calcall.h"
 #include "places/place.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
@@ -55,11 +56,16 @@ int setmenutime(double *jd) {
 int makemydate() {
   double jd;
   setmenutime(&jd);
+  calcastall(jd);
   dFP[MENUJDAY] = jd;
   return 0;
 }
 
-int realtimedate() { return timeinit(); }
+int realtimedate() {
+  timeinit();
+  calcastall(dJDay);
+  return 0;
+}
 
 // Status line: x in text cells, y in pixels below the first cell row.
 static const int kSidLabelX = 58, kSidValueX = 63, kSidEndX = 67;
@@ -85,5 +91,6 @@ void displaytime() {
 
 int makeFPdate() {
   dJDay = dFP[MENUJDAY];
+  calcastall(dJDay);
   return 0;
 }

@@ -27,11 +27,13 @@ int timeinit();
 // place; redraws the status line; copies dJDay into the menu Julian Day and
 // *jd. Returns 0.
 int setmenutime(double *jd);
-// setmenutime, storing the result in the menu Julian Day. Returns 0.
+// setmenutime, then recalculates all minor planets for the result and
+// stores it in the menu Julian Day. Returns 0.
 int makemydate();
-// timeinit: the instant from the PC clock. Returns 0.
+// timeinit, then recalculates all minor planets for dJDay. Returns 0.
 int realtimedate();
 // Draws "SidHr" with SidHr and "JD" with dJDay on the status line.
 void displaytime();
-// dJDay = the menu Julian Day. Returns 0.
+// dJDay = the menu Julian Day; recalculates all minor planets for it.
+// Returns 0.
 int makeFPdate();
