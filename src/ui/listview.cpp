@@ -4,7 +4,13 @@
 
 #include <cstring>
 
+#include "chart/starcat.h"
+#include "chart/starsearch.h"
+#include "minorplanets/astbin.h"
+#include "minorplanets/mplist.h"
+#include "minorplanets/userfile.h"
 #include "places/place.h"
+#include "startup/settings.h"
 #include "skins/skindraw.h"
 #include "ui/display.h"
 #include "ui/windows.h"
@@ -47,12 +53,23 @@ struct LISTSTYLE {
   int toprow, fontnum, textcolour;
 };
 
+// Font number of a list-font choice of the CATALOG or PLANET menu.
+static int listfont(int choice) { return mpfont[choice >= 0 && choice < 8 ? choice : 1].fontnum; }
+
 // Style and entry count of list; false for a list that cannot be shown.
 static bool listof(int list, LISTSTYLE *style, int *count) {
   switch (list) {
     case LISTPLACES:
       *style = LISTSTYLE{10, 10, colour[3]};
       *count = iPlacesiz + 1;
+      return true;
+    case LISTSTARS:
+      *style = LISTSTYLE{4, listfont(iNT[23]), colour[1]};
+      *count = Snum;
+      return true;
+    case LISTPLANETS:
+      *style = LISTSTYLE{4, listfont(iNT[21]), colour[38]};
+      *count = iNumAst;
       return true;
     default:
       return false;
@@ -66,6 +83,15 @@ static void listselect(int list, int entry) {
       iPlace = entry;
       locload(entry);
       break;
+    case LISTSTARS:
+      iStar = entry;
+      starload(entry);
+      break;
+    case LISTPLANETS:
+      iAst = getmpnumber(entry);
+      readmpvars(iAst);
+      iNT[5] = loguserobj(iAst);
+      break;
     default:
       break;
   }
@@ -76,6 +102,10 @@ static int listfill(int list, int start, int rows) {
   switch (list) {
     case LISTPLACES:
       return loclist(2, start, rows);
+    case LISTSTARS:
+      return stlist(2, start, rows);
+    case LISTPLANETS:
+      return mplist(2, start, rows);
     default:
       return 0;
   }

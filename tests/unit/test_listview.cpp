@@ -5,6 +5,7 @@
 #include <string>
 
 #include "allegro_env.h"
+#include "chart/starcat.h"
 #include "places/place.h"
 #include "startup/settings.h"
 #include "ui/display.h"
@@ -174,4 +175,27 @@ TEST_F(PlaceList, ListsWithoutABuilderShowNothing) {
   EXPECT_EQ(catview(&start, 4, PGDN), 0);
   EXPECT_EQ(start, 7);
   EXPECT_EQ(getpixel(b, listXst * HORScale + 1, 10 * VRTScale), 5);
+}
+
+TEST_F(PlaceList, StarList) {
+  int oldsnum = Snum, oldstar = iStar;
+  starrec saved[3];
+  memcpy(saved, star, sizeof saved);
+  for (int i = 0; i < 3; i++) star[i] = starrec{1000 + i, (int16_t)(500 + i), 'G', '2', 6.0f + i, 10.0f * i};
+  Snum = 3;
+  iStar = 0;
+  iNT[23] = 1;  // "default" list font
+  int start = 0;
+  EXPECT_EQ(catview(&start, LISTSTARS, 'c'), 1);
+  EXPECT_EQ(iStar, 2);
+  EXPECT_EQ(listpitch, text_height((FONT *)data[fontobject(mpfont[1].fontnum)].dat) + 4);
+  EXPECT_EQ(listbox[2], 'c');
+  EXPECT_EQ(listbox[3], -1);
+  EXPECT_NE(achDLine[4][78], 0) << "the chosen star is marked";
+  EXPECT_EQ(achDLine[3][78], 0);
+  EXPECT_EQ(catview(&start, LISTSTARS, 'd'), 0) << "only three stars";
+  EXPECT_EQ(iStar, 2);
+  memcpy(star, saved, sizeof saved);
+  Snum = oldsnum;
+  iStar = oldstar;
 }
