@@ -4,12 +4,13 @@
 
 #include <cstdio>
 
-#include "chart/projection.h"
+#include "chart/starcat.h"
 #include "minorplanets/status.h"
 #include "places/place.h"
 #include "startup/boot.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
+#include "ui/dialogs.h"
 #include "ui/display.h"
 #include "ui/input.h"
 #include "ui/menu.h"
@@ -50,7 +51,8 @@ int initialize(int depth) {
   initsettings();
   introbox();
   dJDay = 2451290.5;
-  skymapinit();
+  Starinit(0);
+  dialogERR(mperror);
   redrawbuffer();
   iNT[5] = 0;
   Placeinit();
