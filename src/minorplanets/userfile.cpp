@@ -57,7 +57,7 @@ static float peripassage(double epochjd, double m, float daily) {
   double t0 = epochjd - m / daily;
   float best = static_cast<float>(t0);
   double besterr = 1e30;
-  for (int k = -6; k <= 6; k++) {
+  for (int k = -60; k <= 60; k++) {  // passages within a few centuries
     float t = static_cast<float>(t0 + k * step);
     double tp = t;
     if (tp < epochjd) tp += ceil((epochjd - tp) / step) * step;
