@@ -5,7 +5,10 @@
 #include <cstdio>
 
 #include "chart/starcat.h"
+#include "minorplanets/astbin.h"
+#include "minorplanets/calcall.h"
 #include "minorplanets/status.h"
+#include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/boot.h"
 #include "startup/settings.h"
@@ -60,7 +63,12 @@ int initialize(int depth) {
   getaplace(iPlace);
   timeinit();
   day = dJDay;
+  MPinit();
+  dialogOK(mperror);
+  starload(iStar);
+  readmpvars(iAst);
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);
+  calcastall(day);
   return 0;
 }
