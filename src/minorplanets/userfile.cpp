@@ -24,8 +24,8 @@ static const char *const kHeader[9] = {
     "; Name starts in column 8 (18 characters maximum)",
     "; EPOC starts on column 27. Either JD (2450700) or DATE (19970909) accepted.",
     ";xxxxx nnnnnnnnnnnnnnnnnn etc.",
-    "; No.  Planet Name        EPOC     Hmag   MeanAnom   ArgPeri    AscNode     Inc          Ecc      "
-    "SemiAxis   Comment",
+    ("; No.  Planet Name        EPOC     Hmag   MeanAnom   ArgPeri    AscNode     Inc          Ecc      "
+     "SemiAxis   Comment"),
 };
 
 int getaline(FILE *f) {
