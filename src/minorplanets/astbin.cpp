@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "minorplanets/appulse.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/status.h"
@@ -32,9 +33,10 @@ short iMpmax;
 
 static const long kRecSize = static_cast<long>(sizeof(mprec));
 
-// Empties the table and the user list.
+// Empties the table, the user list and the appulse list.
 static void emptytable() {
   iNumAst = 0;
+  iApp = iNumApps = 0;
   for (int i = 0; i < MPMAX; i++) {
     mp[i].number = -1;
     obj[i].userslot = -1;
@@ -59,6 +61,7 @@ int mpfinite(const mprec *r) {
 }
 
 int MPinit() {
+  iApp = iNumApps = 0;
   for (int &slot : userobj) slot = -1;
   dFP[37] = 14.0;
   iAstStart = 0;

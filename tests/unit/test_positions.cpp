@@ -10,6 +10,7 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"
+#include "places/place.h"
 #include "startup/settings.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
@@ -274,4 +275,33 @@ TEST_F(Positions, GeocentricPlaceOfARecord) {
   mp[8].ecc = 0.0786f;
   mp[8].semiaxis = -1.0f;
   EXPECT_EQ(astplace(8, 2459800.5, 1, &g), -1);
+}
+
+TEST_F(Positions, RisingSettingAndAltitude) {
+  dLattit = 50.0;
+  dLongit = 0.0;
+  char text[32];
+  EXPECT_EQ(risetime(text, 2451544.5, 6.0, 60.0), 99.0);  // circumpolar
+  EXPECT_STREQ(text, "none ");
+  EXPECT_EQ(settingtime(text, 2451544.5, 6.0, -70.0), 99.0);  // never up
+  double rise = risetime(text, 2451544.5, 6.0, 20.0);
+  double set = settingtime(text, 2451544.5, 6.0, 20.0);
+  double H = acos(-tan(50.0 / 57.29577951) * tan(20.0 / 57.29577951)) * 57.29577951;
+  EXPECT_NEAR(fmod(set - rise + 24.0, 24.0), 0.99727 * 2.0 * H / 15.0, 1e-9);
+  EXPECT_GE(rise, 0.0);
+  EXPECT_LT(rise, 24.0);
+  // On the meridian (hour angle 0): altitude 90 - |lat - dec|, azimuth 0.
+  int d, m;
+  long y;
+  double ut;
+  jdtodmyut(2451545.25, &d, &m, &y, &ut);
+  double lst = localsid(d, m, static_cast<int>(y), ut, dLongit);
+  double az, alt;
+  altaz(2451545.25, &az, &alt, lst, 20.0);
+  EXPECT_NEAR(alt, 60.0, 1e-6);
+  EXPECT_NEAR(az, 0.0, 1e-3);
+  altaz(2451545.25, &az, &alt, fmod(lst + 23.0, 24.0), 20.0);  // one hour west
+  EXPECT_LT(az, 90.0);
+  EXPECT_GT(az, 0.0);
+  EXPECT_LT(alt, 60.0);
 }
