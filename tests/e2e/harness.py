@@ -135,8 +135,19 @@ class Session:
         if wait_window:
             self.find_window()
             self.park_mouse()
+            self.wait_drawn()
             self.settle()
         return self
+
+    def wait_drawn(self, timeout=20):
+        """Waits until the program has drawn something in its window."""
+        end = time.time() + timeout
+        while time.time() < end:
+            img = self.capture()
+            if img.rgb.strip(b"\x00"):
+                return img
+            time.sleep(0.2)
+        fail("window stayed black")
 
     def wait_exit(self, timeout=20):
         try:
@@ -154,6 +165,7 @@ class Session:
         """Finds the deepest mapped window: the one the program draws in."""
         end = time.time() + timeout
         pat = re.compile(r"^(\s*)0x[0-9a-f]+ .*?\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)")
+        last = None
         while time.time() < end:
             if not self.running():
                 fail("program ended before its window appeared: %r" % self.proc.stdout.read())
@@ -167,10 +179,13 @@ class Session:
                 depth = len(m.group(1))
                 if best is None or depth > best[0]:
                     best = (depth, int(m.group(2)), int(m.group(3)), int(m.group(4)), int(m.group(5)))
-            if best and best[0] > 5:
+            # Allegro may first map a small window and then resize it: take
+            # the window only once two looks agree.
+            if best and best[0] > 5 and best == last:
                 _, self.w, self.h, self.x, self.y = best
                 return
-            time.sleep(0.2)
+            last = best
+            time.sleep(0.3)
         fail("no program window")
 
     def capture(self):
@@ -256,7 +271,15 @@ class Session:
         img = self.settle()
         for _ in range(limit):
             if not (self.banner_open(img) or self.dialog_open(img)):
-                return img
+                # Loading between two reports can hold the screen still for
+                # a moment: the screen must stay quiet a little longer.
+                time.sleep(1.0)
+                again = self.settle()
+                top = self.h // 30 + 2
+                if again.region(0, top, again.width, again.height) == img.region(0, top, img.width, img.height):
+                    return again
+                img = again
+                continue
             img = self.key("Return")
         fail("start-up prompts did not end")
 

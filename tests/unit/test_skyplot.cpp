@@ -252,13 +252,14 @@ TEST_F(Chart, WholeSkyGridLinesAndTurnedNumerals) {
 }
 
 TEST_F(Chart, ZoomedGridFollowsTheProjection) {
+  // The hour circle 3 h and the declination circle +40 pass through the
+  // chart near these points.
+  static const double ongrid[2][2] = {{3.0, 45.5}, {3.45, 40.0}};
   for (int z : {2, 6, 12}) {
     centrechart(3.5, 45, z);
     clear_bitmap(SKYbmp);
     drawcoords();
-    // The hour circle 3 h and the declination circle +40 pass through the
-    // chart near their placed points.
-    for (const double *p : {(const double[]){3.0, 45.5}, (const double[]){3.45, 40.0}}) {
+    for (const auto &p : ongrid) {
       if (!isplotable(p[0], p[1])) continue;
       EXPECT_GT(litpixels(SKYbmp, iXplot - 1, iYplot - 1, iXplot + 1, iYplot + 1), 0) << z;
     }
