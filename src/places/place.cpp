@@ -286,8 +286,9 @@ int obstext(char *text) {
                      achState, lon, lat, dTzone);
   if (len < 0) text[0] = 0;
   if (!VIDbmp) return 0;
-  rectfill(VIDbmp, 10, VRTScale + 5, 56 * HORScale, 2 * VRTScale - 1, colour[0]);
-  textout_ex(VIDbmp, oldfont ? oldfont : font, text, 10, VRTScale + 6, makecol(80, 245, 53), -1);
+  int right = 56 * HORScale;
+  rectfill(VIDbmp, 10, VRTScale + 5, right, 2 * VRTScale - 1, colour[0]);
+  textout_ex(VIDbmp, fittingfont(text, right - 10), text, 10, VRTScale + 6, makecol(80, 245, 53), -1);
   return 0;
 }
 

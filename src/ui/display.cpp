@@ -134,6 +134,13 @@ void setfont256(int n) {
     font = userfont;
 }
 
+FONT *smallfont() { return data ? (FONT *)data[fontobject(10)].dat : font; }
+
+FONT *fittingfont(const char *text, int width) {
+  FONT *normal = oldfont ? oldfont : font;
+  return text_length(normal, text) <= width ? normal : smallfont();
+}
+
 void printf256(int x, int y, int c, const char *text) { textout_ex(VIDbmp, font, text, x, y, c, -1); }
 
 void rectfill256(int x1, int y1, int x2, int y2, int c) { rectfill(VIDbmp, x1, y1, x2, y2, c); }

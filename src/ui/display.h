@@ -45,6 +45,11 @@ int fontobject(int n);
 int setuserfont(int n);
 // n < 2: Allegro's font; else the user font.
 void setfont256(int n);
+// The small font (number 10) for status texts that must fit a fixed box.
+FONT *smallfont();
+// Allegro's font when text fits in width pixels, else the small font: at
+// 640 x 480 the status boxes are narrower than their texts.
+FONT *fittingfont(const char *text, int width);
 void printf256(int x, int y, int c, const char *text);
 void rectfill256(int x1, int y1, int x2, int y2, int c);
 

@@ -44,9 +44,6 @@ int translatekey(int k) {
   return 256 + scan;
 }
 
-// The small font of the clock and the diagnostic line.
-static FONT *smallfont() { return data ? (FONT *)data[fontobject(10)].dat : font; }
-
 static int clockx() { return 77 * HORScale - 160; }
 
 static void drawclock(time_t now) {

@@ -176,4 +176,21 @@ TEST_F(Instant, StatusLineShowsSidHrAndJD) {
   EXPECT_EQ(7, getpixel(bmp, 70 * 8, y1 - 1));
 }
 
+TEST_F(Instant, JulianDayFitsItsBoxAt640) {
+  data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
+  ASSERT_NE(data, nullptr);
+  oldfont = font;
+  dJDay = 2461382.49;
+  displaytime();
+  int red = makecol(240, 85, 85), right = -1;
+  for (int x = 68 * 8; x < 640; x++)
+    for (int y = VRTScale; y < 2 * VRTScale; y++)
+      if (getpixel(bmp, x, y) == red) right = x;
+  // all of "JD 2461382.490" inside 68..79 cells, not cut at the screen edge
+  EXPECT_GT(right, 68 * 8 + 50);
+  EXPECT_LE(right, 79 * 8);
+  unload_datafile(data);
+  data = nullptr;
+}
+
 }  // namespace

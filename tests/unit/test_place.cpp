@@ -303,6 +303,27 @@ TEST_F(Places, ObstextDrawsUnderTheTitle) {
   EXPECT_GT(ink, 50);
 }
 
+TEST_F(Places, LongPlaceLineStaysInItsBoxAt640) {
+  data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
+  ASSERT_NE(data, nullptr);
+  oldfont = font;
+  clear_to_color(VIDbmp, 5);
+  readtext(line("Greenwich", "London", "United Kingdom", "0 0 51.47 0") + "\n");
+  char text[OBSTEXTLEN];
+  obstext(text);
+  int pen = makecol(80, 245, 53), right = -1;
+  for (int x = 0; x < VIDbmp->w; x++)
+    for (int y = VRTScale; y < 2 * VRTScale; y++)
+      if (getpixel(VIDbmp, x, y) == pen) right = x;
+  EXPECT_LE(right, 56 * HORScale) << "the line runs into the sidereal time";
+  // the whole text is there, in the small font
+  std::string shown(text);
+  shown.erase(shown.find_last_not_of(' ') + 1);
+  EXPECT_GE(right, 10 + text_length(smallfont(), shown.c_str()) - 6);
+  unload_datafile(data);
+  data = nullptr;
+}
+
 TEST_F(Places, ListPages) {
   readtext(entries(45));
   iPlace = 22;
