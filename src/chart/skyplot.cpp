@@ -268,7 +268,9 @@ static void drawstatusline(int marks) {
   int h = VIDbmp->h;
   rectfill(VIDbmp, 0, h - 12, 330, h - 1, colour[8]);
   statustext(text, marks);
-  textout_ex(VIDbmp, font, text, 2, h - 10, colour[2], -1);
+  // The box is 12 pixels high and 330 wide: the menu font would lose its
+  // lower rows there and the diagnostic form its end.
+  textout_ex(VIDbmp, fittingfont(text, 326), text, 2, h - 10, colour[2], -1);
 }
 
 // Keys that report on the screen, looking at the cursor before it moves.

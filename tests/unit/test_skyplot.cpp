@@ -225,6 +225,33 @@ TEST_F(Chart, StatusLineAlsoForKeyZeroButNoRebuild) {
   EXPECT_EQ(drawskyplot(1), 0) << "request cleared";
 }
 
+TEST_F(Chart, StatusLineTextStaysInsideItsBox) {
+  data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
+  ASSERT_NE(data, nullptr);
+  oldfont = font;
+  setuserfont(4);  // the menu font is selected while the chart runs
+  for (int debug : {0, 1}) {
+    iDEBUG = debug;
+    clear_bitmap(VIDbmp);
+    drawskyplot(0);
+    int h = VIDbmp->h, inked = 0, lastrowink = 0, pastbox = 0;
+    for (int y = h - 14; y < h; y++)
+      for (int x = 0; x < 400; x++) {
+        if (getpixel(VIDbmp, x, y) != colour[2]) continue;
+        inked++;
+        if (y >= h - 2) lastrowink++;
+        if (x > 330) pastbox++;
+      }
+    EXPECT_GT(inked, 100) << debug;
+    EXPECT_EQ(lastrowink, 0) << "letters cut at the screen's bottom edge";
+    EXPECT_EQ(pastbox, 0) << "text runs past its box";
+  }
+  iDEBUG = 0;
+  font = oldfont;
+  unload_datafile(data);
+  data = nullptr;
+}
+
 TEST_F(Chart, RebuildDrawsFrameCursorAndStarsOverTheGrid) {
   // A star exactly on the 12 h grid line at declination +30.
   loadchartstars({{makestar(1, 500, 'M', '0', 12.0f, 30.0f)}});
