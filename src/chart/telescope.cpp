@@ -1,5 +1,7 @@
 #include "chart/telescope.h"
 
+#include <cmath>
+
 #include "chart/projection.h"
 
 int iTZoom;
@@ -16,4 +18,20 @@ int Tgetradec(int x, int y, double *rao, double *deco) {
   double h = (Tnorth ? y - plottelYc : plottelYc - y) / dTPixPerRad;
   double A = (Twest ? x - plottelXc : plottelXc - x) / dTPixPerRad;
   return altazradec(h, A, rao, deco);
+}
+
+int Tisplotable(double rahours, double decdeg) {
+  double h, A;
+  getaltaz(rahours, decdeg, &h, &A);
+  if (A > M_PI) A -= 2 * M_PI;
+  int dx = pixtrunc(A * dTPixPerRad), dy = pixtrunc(h * dTPixPerRad);
+  int x = Twest ? plottelXc + dx : plottelXc - dx;
+  int y = Tnorth ? plottelYc + dy : plottelYc - dy;
+  if (x < -100) x += TplotXmax;
+  if (x >= TplotXmax) x -= TplotXmax;
+  iTXplotold = iTXplot;
+  iTYplotold = iTYplot;
+  iTXplot = x;
+  iTYplot = y;
+  return x >= 1 && x < plottelw && y >= 1 && y < plottelh;
 }

@@ -10,6 +10,11 @@ extern int TplotXmax;                  // pixels for a full turn
 extern int TXcur, TYcur;               // view centre within the view area
 extern int iTXplot, iTYplot, iTXplotold, iTYplotold;  // last placed pixel, the one before
 
+// Places R.A. hours, declination degrees in the telescope view into
+// iTXplot, iTYplot (the previous pair moves to iTXplotold, iTYplotold).
+// Returns 1 when the pixel lies inside (1 <= x < plottelw, 1 <= y <
+// plottelh), else 0.
+int Tisplotable(double rahours, double decdeg);
 // View pixel (x, y) to R.A. and declination in radians; writes nothing
 // when iTZoom is negative. Returns 0.
 int Tgetradec(int x, int y, double *ra, double *dec);

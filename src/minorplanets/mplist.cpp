@@ -5,10 +5,12 @@
 #include <cstring>
 
 #include "chart/projection.h"
+#include "chart/telescope.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
+#include "skins/skinbutton.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
@@ -24,6 +26,10 @@ static const int kDumpNameChars = 7;
 static const int kDumpsPerName = 10;
 static const int kCrossArm = 3;    // pixels each way of an object's cross
 static const int kNearPixels = 5;  // cursor box half-size of findmp
+static const int kUserTint = 141;  // palette offset of an object's second colour
+static const int kTrackButton = 20;  // skin button "DAILY MOVEMENT"
+static const int kNameButton = 16;   // skin button "ASTEROID NAMES"
+static const int kButtonOn = 2;
 
 int mplist(int firstline, int start, int count) {
   snprintf(achDLine[1], sizeof achDLine[1], "File  (No.) Planet             RA %04d   Dec %04d   Dist AU  Mag. ", 2000,
@@ -93,17 +99,67 @@ int drawmps() {
   return drawn;
 }
 
-int findmp() {
-  if (!VIDbmp) return -1;
-  rectfill(VIDbmp, 0, 27 * VRTScale, 480, 28 * VRTScale - 1, colour[0]);
-  int hit = -1;
-  for (int i = 0; i < iNumAst && i < MPMAX && iBcalc[i] != 0; i++) {
-    isplotable(obj[i].ra, obj[i].dec);
-    if (abs(iXplot - Xcur) < kNearPixels && abs(iYplot - Ycur) < kNearPixels) {
-      hit = i;
-      break;
+// Telescope-view pixel of a place (frame longitude not folded: the wrap
+// by a full turn brings it back).
+static void telpixel(double rahours, double decdeg, int *x, int *y) {
+  double h, A;
+  getaltaz(rahours, decdeg, &h, &A);
+  int dx = pixtrunc(A * dTPixPerRad), dy = pixtrunc(h * dTPixPerRad);
+  *x = Twest ? plottelXc + dx : plottelXc - dx;
+  *y = Tnorth ? plottelYc + dy : plottelYc - dy;
+  if (*x < 0) *x += TplotXmax;
+  if (*x >= TplotXmax) *x -= TplotXmax;
+}
+
+int Tdrawmps() {
+  if (!TELbmp) return 0;
+  bool track = getskinbuttonstate(kTrackButton) == kButtonOn;
+  bool names = getskinbuttonstate(kNameButton) == kButtonOn;
+  int drawn = 0;
+  for (int i = 0; i < iNumAst && i < MPMAX; i++) {
+    if (iBcalc[i] == 0) continue;
+    int c2 = paletteentry(iBcalc[i] + kUserTint);
+    int c = i >= MPPLANETS && obj[i].userslot != -1 ? c2 : paletteentry(iBcalc[i]);
+    int x, y;
+    telpixel(obj[i].ra, obj[i].dec, &x, &y);
+    if (!(x > 0 && x < plottelw && y > 0 && y < plottelh)) continue;
+    drawn++;
+    drawcross(TELbmp, x, y, c);
+    if (track) {
+      int x2, y2;
+      telpixel(obj[i].ratom, obj[i].dectom, &x2, &y2);
+      if (abs(x2 - x) < plottelw) line(TELbmp, x, y, x2, y2, c2);
+    }
+    if (names) {
+      char name[20];
+      getastname(i, name);
+      textout_ex(TELbmp, font, name, x + 4, y + 3, c, -1);
     }
   }
+  return drawn;
+}
+
+// First computed record within 5 pixels of the chart cursor, or of the
+// telescope cursor; -1 if none.
+static int mpnearcursor(bool telescope) {
+  for (int i = 0; i < iNumAst && i < MPMAX && iBcalc[i] != 0; i++) {
+    int dx, dy;
+    if (telescope) {
+      Tisplotable(obj[i].ra, obj[i].dec);
+      dx = iTXplot - TXcur;
+      dy = iTYplot - TYcur;
+    } else {
+      isplotable(obj[i].ra, obj[i].dec);
+      dx = iXplot - Xcur;
+      dy = iYplot - Ycur;
+    }
+    if (abs(dx) < kNearPixels && abs(dy) < kNearPixels) return i;
+  }
+  return -1;
+}
+
+// Writes the identification of record hit (or "not found") at (x, y).
+static void showmp(int hit, int x, int y) {
   char text[OBJSTRLEN + 96];
   if (hit >= 0) {
     char name[20], line[OBJSTRLEN];
@@ -115,7 +171,22 @@ int findmp() {
   } else {
     snprintf(text, sizeof text, "   Planet not found.");
   }
-  textout_ex(VIDbmp, font, text, 2 * HORScale, 27 * VRTScale + 3, colour[10], -1);
+  textout_ex(VIDbmp, font, text, x, y, colour[10], -1);
+}
+
+int findmp() {
+  if (!VIDbmp) return -1;
+  rectfill(VIDbmp, 0, 27 * VRTScale, 480, 28 * VRTScale - 1, colour[0]);
+  int hit = mpnearcursor(false);
+  showmp(hit, 2 * HORScale, 27 * VRTScale + 3);
+  return hit;
+}
+
+int Tfindmp() {
+  if (!VIDbmp) return -1;
+  rectfill(VIDbmp, 0, 27 * VRTScale, 400, 28 * VRTScale - 1, colour[0]);
+  int hit = mpnearcursor(true);
+  showmp(hit, 3, 27 * VRTScale + 3);
   return hit;
 }
 

@@ -12,10 +12,16 @@ enum { OBJSTRLEN = 96 };
 int mplist(int firstline, int start, int count);
 // Draws every computed object on SKYbmp. Returns the number drawn.
 int drawmps();
+// Draws every computed object into the telescope view TELbmp, with its
+// daily-motion track (skin button 20 on) and name (button 16 on). Returns
+// the number drawn.
+int Tdrawmps();
 // Identifies the first computed object within 5 pixels (x and y) of the
 // chart cursor and writes it on the status line. Returns its record index
 // or -1.
 int findmp();
+// The same for the telescope-view cursor.
+int Tfindmp();
 // dest (OBJSTRLEN bytes) = identification text of an object: number (none
 // when negative), name, R.A. hours, declination degrees and magnitude.
 // Returns 0.

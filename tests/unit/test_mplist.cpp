@@ -5,12 +5,14 @@
 #include <string>
 
 #include "chart/projection.h"
+#include "chart/telescope.h"
 #include "chart_fixture.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
+#include "skins/skinbutton.h"
 #include "startup/settings.h"
 #include "ui/display.h"
 #include "ui/windows.h"
@@ -134,6 +136,85 @@ TEST(MpList, FindMpTakesTheLowestRecordInTheBox) {
   iBcalc[8] = 12;
   for (int i = 8; i < 12; i++) obj[i].ra = 3;
   EXPECT_EQ(findmp(), -1);
+}
+
+// Telescope view scales for view zoom z around the chart centre.
+static void telescopezoom(int z) {
+  TPixPerDeg = plottelh / 4.0;
+  for (int k = 0; k < z; k++) TPixPerDeg *= 1.4142136;
+  dTPixPerRad = TPixPerDeg / dDEGTORAD;
+  TplotXmax = (int)(TPixPerDeg * 360);
+  TXcur = plottelXc;
+  TYcur = plottelYc;
+  Tnorth = Twest = 0;
+}
+
+TEST(MpList, TelescopeCrossesTakeTheUserColourForUserMinorPlanets) {
+  startchart();
+  maketable(10, 12, 0);
+  centrechart(12, 0, 2);
+  telescopezoom(0);
+  obj[8].ra = 12.05f;  // 0.75 degrees east: left of the centre
+  obj[8].userslot = 2;
+  obj[1].userslot = 5;  // a planet keeps its own colour
+  obj[1].ra = 11.95f;
+  for (int i : {0, 2, 3, 4, 5, 6, 7, 9}) obj[i].ra = 3;
+  clear_bitmap(SKYbmp);
+  EXPECT_EQ(Tdrawmps(), 2);
+  int dx = (int)(0.75 * TPixPerDeg);
+  // Pixels of the horizontal arms (the westward place comes back through a
+  // full turn and may land one pixel further out).
+  EXPECT_EQ(getpixel(TELbmp, plottelXc - dx, plottelYc), colour[12 + 141]);
+  EXPECT_EQ(getpixel(TELbmp, plottelXc + dx, plottelYc), colour[12]);
+  EXPECT_EQ(getpixel(SKYbmp, plotXcen, plotYcen), 0) << "only the view area is drawn on";
+  Twest = 1;  // east to the right
+  clear_bitmap(SKYbmp);
+  Tdrawmps();
+  EXPECT_EQ(getpixel(TELbmp, plottelXc + dx, plottelYc - 3), colour[12 + 141]);
+  EXPECT_EQ(getpixel(TELbmp, plottelXc - dx, plottelYc), colour[12]);
+}
+
+TEST(MpList, TelescopeTrackAndNamesFollowTheirSkinButtons) {
+  startchart();
+  maketable(9, 12, 0);
+  centrechart(12, 0, 2);
+  telescopezoom(0);
+  for (int i = 0; i < 8; i++) obj[i].ra = 3;
+  obj[8].ratom = 12.1f;  // 1.5 degrees further east a day later
+  obj[8].dectom = 0;
+  int c2 = colour[12 + 141];
+  setskinbuttonstate(20, 1);
+  setskinbuttonstate(16, 1);
+  clear_bitmap(SKYbmp);
+  EXPECT_EQ(Tdrawmps(), 1);
+  EXPECT_EQ(getpixel(TELbmp, plottelXc - 20, plottelYc), 0) << "no track while button 20 is off";
+  EXPECT_EQ(litpixels(TELbmp, plottelXc + 4, plottelYc + 3, plottelXc + 40, plottelYc + 12), 0);
+  setskinbuttonstate(20, 2);
+  setskinbuttonstate(16, 2);
+  clear_bitmap(SKYbmp);
+  Tdrawmps();
+  int x2 = plottelXc - (int)(1.5 * TPixPerDeg);
+  EXPECT_EQ(getpixel(TELbmp, (plottelXc + x2) / 2, plottelYc), c2);
+  EXPECT_EQ(getpixel(TELbmp, x2, plottelYc), c2);
+  EXPECT_GT(litpixels(TELbmp, plottelXc + 4, plottelYc + 3, plottelXc + 40, plottelYc + 12), 0);
+  setskinbuttonstate(20, 1);
+  setskinbuttonstate(16, 1);
+}
+
+TEST(MpList, TelescopeFindTakesTheLowestRecordAtItsCursor) {
+  startchart();
+  maketable(11, 12, 0);
+  centrechart(12, 0, 2);
+  telescopezoom(4);
+  for (int i = 0; i < 9; i++) obj[i].ra = 3;
+  obj[9].ra = 12.001f;  // 0.9 pixels away at view zoom 4
+  EXPECT_EQ(Tfindmp(), 9);
+  TXcur += 6;  // the chart cursor does not matter, the view's does
+  EXPECT_EQ(Tfindmp(), -1);
+  TXcur -= 6;
+  Xcur = 20;
+  EXPECT_EQ(findmp(), -1);
+  EXPECT_EQ(Tfindmp(), 9);
 }
 
 TEST(MpList, DumpNamesUseSevenCharactersAndTenNumbers) {
