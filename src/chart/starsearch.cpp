@@ -85,6 +85,8 @@ int gotostar(int i) {
 }
 
 int findstarnumber(int number) {
+  // 0 marks a star without an identifier, so no star is found by it.
+  if (number == 0) return -1;
   for (int i = 0; i < Snum; i++)
     if (star[i].starno == number) return i;
   return -1;

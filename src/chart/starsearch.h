@@ -17,7 +17,8 @@ int findstar();
 // Centres the chart and the cursor on star i (0 <= i < Snum; others are
 // ignored). Returns 0.
 int gotostar(int i);
-// Index of the first loaded star with this catalogue number, or -1.
+// Index of the first loaded star with this catalogue number, or -1 (also
+// for 0, the number of stars without an identifier).
 int findstarnumber(int number);
 // One star list page: headings into achDLine lines 0 and 1, stars from
 // first into lines firstline on, at most perpage of them. Returns the

@@ -57,6 +57,14 @@ TEST(StarCat, StarNumberZeroHasNoIdentifier) {
     catnum = c;
     EXPECT_EQ(getstarname(0, name), 0);
     EXPECT_STREQ(name, "-");
+    char id[4], line[80];
+    double r, d, m;
+    getstardata(0, name, id, &r, &d, &m);
+    EXPECT_STREQ(name, "-");
+    EXPECT_EQ(getstarnumber(0, name, &m), 0);
+    EXPECT_STREQ(name, "-");
+    starstring(0, line);
+    EXPECT_EQ(std::string(line).substr(0, 20), "0       -           ") << "the list line names it too";
   }
   catnum = 0;
 }

@@ -142,6 +142,8 @@ TEST(StarSearch, FindStarNumber) {
   EXPECT_EQ(findstarnumber(7), 1);
   EXPECT_EQ(findstarnumber(5), 0);
   EXPECT_EQ(findstarnumber(8), -1);
+  star[0].starno = 0;  // a star without an identifier is not found by 0
+  EXPECT_EQ(findstarnumber(0), -1);
 }
 
 static void loadmany(int n) {
