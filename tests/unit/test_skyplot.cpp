@@ -3,13 +3,16 @@
 #include <cstring>
 #include <string>
 
+#include "astro/moon.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
 #include "chart_fixture.h"
+#include "minorplanets/positions.h"
 #include "starcat_fixture.h"
 #include "startup/boot.h"
 #include "startup/settings.h"
+#include "timefmt/instant.h"
 #include "ui/display.h"
 
 enum { UP = 328, LEFT = 331, RIGHT = 333, DOWN = 336, F2 = 316, F3 = 317, F4 = 318 };
@@ -291,6 +294,40 @@ TEST_F(Chart, ZoomedGridFollowsTheProjection) {
       EXPECT_GT(litpixels(SKYbmp, iXplot - 1, iYplot - 1, iXplot + 1, iYplot + 1), 0) << z;
     }
   }
+}
+
+TEST_F(Chart, SunOppositionAndMoonMarkers) {
+  day = 2460000.5;  // 2023 Feb 24: Sun near 22.5 h, Moon about 45 degrees east of it
+  double sr, sd, eqt, dpsi, deps, obl;
+  getsunpos(day, &sr, &sd, &eqt, &dpsi, &deps, &obl);
+  flag[9] = flag[11] = flag[16] = 0;
+  iReplot = 1;
+  drawskyplot(1);
+  EXPECT_DOUBLE_EQ(Sunra, sr);
+  EXPECT_DOUBLE_EQ(Sundec, sd);
+  // Zoom 0: a quarter degree is under 3 pixels, so the radius is 3.
+  ASSERT_TRUE(isplotable(sr, sd));
+  EXPECT_EQ(getpixel(SKYbmp, iXplot + 3, iYplot), colour[10]);
+  EXPECT_NE(getpixel(SKYbmp, iXplot + 2, iYplot), colour[10]);
+  ASSERT_TRUE(isplotable(oppositionra(sr), -sd));
+  EXPECT_EQ(getpixel(SKYbmp, iXplot + 6, iYplot), colour[8]) << "the opposition circle is twice as wide";
+  EXPECT_EQ(getpixel(SKYbmp, iXplot - 6, iYplot), colour[8]);
+  domoon();
+  ASSERT_TRUE(isplotable(moonra, moondec));
+  EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot - 3), colour[15]);
+  // Zoom 8 centred on the Sun (cursor off it): radius PixPerDeg / 4.
+  dStarX = sr;
+  dStarY = sd;
+  ra = sr + 0.2;
+  dec = sd;
+  iZoom = 8;
+  iReplot = 1;
+  drawskyplot(1);
+  int r = (int)(PixPerDeg / 4);
+  ASSERT_GT(r, 3);
+  ASSERT_TRUE(isplotable(sr, sd));
+  EXPECT_EQ(getpixel(SKYbmp, iXplot + r, iYplot), colour[10]);
+  EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot + r), colour[10]);
 }
 
 TEST(ChartMarkers, OppositionPointOfTheSun) {
