@@ -84,7 +84,9 @@ int ASTreadfile(int start, const char *file) {
   }
   emptytable();
   iAstEnd = count;
-  iAstPage = start / MPPAGE;
+  // A negative start reads page 0 and counts as page 0, so that stepping
+  // on from it reaches page 1.
+  iAstPage = start < 0 ? 0 : start / MPPAGE;
   iAstStart = start;
   iAstMaxPage = count / MPPAGE;
   memcpy(mp, planets, sizeof planets);

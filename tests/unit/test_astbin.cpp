@@ -73,6 +73,9 @@ TEST_F(AstBin, StartIndexBelowEightOrBeyondTheFile) {
   ASSERT_EQ(ASTreadfile(-40, "t_start.bin"), 0);
   EXPECT_EQ(iNT[4], 8);
   EXPECT_EQ(iNumAst, 11);
+  ASSERT_EQ(ASTreadfile(-4000, "t_start.bin"), 0);
+  EXPECT_EQ(iAstPage, 0);  // read from record 8: page 0, not page -1
+  EXPECT_EQ(iNT[4], 8);
   ASSERT_EQ(ASTreadfile(9, "t_start.bin"), 0);
   EXPECT_EQ(iNumAst, 10);
   EXPECT_STREQ(mp[8].name, "B");
@@ -286,4 +289,10 @@ TEST_F(AstBin, ConverterReadsMpcOneLineFormat) {
   EXPECT_STREQ(mp[9].name, "Pallas");
   EXPECT_EQ(mp[9].epoch, 2459600);  // K221L: 2022 Jan 21, 0h = JD 2459600.5
   EXPECT_FLOAT_EQ(mp[9].inc, 34.92531f);
+  // The file as the MPC serves it, gzipped, gives the same database.
+  std::string gz = runtimepath("t_mpcorb.dat.gz"), out2 = runtimepath("t_mpcorb_gz.bin");
+  cmd = "gzip -c " + std::string(KORVANEX_SOURCE_DIR) + "/tests/data/mpcorb_sample.dat > " + gz +
+        " && /usr/bin/python3 " + KORVANEX_SOURCE_DIR + "/tools/mkastdat --mpcorb " + gz + " " +
+        out2 + " > /dev/null && cmp -s " + out + " " + out2;
+  EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
