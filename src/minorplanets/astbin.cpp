@@ -90,7 +90,14 @@ int ASTreadfile(int start, const char *file) {
   iAstStart = start;
   iAstMaxPage = count / MPPAGE;
   memcpy(mp, planets, sizeof planets);
-  for (int i = 0; i < MPPLANETS; i++) cleanname(mp[i].name);
+  for (int i = 0; i < MPPLANETS; i++) {
+    cleanname(mp[i].name);
+    mp[i].number = 0;
+  }
+  // Saturn..Pluto are used as stored unless the file holds no finite
+  // elements for them; the mean elements of the date stand in then.
+  for (int i = 4; i < MPPLANETS; i++)
+    if (!mpfinite(&mp[i])) outerplanet(i, day);
   mainplanets(day);
   iNumAst = MPPLANETS;
   if (start < MPPLANETS) iAstStart = MPPLANETS;

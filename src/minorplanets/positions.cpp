@@ -44,7 +44,8 @@ const double elements[8][23] = {
 };
 // clang-format on
 
-static const char *const kPlanetNames[4] = {"Mercury", "Venus", "Mars", "Jupiter"};
+static const char *const kPlanetNames[8] = {"Mercury", "Venus",  "Mars",    "Jupiter",
+                                            "Saturn",  "Uranus", "Neptune", "Pluto"};
 
 double plan[8][9];
 
@@ -99,39 +100,61 @@ static void elementsj2000(double jd, double *inc, double *node, double *argperi)
   if (*argperi < 0.0) *argperi += 360.0;
 }
 
+// Writes record p of mp from row p of plan, evaluated for the whole
+// Julian Day d (rows 0-3 already hold the mean anomaly and the argument of
+// perihelion).
+static void planetrecord(int p, double d) {
+  double M = plan[p][0], w = plan[p][2];
+  double inc = plan[p][4], node = plan[p][5];
+  elementsj2000(d, &inc, &node, &w);
+  mprec &r = mp[p];
+  memset(r.name, 0, sizeof r.name);
+  strncpy(r.name, kPlanetNames[p], sizeof r.name - 1);
+  r.number = 0;
+  r.hmag = static_cast<float>(plan[p][8]);
+  r.meananom = static_cast<float>(M);
+  r.argperi = static_cast<float>(w);
+  r.ascnode = static_cast<float>(node);
+  r.inc = static_cast<float>(inc);
+  r.ecc = static_cast<float>(plan[p][3]);
+  r.semiaxis = static_cast<float>(plan[p][6]);
+  r.daily = static_cast<float>(plan[p][1]);
+  r.diameter = static_cast<float>(plan[p][7]);
+  r.period = static_cast<float>(pow(plan[p][6], 1.5));
+  r.epoch = static_cast<int32_t>(d);
+  r.rexp = 1.0f;
+  r.fixed1 = 0.15f;
+  r.fixed2 = 0.0f;
+  r.peritime = static_cast<float>(d - M / plan[p][1]);
+}
+
+// Mean anomaly and argument of perihelion (degrees) of plan row p.
+static void planetanomaly(int p) {
+  double M = plan[p][0] - plan[p][2];
+  if (M < 0) M += 360.0;
+  double w = plan[p][2] - plan[p][5];
+  if (w < 0) w += 360.0;
+  plan[p][0] = M;
+  plan[p][2] = w;
+}
+
 void mainplanets(double jd) {
   double d = floor(jd);
   mjd = d - 2415020.0;
   pelement();
   for (int p = 0; p < 4; p++) {
-    double M = plan[p][0] - plan[p][2];
-    if (M < 0) M += 360.0;
-    double w = plan[p][2] - plan[p][5];
-    if (w < 0) w += 360.0;
-    plan[p][0] = M;
-    plan[p][2] = w;
-    double inc = plan[p][4], node = plan[p][5];
-    elementsj2000(d, &inc, &node, &w);
-    mprec &r = mp[p];
-    memset(r.name, 0, sizeof r.name);
-    strncpy(r.name, kPlanetNames[p], sizeof r.name - 1);
-    r.number = 0;
-    r.hmag = static_cast<float>(plan[p][8]);
-    r.meananom = static_cast<float>(M);
-    r.argperi = static_cast<float>(w);
-    r.ascnode = static_cast<float>(node);
-    r.inc = static_cast<float>(inc);
-    r.ecc = static_cast<float>(plan[p][3]);
-    r.semiaxis = static_cast<float>(plan[p][6]);
-    r.daily = static_cast<float>(plan[p][1]);
-    r.diameter = static_cast<float>(plan[p][7]);
-    r.period = static_cast<float>(pow(plan[p][6], 1.5));
-    r.epoch = static_cast<int32_t>(d);
-    r.rexp = 1.0f;
-    r.fixed1 = 0.15f;
-    r.fixed2 = 0.0f;
-    r.peritime = static_cast<float>(d - M / plan[p][1]);
+    planetanomaly(p);
+    planetrecord(p, d);
   }
+}
+
+void outerplanet(int p, double jd) {
+  if (p < 4 || p > 7) return;
+  double d = floor(jd);
+  mjd = d - 2415020.0;
+  pelement();
+  planetanomaly(p);
+  planetrecord(p, d);
 }
 
 void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl, double *ecc,

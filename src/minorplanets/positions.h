@@ -20,6 +20,9 @@ extern double plan[8][9];
 void pelement();
 // Rebuilds records 0-3 of mp (Mercury..Jupiter) from elements for jd.
 void mainplanets(double jd);
+// Rebuilds one of records 4-7 (Saturn..Pluto) from elements for jd, for a
+// database whose stored record is unusable.
+void outerplanet(int p, double jd);
 // Heliocentric Earth at jd, equatorial of date (AU); obliquity in radians.
 void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl, double *ecc,
               double *elong);

@@ -170,6 +170,31 @@ TEST_F(AstBin, NonFiniteElementsAreNotLoaded) {
   EXPECT_STREQ(mp[8].name, "Good");
 }
 
+TEST_F(AstBin, DamagedPlanetRecordsAreRebuilt) {
+  writedb("t_planets.bin", 9, {mprecord(1, "A", 5)});
+  {  // Saturn's eccentricity NaN, Uranus numbered 77
+    FILE *f = fopen(runtimepath("t_planets.bin").c_str(), "r+b");
+    float nan = NAN;
+    int32_t num = 77;
+    fseek(f, 4 + 84 * 4 + 68, SEEK_SET);
+    fwrite(&nan, 4, 1, f);
+    fseek(f, 4 + 84 * 5, SEEK_SET);
+    fwrite(&num, 4, 1, f);
+    fclose(f);
+  }
+  ASSERT_EQ(ASTreadfile(0, "t_planets.bin"), 0);
+  ASSERT_TRUE(mpfinite(&mp[4]));
+  EXPECT_STREQ(mp[4].name, "Saturn");
+  EXPECT_NEAR(mp[4].semiaxis, 9.554747, 1e-5);
+  EXPECT_NEAR(mp[4].ecc, 0.0556, 0.002);
+  EXPECT_EQ(mp[4].epoch, 2459800);
+  EXPECT_EQ(mp[5].number, 0);
+  EXPECT_FLOAT_EQ(mp[5].semiaxis, 2.766619f);  // a usable record is kept as stored
+  EXPECT_EQ(findastnumber(77), -1);
+  calcastall(day);
+  EXPECT_EQ(iBcalc[4], 10);
+}
+
 TEST_F(AstBin, FindByNumberAndName) {
   ASSERT_EQ(MPinit(), 0);
   EXPECT_EQ(findastnumber(0), 0);  // Mercury: planets carry number 0
