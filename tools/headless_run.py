@@ -1,6 +1,8 @@
 """Runs the program once under a private Xvfb (1280 x 1024 x 24): answers
-the start-up prompts, saves a screenshot, then leaves through the exit
-questions. Usage: headless_run.py EXE SCREENSHOT [ARGS...]"""
+the start-up prompts, shows the minor planets of the date on the chart ("a":
+without a project file the display switches start off), saves a
+screenshot, then leaves through the exit questions.
+Usage: headless_run.py EXE SCREENSHOT [ARGS...]"""
 import os
 import sys
 
@@ -11,7 +13,8 @@ exe, shot, args = sys.argv[1], sys.argv[2], sys.argv[3:]
 with Session(exe, args, in_place=True) as s:
     s.start()
     s.capture().save_png(shot.replace(".png", "-banner.png"))
-    s.pass_startup().save_png(shot)
+    s.pass_startup()
+    s.key("a").save_png(shot)
     rc = s.exit_program()
 print("screenshot: %s (exit status %s)" % (shot, rc))
 sys.exit(0 if rc == 0 else 1)
