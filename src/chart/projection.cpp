@@ -36,6 +36,20 @@ struct TeleArea {
 };
 static const TeleArea kDefaultTeleArea = {10, 30, 230, 220};
 
+void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *dy) {
+  double h, A;
+  getaltaz(rahours, decdeg, &h, &A);
+  if (A > M_PI) A -= kTwoPi;
+  *dx = pixtrunc(A * pixperrad);
+  *dy = pixtrunc(h * pixperrad);
+}
+
+int wrapturn(int x, int turn) {
+  if (x < -100) return x + turn;
+  if (x >= turn) return x - turn;
+  return x;
+}
+
 int pixtrunc(double v) {
   if (!(v == v)) return (int)kFarPixel;
   if (v > kFarPixel) return (int)kFarPixel;
@@ -151,15 +165,12 @@ int isplotable(double rahours, double decdeg) {
     x = turned ? dx : plotwidth - dx;
     y = turned ? plotYcen + dy : plotYcen - dy;
   } else {
-    double h, A;
-    getaltaz(rahours, decdeg, &h, &A);
-    if (A > M_PI) A -= kTwoPi;
-    int dx = pixtrunc(A * dStarXcon), dy = pixtrunc(h * dStarXcon);
+    int dx, dy;
+    planeoffset(rahours, decdeg, dStarXcon, &dx, &dy);
     x = turned ? plotXcen + dx : plotXcen - dx;
     y = turned ? plotYcen + dy : plotYcen - dy;
   }
-  if (x < -100) x += plotXmax;
-  if (x >= plotXmax) x -= plotXmax;
+  x = wrapturn(x, plotXmax);
   iXplotold = iXplot;
   iYplotold = iYplot;
   iXplot = x;

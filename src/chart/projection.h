@@ -29,6 +29,11 @@ int pixtrunc(double v);
 // 1 when pixel (x, y) lies strictly inside the chart, as everything drawn
 // on it is tested: 0 < x < plotwidth and 0 < y < plothigh.
 int inchart(int x, int y);
+// Pixel offsets (dx toward increasing frame azimuth, folded into -pi..pi,
+// and dy up) of a place from the frame centre, pixperrad pixels a radian.
+void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *dy);
+// x brought back by a full turn of turn pixels when it lies beyond it.
+int wrapturn(int x, int turn);
 
 // Creates the chart, cursor and telescope-area bitmaps for the cell size
 // in force, draws the cursor image, and sets zoom 0 centred on 12 h, 0

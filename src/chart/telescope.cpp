@@ -1,7 +1,5 @@
 #include "chart/telescope.h"
 
-#include <cmath>
-
 #include "chart/projection.h"
 
 int iTZoom;
@@ -21,14 +19,10 @@ int Tgetradec(int x, int y, double *rao, double *deco) {
 }
 
 int Tisplotable(double rahours, double decdeg) {
-  double h, A;
-  getaltaz(rahours, decdeg, &h, &A);
-  if (A > M_PI) A -= 2 * M_PI;
-  int dx = pixtrunc(A * dTPixPerRad), dy = pixtrunc(h * dTPixPerRad);
-  int x = Twest ? plottelXc + dx : plottelXc - dx;
+  int dx, dy;
+  planeoffset(rahours, decdeg, dTPixPerRad, &dx, &dy);
+  int x = wrapturn(Twest ? plottelXc + dx : plottelXc - dx, TplotXmax);
   int y = Tnorth ? plottelYc + dy : plottelYc - dy;
-  if (x < -100) x += TplotXmax;
-  if (x >= TplotXmax) x -= TplotXmax;
   iTXplotold = iTXplot;
   iTYplotold = iTYplot;
   iTXplot = x;

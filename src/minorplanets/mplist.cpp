@@ -99,18 +99,6 @@ int drawmps() {
   return drawn;
 }
 
-// Telescope-view pixel of a place (frame longitude not folded: the wrap
-// by a full turn brings it back).
-static void telpixel(double rahours, double decdeg, int *x, int *y) {
-  double h, A;
-  getaltaz(rahours, decdeg, &h, &A);
-  int dx = pixtrunc(A * dTPixPerRad), dy = pixtrunc(h * dTPixPerRad);
-  *x = Twest ? plottelXc + dx : plottelXc - dx;
-  *y = Tnorth ? plottelYc + dy : plottelYc - dy;
-  if (*x < 0) *x += TplotXmax;
-  if (*x >= TplotXmax) *x -= TplotXmax;
-}
-
 int Tdrawmps() {
   if (!TELbmp) return 0;
   bool track = getskinbuttonstate(kTrackButton) == kButtonOn;
@@ -120,15 +108,13 @@ int Tdrawmps() {
     if (iBcalc[i] == 0) continue;
     int c2 = paletteentry(iBcalc[i] + kUserTint);
     int c = i >= MPPLANETS && obj[i].userslot != -1 ? c2 : paletteentry(iBcalc[i]);
-    int x, y;
-    telpixel(obj[i].ra, obj[i].dec, &x, &y);
-    if (!(x > 0 && x < plottelw && y > 0 && y < plottelh)) continue;
+    if (!Tisplotable(obj[i].ra, obj[i].dec)) continue;
+    int x = iTXplot, y = iTYplot;
     drawn++;
     drawcross(TELbmp, x, y, c);
     if (track) {
-      int x2, y2;
-      telpixel(obj[i].ratom, obj[i].dectom, &x2, &y2);
-      if (abs(x2 - x) < plottelw) line(TELbmp, x, y, x2, y2, c2);
+      Tisplotable(obj[i].ratom, obj[i].dectom);
+      if (abs(iTXplot - x) < plottelw) line(TELbmp, x, y, iTXplot, iTYplot, c2);
     }
     if (names) {
       char name[20];

@@ -127,18 +127,15 @@ int setuserfont(int n) {
   return n;
 }
 
-void setfont256(int n) {
-  if (n < 2 || !userfont)
-    font = oldfont ? oldfont : font;
-  else
-    font = userfont;
-}
+// Allegro's font as it was at start-up (the current one before that).
+static FONT *allegrofont() { return oldfont ? oldfont : font; }
+
+void setfont256(int n) { font = n < 2 || !userfont ? allegrofont() : userfont; }
 
 FONT *smallfont() { return data ? (FONT *)data[fontobject(10)].dat : font; }
 
 FONT *fittingfont(const char *text, int width) {
-  FONT *normal = oldfont ? oldfont : font;
-  return text_length(normal, text) <= width ? normal : smallfont();
+  return text_length(allegrofont(), text) <= width ? allegrofont() : smallfont();
 }
 
 void printf256(int x, int y, int c, const char *text) { textout_ex(VIDbmp, font, text, x, y, c, -1); }

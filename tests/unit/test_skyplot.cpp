@@ -251,6 +251,7 @@ TEST_F(Chart, StatusLineTextStaysInsideItsBox) {
   }
   iDEBUG = 0;
   font = oldfont;
+  userfont = nullptr;  // it points into the datafile
   unload_datafile(data);
   data = nullptr;
 }
