@@ -7,6 +7,7 @@
 #include "minorplanets/appulse.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/positions.h"
+#include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
@@ -151,12 +152,12 @@ static void blockname(char *dest, int n) {
 int ASTwriteblock(int n) {
   char path[256];
   blockname(path, n);
-  FILE *f = fopen(path, "wb");
-  if (!f) return MPfail(3, path);
+  newfile nf;
+  if (newfileopen(&nf, path) != 0) return MPfail(3, path);
   int32_t count = iNumAst;
-  bool ok = fwrite(&count, sizeof count, 1, f) == 1 &&
-            fwrite(mp, sizeof(mprec), iNumAst, f) == static_cast<size_t>(iNumAst);
-  if (fclose(f) != 0 || !ok) return MPfail(3, path);
+  bool ok = fwrite(&count, sizeof count, 1, nf.f) == 1 &&
+            fwrite(mp, sizeof(mprec), iNumAst, nf.f) == static_cast<size_t>(iNumAst);
+  if (newfilecommit(&nf, ok) != 0) return MPfail(3, path);
   return MPOKay(3, path);
 }
 

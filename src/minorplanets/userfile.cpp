@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "minorplanets/astbin.h"
+#include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
 #include "startup/settings.h"
 #include "timefmt/calendar.h"
@@ -169,8 +170,9 @@ void txtprintast(FILE *f) {
 int MPwriteuserfile(const char *name) {
   char path[256];
   getfilename(path, name);
-  FILE *f = fopen(path, "wb");
-  if (!f) return MPfail(3, path);
+  newfile nf;
+  if (newfileopen(&nf, path) != 0) return MPfail(3, path);
+  FILE *f = nf.f;
   fprintf(f, kHeader[0], name);
   fputc('\n', f);
   for (int k = 1; k < 9; k++) fprintf(f, "%s\n", kHeader[k]);
@@ -179,7 +181,7 @@ int MPwriteuserfile(const char *name) {
     copymp2ast(slot);
     txtprintast(f);
   }
-  if (fclose(f) != 0) return MPfail(3, path);
+  if (newfilecommit(&nf, true) != 0) return MPfail(3, path);
   return MPOKay(3, name);
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "minorplanets/astbin.h"
+#include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "startup/settings.h"
@@ -133,34 +134,18 @@ int countplaces() {
   return n;
 }
 
-// Closes f written at tmp and renames it to path. 0, or 1 when anything
-// failed (tmp is then removed and path untouched).
-static int finishfile(FILE *f, const char *tmp, const char *path) {
-  bool ok = !ferror(f);
-  if (fclose(f) != 0) ok = false;
-  if (ok && rename(tmp, path) == 0) return 0;
-  remove(tmp);
-  return 1;
-}
-
-// The new file is written beside the old one first.
-static FILE *opennew(const char *path, char *tmp, int size) {
-  snprintf(tmp, size, "%s.new", path);
-  return fopen(tmp, "wb");
-}
-
 int placewritetext(const char *path) {
   countplaces();
-  char tmp[300];
-  FILE *f = opennew(path, tmp, sizeof tmp);
-  if (!f) return 1;
+  newfile nf;
+  if (newfileopen(&nf, path) != 0) return 1;
+  FILE *f = nf.f;
   for (const char *line : kPlaceHeader) fprintf(f, "%s\n", line);
   for (int i = 0; i <= iPlacesiz; i++) {
     const placerec &r = Place[i];
     fprintf(f, "%-23s %-23s %-15s %-4d %+10.5f %+10.5f %+5.1f %-4d ; comments\n", r.name, r.locality, r.country,
             (int)r.code, r.longit, r.lattit, r.tzone, ELEVATION);
   }
-  return finishfile(f, tmp, path);
+  return newfilecommit(&nf, true);
 }
 
 static void put16(unsigned char *b, int v) {
@@ -192,9 +177,9 @@ static void packplace(const placerec &r, unsigned char *b) {
 
 int placewritedat(const char *path) {
   countplaces();
-  char tmp[300];
-  FILE *f = opennew(path, tmp, sizeof tmp);
-  if (!f) return 1;
+  newfile nf;
+  if (newfileopen(&nf, path) != 0) return 1;
+  FILE *f = nf.f;
   unsigned char head[PLACEDATHEAD];
   put16(head, iPlacemax);
   put16(head + 2, iPlacesiz);
@@ -206,7 +191,7 @@ int placewritedat(const char *path) {
     packplace(Place[i], rec);
     fwrite(rec, 1, sizeof rec, f);
   }
-  return finishfile(f, tmp, path);
+  return newfilecommit(&nf, true);
 }
 
 int Placewritetextfile() {
