@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/constants.h"
 #include "astro/nutation.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
@@ -59,7 +60,7 @@ static const int kNumLongitude = (int)(sizeof kLongitudeTerms / sizeof *kLongitu
 static const int kNumLatitude = (int)(sizeof kLatitudeTerms / sizeof *kLatitudeTerms);
 
 static double frac(double x) { return x - std::trunc(x); }
-static double rad(double deg) { return deg * dPI / 180.0; }
+static double rad(double deg) { return deg * DPI / 180.0; }
 
 // Mean arguments in radians and the eccentricity factor.
 struct MoonArgs {
@@ -98,7 +99,7 @@ int moon(double t_mjd, double *lambda, double *beta) {
   a.f = rad(11.250889 + 360.0 * frac(t_mjd / 27.21222039) - (0.003211 + 0.0000003 * t) * t2 + b -
             0.024691 * sn - 0.004328 * std::sin(n2));
   *lambda = rad(lp + sumterms(kLongitudeTerms, kNumLongitude, a));
-  range(lambda, 2.0 * dPI);
+  range(lambda, D2PI);
   double w = 1.0 - 0.0004664 * std::cos(n) - 0.0000754 * std::cos(n2);
   *beta = rad(w * sumterms(kLatitudeTerms, kNumLatitude, a));
   return 0;
@@ -110,9 +111,9 @@ int domoon() {
   moon(mjd, &lambda, &beta);
   nutation(mjd, &deps, &dpsi);
   lambda += dpsi;
-  range(&lambda, 2.0 * dPI);
+  range(&lambda, D2PI);
   ecl_eq(mjd, beta, lambda, &ra, &dec);
-  moonra = ra * 12.0 / dPI;
-  moondec = dec * 180.0 / dPI;
+  moonra = ra * 12.0 / DPI;
+  moondec = dec * 180.0 / DPI;
   return 0;
 }

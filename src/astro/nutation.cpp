@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "astro/constants.h"
 #include "timefmt/angles.h"
 
-static const double kDegToRad = 3.141592653589793 / 180.0;
+static const double kDegToRad = DD2R;
 static const double kArcsecToRad = kDegToRad / 3600.0;
 
 // One-entry caches; -10000 is no instant the program uses.
@@ -72,8 +73,8 @@ int ecleq_aux(int sw, double mjd, double x, double y, double *p, double *q) {
   // rounding must not push the sine past 1 at the poles
   *q = std::asin(std::fmax(-1.0, std::fmin(1.0, sy * eqceps - sw * cy * eqseps * sx)));
   *p = std::atan((sx * eqceps + sw * ty * eqseps) / cx);
-  if (cx < 0.0) *p += dPI;
-  range(p, 2.0 * dPI);
+  if (cx < 0.0) *p += DPI;
+  range(p, D2PI);
   return 0;
 }
 

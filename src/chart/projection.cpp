@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/constants.h"
 #include "chart/starcat.h"
 #include "startup/settings.h"
 #include "ui/display.h"
@@ -25,7 +26,6 @@ BITMAP *TELbmp;
 int plottelX, plottelY;
 int plottelw, plottelh, plottelXc, plottelYc;
 
-static const double kTwoPi = 2.0 * M_PI;
 // Each zoom step shrinks the field by this root of two.
 static const double kZoomStep = 1.4142136;
 static const double kFarPixel = 1e7;
@@ -39,7 +39,7 @@ static const TeleArea kDefaultTeleArea = {10, 30, 230, 220};
 void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *dy) {
   double h, A;
   getaltaz(rahours, decdeg, &h, &A);
-  if (A > M_PI) A -= kTwoPi;
+  if (A > DPI) A -= D2PI;
   *dx = pixtrunc(A * pixperrad);
   *dy = pixtrunc(h * pixperrad);
 }
@@ -181,12 +181,12 @@ int isplotable(double rahours, double decdeg) {
 double zatan2(double x, double y) {
   if (x == 0) {
     if (y == 0) return 0;
-    return y > 0 ? M_PI / 2 : 3 * M_PI / 2;
+    return y > 0 ? DPI / 2 : 3 * DPI / 2;
   }
-  if (y == 0) return x > 0 ? 0 : M_PI;
+  if (y == 0) return x > 0 ? 0 : DPI;
   double a = atan(y / x);
-  if (x < 0) return a + M_PI;
-  return y < 0 ? a + kTwoPi : a;
+  if (x < 0) return a + DPI;
+  return y < 0 ? a + D2PI : a;
 }
 
 int altazradec(double h, double A, double *rao, double *deco) {
@@ -195,9 +195,9 @@ int altazradec(double h, double A, double *rao, double *deco) {
   double s = sin(h) * sinlat + cos(h) * cos(A) * coslat;
   *deco = asin(s > 1 ? 1 : (s < -1 ? -1 : s));
   // fmod first: a centre from a project file may lie many turns away.
-  double a = fmod(zatan2(x, y) + last, kTwoPi);
-  while (a < 0) a += kTwoPi;
-  while (a > kTwoPi) a -= kTwoPi;
+  double a = fmod(zatan2(x, y) + last, D2PI);
+  while (a < 0) a += D2PI;
+  while (a > D2PI) a -= D2PI;
   *rao = a;
   return 0;
 }

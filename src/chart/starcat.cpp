@@ -27,8 +27,6 @@ int iStarIndexed;
 int catnum;
 char StarCatID[4] = "TYC";
 int32_t catlen;
-double dDEGTORAD = 0.017453292;
-double dRATORAD = 0.261799387;
 
 static int maxmagclass;  // highest magnitude class loaded since start-up
 

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "astro/constants.h"
+
 enum { MAXSTARS = 120200, SKYBLOCKS = 432, STARNAMELEN = 24 };
 
 // One star as stored in a catalogue file (16 bytes, little-endian).
@@ -39,8 +41,6 @@ extern int iStarIndexed;  // 1 when the loaded file carried block indexes
 extern int catnum;        // 0 Tycho, 1 HIP, 2 PPM
 extern char StarCatID[4];
 extern int32_t catlen;    // catalogue word of the file, kept only
-extern double dDEGTORAD;  // degrees to radians
-extern double dRATORAD;   // hours to radians
 
 // Start-up of the star subsystem with the catalogue number: star sprites,
 // image sheet, chart set-up, then the catalogue. Returns the readskycatalog

@@ -10,10 +10,6 @@
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 
-const double P0 = 57.29577951;
-const double P1 = 3.1415926536;
-const double P2 = 6.2831853072;
-const double dRad = 57.29577951;
 
 // clang-format off
 const double elements[8][23] = {

@@ -2,10 +2,7 @@
 // two-body orbits, precession and the Sun.
 #pragma once
 
-extern const double P0;    // degrees per radian, 57.29577951
-extern const double P1;    // pi, 3.1415926536
-extern const double P2;    // 2 pi, 6.2831853072
-extern const double dRad;  // degrees per radian, 57.29577951
+#include "astro/constants.h"
 
 // Mean elements of Mercury..Pluto: L a0-a3, perihelion b0-b3, e c0-c3,
 // i d0-d3, node f0-f3, then semi-axis (AU), diameter at 1 AU ("), H.

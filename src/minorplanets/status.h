@@ -4,6 +4,19 @@
 
 extern char mperror[256];  // last status message
 
+// Kinds of success message (MPOKay) ...
+enum : int {
+  OKDONE = 1,    // "Done. %s"
+  OKLOADED = 2,  // "Loaded file: %s"
+  OKSAVED = 3,   // "Saved file: %s"
+};
+// ... and of failure message (MPfail), which is also its result.
+enum : int {
+  FAILMEMORY = 1,  // "Memory Error allocating %s"
+  FAILREAD = 2,    // "Error reading file: %s"
+  FAILWRITE = 3,   // "Error writing file: %s"
+};
+
 // Set mperror to the success (MPOKay) or failure (MPfail) message of kind
 // 1..3 around text; another kind leaves it unchanged. MPOKay returns 0,
 // MPfail returns kind.

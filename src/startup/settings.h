@@ -9,6 +9,113 @@ extern int lenstr[16];
 extern int iLO[40], iHI[40];
 extern double dLO[40], dHI[40];
 
+// Slots of iNT (and of iLO/iHI).
+enum : int {
+  MPRECORD = 1,      // current minor-planet record ("FILE NUMBER")
+  MPNUMBER = 2,      // number of that minor planet
+  MPEPOCH = 3,       // epoch of its elements, Julian Day number
+  MPSTART = 4,       // first database entry to read
+  USERMPS = 5,       // number of user objects
+  PLACENUM = 6,      // observing place number
+  OBSCODE = 7,       // observatory code
+  STARRECORD = 8,    // current star record
+  STARNUMBER = 9,    // catalogue number of that star
+  STARCLASS = 10,    // catalogue magnitude class to read
+  EPHEMLINES = 11,   // number of ephemeris lines
+  MENUYEAR = 14,     // calculation date: year, month, day, local hour, minute
+  MENUMONTH = 15,
+  MENUDAY = 16,
+  MENUHOUR = 17,
+  MENUMINUTE = 18,
+  APPULSENUM = 19,   // current appulse
+  TELEBITS = 20,     // telescope-view option bits, stored only
+  MPLISTFONT = 21,   // planet list font choice
+  SOUTHUP = 22,      // chart orientation: 0 north up, 1 south up
+  STARLISTFONT = 23, // star list font choice
+  CHOICE2 = 24,      // values of choices 2, 1 (list sort), 3, 6, 0, 8
+  MPSORT = 25,
+  CHOICE3 = 26,
+  EPHEMMODE = 27,
+  CHOICE0 = 28,
+  CHOICE8 = 29,
+  CCDNUM = 31,       // CCD camera number
+  CCDPIXH = 32,      // CCD pixels horizontal, vertical
+  CCDPIXV = 33,
+};
+
+// Slots of dFP (and of dLO/dHI).
+enum : int {
+  MPMAGH = 1,        // elements of the current minor planet: magnitude H,
+  MPMEANANOM = 2,    // mean anomaly, argument of perihelion, node,
+  MPARGPERI = 3,     // inclination (degrees), eccentricity, daily motion
+  MPNODE = 4,        // (degrees per day), semi-major axis (AU), period
+  MPINCL = 5,        // (years), perihelion passage (Julian Day)
+  MPECC = 6,
+  MPMOTION = 7,
+  MPAXIS = 8,
+  MPPERIOD = 9,
+  MPPERIPASS = 10,
+  PLACELONG = 12,    // observing place: west longitude, latitude (degrees),
+  PLACELAT = 13,     // time zone (hours ahead of GMT)
+  PLACEZONE = 14,
+  MENUJDAY = 15,     // Julian Day used for the calculation
+  STARRA = 16,       // current star: R.A. (hours), declination (degrees),
+  STARDEC = 17,      // magnitude
+  STARMAG = 18,
+  STARMAGLIMIT = 19, // limiting magnitude of charted stars
+  CHARTRA = 20,      // chart centre: R.A. (hours), declination (degrees)
+  CHARTDEC = 21,
+  EPHEMSTEP = 22,    // ephemeris interval (days), start (Julian Day)
+  EPHEMSTART = 23,
+  TELAPERTURE = 24,  // telescope aperture, focal length (mm)
+  TELFOCAL = 26,
+  TELRA = 27,        // telescope R.A. (hours), declination (degrees)
+  TELDEC = 28,
+  CCDCHIPH = 29,     // CCD chip size horizontal, vertical (mm)
+  CCDCHIPV = 30,
+  CCDFIELDH = 31,    // CCD field of view horizontal, vertical (arc minutes)
+  CCDFIELDV = 32,
+  MPMAGLIMIT = 37,   // magnitude limit of minor planets shown
+  APPULSEDIST = 38,  // appulse distance threshold (degrees)
+};
+
+// Texts of chSTR (and their lengths in lenstr).
+enum : int {
+  SKINNAME = 0,
+  MPNAME = 1,
+  DATABASEFILE = 2,
+  USERFILE = 3,
+  PROJECTNAME = 4,
+  PLACEDESC = 5,
+  PLACECITY = 6,
+  PLACECOUNTRY = 7,
+  STARSPECTRUM = 8,
+  EPHEMFILE = 9,
+  FILESDIR = 10,
+  FILESDIR2 = 11,
+  CCDTYPE = 12,
+  CCDCHIP = 13,
+};
+
+// Switches of flag, each 0 or 1.
+enum : int {
+  SAVEPCX = 3,       // save pictures as PCX
+  SAVETGA = 4,       // save pictures as TGA
+  APPULSEZONE = 5,   // show the appulse zone
+  TELESCOPEON = 6,   // telescope view on
+  CCDFRAME = 7,      // CCD frame on
+  SHOWGRID = 9,      // coordinate grid
+  GRIDNUMERALS = 10,
+  PLOTMPS = 11,      // plot minor planets
+  MESSIER = 12,
+  NGCOBJECTS = 13,
+  NEARSTARS = 14,
+  CURSORLOCK = 15,   // lock the chart cursor against the mouse
+  CONSTNAMES = 16,   // constellation names
+  CONSTBOUNDS = 17,  // constellation boundaries
+  STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
+};
+
 // Fills the edit limits iLO/iHI/dLO/dHI. Returns 0.
 int setdefaults();
 // Puts every settings array back to its initial contents (program start).

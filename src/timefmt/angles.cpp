@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 
-const double dPI = 3.141592653589793;
 char hmsbuf[80];
 const char *const months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

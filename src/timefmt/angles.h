@@ -2,7 +2,6 @@
 // name tables.
 #pragma once
 
-extern const double dPI;             // pi
 extern char hmsbuf[80];              // result of df2hms, overwritten by each call
 extern const char *const months[12]; // "Jan".."Dec", index month - 1
 extern const char *const days[7];    // "Sun".."Sat", index weekday (0 = Sunday)

@@ -8,9 +8,6 @@ extern double day;       // instant the chart and positions were last computed f
 extern double SidHr;     // local sidereal time at dJDay, hours 0..24
 extern char jdbuff[80];  // last date text made by jtocal or jdtodmyut
 
-// Menu slots of the location/time fields.
-enum { MENUYEAR = 14, MENUMONTH = 15, MENUDAY = 16, MENUHOUR = 17, MENUMINUTE = 18 };  // iNT
-enum { MENUJDAY = 15 };                                                                 // dFP
 
 // Takes local clock fields lt as the local time of the observing place (zone
 // tz, whole hours ahead of GMT; west longitude in degrees): sets dJDay and

@@ -8,6 +8,43 @@ extern int HORScale, VRTScale;  // pixel size of one text cell
 extern PALETTE palx;            // program palette (components 0..63)
 extern PALETTE palr;            // scratch palette of the night schemes
 extern int colour[257];         // pixel value of palette colour i; [256] = mask
+
+// Indexes of the program palette (components 0..63 in the comments).
+enum : int {
+  PALBLACK = 0,        // 0, 0, 0
+  PALDARKBLUE = 1,     // 0, 0, 30
+  PALDARKRED = 2,      // 30, 0, 0
+  PALDARKGREEN = 3,    // 0, 30, 0
+  PALDARKCYAN = 4,     // 0, 30, 30
+  PALDARKMAGENTA = 5,  // 33, 0, 33
+  PALBROWN = 6,        // 33, 33, 0
+  PALGREY = 7,         // 33, 33, 33
+  PALLIGHTGREY = 8,    // 43, 43, 43
+  PALBLUE = 9,         // 0, 0, 63
+  PALRED = 10,         // 63, 0, 0
+  PALCYAN = 11,        // 0, 63, 63
+  PALGREEN = 12,       // 0, 63, 0
+  PALMAGENTA = 13,     // 63, 0, 63
+  PALYELLOW = 14,      // 63, 63, 0
+  PALWHITE = 15,       // 63, 63, 63
+  PALGREYRAMP = 16,    // + i, i = 0..15: 4i+3 on all three
+  PALROSERAMP = 32,    // + i, i = 0..15: 4i+3, 2i+6, 2i+6
+  PALCUBE = 48,        // 48..172: red, green, blue each 4, 18, 32, 46, 60
+  PALSEARAMP = 173,    // + i, i = 0..15: 2i+3, 4i+3, 2i+6
+  PALOLIVERAMP = 189,  // + i, i = 0..30: 53-i, 33+i, 3+i
+  PALPURPLERAMP = 220, // + i, i = 0..35: 53-i, 3+i, 27+i
+  PALMASK = 256,       // colour[PALMASK] is the transparent value
+
+  // Entries with a fixed role.
+  PALDIALFACE = PALGREYRAMP + 2,     // sunken field
+  PALPOINTEREDGE = PALGREYRAMP + 4,  // mouse pointer outline
+  PALLISTBACK = PALGREYRAMP + 12,    // list page background
+  PALBOXFACE = PALGREYRAMP + 14,     // raised and pressed boxes
+  PALMPLISTTEXT = PALROSERAMP + 6,   // planet list text
+  PALCONSTLINE = PALSEARAMP + 6,     // constellation boundaries
+  PALCONSTNAME = PALSEARAMP + 12,    // constellation names
+  PALCLOCKBACK = PALPURPLERAMP + 30, // title-bar clock box
+};
 extern FONT *oldfont;           // Allegro's own font at start-up
 extern FONT *userfont;          // font last selected by number
 extern int userfontnum;

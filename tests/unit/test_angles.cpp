@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "astro/constants.h"
+
 namespace {
 
 std::string fmt(int (*f)(char *, double), double x) {
@@ -79,7 +81,7 @@ TEST(Angles, NameTables) {
   EXPECT_STREQ("Sun", days[0]);
   // 2000 January 1: Z = 2451545, (Z + 1) mod 7 names a Saturday
   EXPECT_STREQ("Sat", days[(2451545 + 1) % 7]);
-  EXPECT_DOUBLE_EQ(3.141592653589793, dPI);
+  EXPECT_DOUBLE_EQ(3.141592653589793, DPI);
 }
 
 }  // namespace
