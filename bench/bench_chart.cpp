@@ -12,7 +12,7 @@
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
-#include "startup/boot.h"
+#include "startup/switches.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"

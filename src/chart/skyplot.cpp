@@ -13,7 +13,7 @@
 #include "chart/starsearch.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/positions.h"
-#include "startup/boot.h"
+#include "startup/switches.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"

@@ -14,11 +14,6 @@
 #include "ui/project.h"
 
 int Cdepth = 8;
-int iDOS = 1;
-int iDEBUG = 0;
-int iGotamouse = 0;
-BITMAP *buffer = nullptr;
-volatile int full_redraw = 0;
 
 void parsecommandline(int argc, char **argv, int *width) {
   for (int i = 1; i < argc; i++) {

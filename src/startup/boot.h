@@ -2,12 +2,9 @@
 #pragma once
 #include <allegro.h>
 
+#include "startup/switches.h"
+
 extern int Cdepth;        // requested colour depth: 8, 15, 16, 24 or 32
-extern int iDOS;          // 1: draw on the screen; 0: through buffer
-extern int iDEBUG;        // 1: diagnostic texts
-extern int iGotamouse;    // 1 when a mouse driver is installed
-extern BITMAP *buffer;    // off-screen bitmap, the size of the screen
-extern volatile int full_redraw;  // set by the display-switch callback
 
 // Reads the switches of argv[1..argc-1] into Cdepth, *width, iDOS and
 // iDEBUG (later arguments override earlier ones). Does not reset them.

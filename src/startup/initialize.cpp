@@ -16,7 +16,7 @@
 #include "ui/dialogs.h"
 #include "ui/display.h"
 #include "ui/input.h"
-#include "ui/menu.h"
+#include "ui/menutable.h"
 #include "ui/windows.h"
 
 void introbox() {

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "startup/boot.h"
+#include "startup/switches.h"
 #include "ui/display.h"
 #include "ui/input.h"
-#include "ui/menu.h"
+#include "ui/menutable.h"
 #include "ui/windows.h"
 
 char message[5][64];

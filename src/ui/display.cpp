@@ -1,5 +1,7 @@
 #include "ui/display.h"
 
+#include "startup/switches.h"
+
 BITMAP *VIDbmp = nullptr;
 int HORScale = 8, VRTScale = 16;
 PALETTE palx;
@@ -10,8 +12,6 @@ FONT *userfont = nullptr;
 int userfontnum = 0;
 DATAFILE *data = nullptr;
 int iDEFONT = 4;
-
-extern BITMAP *buffer;
 
 const MPFONT mpfont[8] = {
     {"Tiny", 0, 9, 5},        {"default", 0, 4, 8},   {"Large", 0, 11, 14},

@@ -5,9 +5,9 @@
 #include <ctime>
 
 #include "skins/skinbutton.h"
-#include "startup/boot.h"
+#include "startup/switches.h"
 #include "ui/display.h"
-#include "ui/menu.h"
+#include "ui/menutable.h"
 #include "ui/windows.h"
 
 int m2, m3, m4;

@@ -5,7 +5,7 @@
 
 #include "skins/skindraw.h"
 #include "ui/display.h"
-#include "ui/menu.h"
+#include "ui/menutable.h"
 
 int iButFun[32][80];
 int iButBack[6][32][80];

@@ -1,6 +1,6 @@
 #include "allegro_env.h"
 
-#include "startup/boot.h"
+#include "startup/switches.h"
 #include "ui/display.h"
 
 BITMAP *startallegro(int depth, int w, int h) {

@@ -8,7 +8,7 @@
 #include "keyfeed.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
-#include "ui/menu.h"
+#include "ui/menutable.h"
 #include "ui/windows.h"
 
 namespace {

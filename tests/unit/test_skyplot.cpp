@@ -10,7 +10,7 @@
 #include "chart_fixture.h"
 #include "minorplanets/positions.h"
 #include "starcat_fixture.h"
-#include "startup/boot.h"
+#include "startup/switches.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"

@@ -2,7 +2,7 @@
 
 #include "allegro_env.h"
 #include "ui/display.h"
-#include "ui/menu.h"
+#include "ui/menutable.h"
 #include "ui/windows.h"
 
 namespace {
