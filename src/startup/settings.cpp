@@ -26,6 +26,9 @@ static const IntLimit kIntLimits[] = {
     {9, 0, 999999}, {10, 0, 20},          {11, 0, 100},          {12, 1, 32000},
     {13, 1, 32000}, {14, 0, 9999},        {15, 1, 12},           {16, 1, 31},
     {17, 0, 23},    {18, 0, 59},          {31, 0, 26},
+    // The pixel counts of the CCD fields take the bounds of the two
+    // slots that no field edits: a chip of 0 pixels is no chip.
+    {CCDPIXH, 1, 32000}, {CCDPIXV, 1, 32000},
 };
 
 struct RealLimit {
