@@ -21,7 +21,7 @@
 
 void introbox() {
   openwindow(4);
-  drawtextback(220);
+  drawtextback(PALDIALOGBACK);
   setuserfont(iDEFONT);
   int x = twX + 2 * HORScale, y = twY + 2 * VRTScale;
   printf256(x, y, win[4].text, "KORVANEX Ver 3.0 Alpha 14 ");

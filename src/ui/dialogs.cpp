@@ -7,6 +7,7 @@
 #include "startup/switches.h"
 #include "ui/display.h"
 #include "ui/input.h"
+#include "ui/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 
@@ -89,7 +90,7 @@ static int messagebox(const char *text, int first, int pressdy) {
 int dialogYN(const char *text) {
   int oldfont = userfontnum;
   openwindow(DIALOGWIN);
-  drawtextback(220);
+  drawtextback(PALDIALOGBACK);
   setuserfont(BOXFONT);
   char line1[128], line2[128];
   splittext(text, font, win[DIALOGWIN].w - 20, line1, line2, sizeof line1);
@@ -102,17 +103,17 @@ int dialogYN(const char *text) {
   int k = waitkey();
   closewindow(DIALOGWIN);
   setuserfont(oldfont);
-  if (k == 13) k = 'y';
-  if (k == 27) k = 'n';
+  if (k == KEYENTER) k = 'y';
+  if (k == KEYESC) k = 'n';
   return uppercase(k);
 }
 
 int dialogOK(const char *text) {
-  int k = messagebox(text, 190, 3 * VRTScale);
-  return uppercase(k == 13 ? 'y' : k);
+  int k = messagebox(text, PALALERTBACK, 3 * VRTScale);
+  return uppercase(k == KEYENTER ? 'y' : k);
 }
 
-int dialogERR(const char *text) { return uppercase(messagebox(text, 190, 36)); }
+int dialogERR(const char *text) { return uppercase(messagebox(text, PALALERTBACK, 36)); }
 
 int errormessage(int kind, const char *text) {
   char line[64];
@@ -121,13 +122,13 @@ int errormessage(int kind, const char *text) {
   else
     snprintf(line, sizeof line, "%s", text);
   int k = dialogERR(line);
-  return k == 'Y' || k == 'y' ? 0 : 27;
+  return k == 'Y' || k == 'y' ? 0 : KEYESC;
 }
 
 int openalert(int n, const char *const *lines) {
   alertfont = userfontnum;
   openwindow(ALERTWIN);
-  drawtextback(190);
+  drawtextback(PALALERTBACK);
   alertopen = true;
   alertX = twX + 12;
   alertY = twY + 12;
@@ -141,7 +142,7 @@ int alerttext(const char *text) {
   // A full window starts again at the top rather than writing past it.
   const WINDO &w = win[ALERTWIN];
   if (alertY + text_height(font) > w.y + w.h - 4) {
-    drawtextback(190);
+    drawtextback(PALALERTBACK);
     alertY = w.y + 12;
   }
   printf256(alertX, alertY, w.text, text);
@@ -176,35 +177,35 @@ int editkey(EDITSTATE *e, int key) {
   char *t = e->text;
   int len = (int)strlen(t);
   switch (key) {
-    case 13:
-      return 13;
-    case 27:
-    case 317:
+    case KEYENTER:
+      return KEYENTER;
+    case KEYESC:
+    case KEYF3:
       t[0] = 0;
       return key;
-    case 8:
+    case KEYBACKSPACE:
       if (e->pos > 0) {
         memmove(t + e->pos - 1, t + e->pos, len - e->pos + 1);
         e->pos--;
       }
       break;
-    case 339:
+    case KEYDELETE:
       if (e->pos < len) memmove(t + e->pos, t + e->pos + 1, len - e->pos);
       break;
-    case 331:
+    case KEYLEFT:
       if (e->pos > 0) e->pos--;
       break;
-    case 333:
+    case KEYRIGHT:
       if (e->pos < len && e->pos < e->maxlen - 1) e->pos++;
       break;
-    case 327:
+    case KEYHOME:
       e->pos = 0;
       break;
-    case 335:
+    case KEYEND:
       e->pos = len < e->maxlen ? len : e->maxlen - 1;
       if (e->pos < 0) e->pos = 0;
       break;
-    case 338:
+    case KEYINSERT:
       e->insert = !e->insert;
       break;
     default:
@@ -223,16 +224,16 @@ int editkey(EDITSTATE *e, int key) {
 // cursor when cursor is set.
 static void drawfield(const EDITSTATE *e, int x, int y, bool cursor) {
   setuserfont(FIELDFONT);
-  rectfill(VIDbmp, x + 1, y + 1, x + 6 * e->maxlen + 6, y + 12, colour[1]);
+  rectfill(VIDbmp, x + 1, y + 1, x + 6 * e->maxlen + 6, y + 12, colour[PALDARKBLUE]);
   char shown[82];
   snprintf(shown, sizeof shown, "%s ", e->text);
-  printf256(x + 2, y + 2, colour[11], shown);
+  printf256(x + 2, y + 2, colour[PALCYAN], shown);
   if (!cursor) return;
   int cx = x + 6 * e->pos + 1;
   if (e->insert)
-    vline(VIDbmp, cx, y + 1, y + 10, colour[12]);
+    vline(VIDbmp, cx, y + 1, y + 10, colour[PALGREEN]);
   else
-    hline(VIDbmp, cx, y + 12, cx + 4, colour[12]);
+    hline(VIDbmp, cx, y + 12, cx + 4, colour[PALGREEN]);
 }
 
 int editstring(int row, int col, char *text, const char *allowed, int maxlen) {
@@ -242,7 +243,7 @@ int editstring(int row, int col, char *text, const char *allowed, int maxlen) {
   for (;;) {
     drawfield(&e, x, y, true);
     int k = waitkey();
-    if (k == 315) {
+    if (k == KEYF1) {
       dialog(iMessnum, p);
       continue;
     }
@@ -251,7 +252,7 @@ int editstring(int row, int col, char *text, const char *allowed, int maxlen) {
     drawfield(&e, x, y, false);
     snprintf(text, e.maxlen + 1, "%s", e.text);
     setuserfont(iDEFONT);
-    return end == 13 ? 0 : end;
+    return end == KEYENTER ? 0 : end;
   }
 }
 
@@ -383,7 +384,7 @@ int showastring(int row, int col, const char *text, int width) {
   drawshadowdial(x, y, width * 6 + 8, VRTScale - 2);
   char shown[82];
   snprintf(shown, sizeof shown, "%s ", text);
-  printf256(x + 2, y + 2, colour[11], shown);
+  printf256(x + 2, y + 2, colour[PALCYAN], shown);
   setuserfont(iDEFONT);
   return 0;
 }

@@ -66,32 +66,32 @@ static void buildpalette() {
       {0, 63, 0},  {63, 0, 63}, {63, 63, 0}, {63, 63, 63}};
   static const int kCube[5] = {4, 18, 32, 46, 60};
   for (int i = 0; i < 16; i++) setentry(i, kBase[i][0], kBase[i][1], kBase[i][2]);
-  for (int i = 0; i < 16; i++) setentry(16 + i, 4 * i + 3, 4 * i + 3, 4 * i + 3);
-  for (int i = 0; i < 16; i++) setentry(32 + i, 4 * i + 3, 2 * i + 6, 2 * i + 6);
-  for (int i = 0; i < 125; i++) setentry(48 + i, kCube[i / 25], kCube[(i / 5) % 5], kCube[i % 5]);
-  for (int i = 0; i < 16; i++) setentry(173 + i, 2 * i + 3, 4 * i + 3, 2 * i + 6);
-  for (int i = 0; i < 31; i++) setentry(189 + i, 53 - i, 33 + i, 3 + i);
-  for (int i = 0; i < 36; i++) setentry(220 + i, 53 - i, 3 + i, 27 + i);
+  for (int i = 0; i < 16; i++) setentry(PALGREYRAMP + i, 4 * i + 3, 4 * i + 3, 4 * i + 3);
+  for (int i = 0; i < 16; i++) setentry(PALROSERAMP + i, 4 * i + 3, 2 * i + 6, 2 * i + 6);
+  for (int i = 0; i < 125; i++) setentry(PALCUBE + i, kCube[i / 25], kCube[(i / 5) % 5], kCube[i % 5]);
+  for (int i = 0; i < 16; i++) setentry(PALSEARAMP + i, 2 * i + 3, 4 * i + 3, 2 * i + 6);
+  for (int i = 0; i < 31; i++) setentry(PALOLIVERAMP + i, 53 - i, 33 + i, 3 + i);
+  for (int i = 0; i < 36; i++) setentry(PALPURPLERAMP + i, 53 - i, 3 + i, 27 + i);
 }
 
 void setmypal() {
   buildpalette();
-  for (int i = 0; i < 256; i++) colour[i] = i;
-  colour[256] = 0;
+  for (int i = 0; i < PALENTRIES; i++) colour[i] = i;
+  colour[PALMASK] = 0;
   set_palette(palx);
 }
 
 void settruecolours() {
   setmypal();
-  for (int i = 0; i < 256; i++) colour[i] = makecol(4 * palx[i].r, 4 * palx[i].g, 4 * palx[i].b);
-  colour[256] = makecol(255, 0, 255);
+  for (int i = 0; i < PALENTRIES; i++) colour[i] = makecol(4 * palx[i].r, 4 * palx[i].g, 4 * palx[i].b);
+  colour[PALMASK] = makecol(255, 0, 255);
 }
 
 // Sum of the components of palx entry i (0..189).
 static int palsum(int i) { return palx[i].r + palx[i].g + palx[i].b; }
 
 void setREDcolours() {
-  for (int i = 0; i < 256; i++) {
+  for (int i = 0; i < PALENTRIES; i++) {
     palr[i].r = palsum(i) / 3;
     palr[i].g = palr[i].b = 0;
     colour[i] = makecol(4 * palsum(i) / 3, 0, 0);
@@ -100,7 +100,7 @@ void setREDcolours() {
 }
 
 void setBWcolours() {
-  for (int i = 0; i < 256; i++) {
+  for (int i = 0; i < PALENTRIES; i++) {
     int v = 4 * palsum(i) / 3;
     palr[i].r = palr[i].g = palr[i].b = v / 4;
     colour[i] = makecol(v, v, v);
@@ -109,7 +109,7 @@ void setBWcolours() {
 }
 
 void setWBcolours() {
-  for (int i = 0; i < 256; i++) {
+  for (int i = 0; i < PALENTRIES; i++) {
     int w = 255 - 4 * palsum(i) / 3;
     palr[i].r = palr[i].g = palr[i].b = w / 4;
     colour[i] = makecol(w, w, w);
@@ -145,21 +145,21 @@ void rectfill256(int x1, int y1, int x2, int y2, int c) { rectfill(VIDbmp, x1, y
 // Box of interior colour 30 with its top and left edges in one colour and
 // its bottom and right edges in another.
 static void drawbevel(int x, int y, int w, int h, int topleft, int bottomright) {
-  rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + h - 2, colour[30]);
+  rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + h - 2, colour[PALBOXFACE]);
   hline(VIDbmp, x, y, x + w - 1, topleft);
   vline(VIDbmp, x, y, y + h - 1, topleft);
   hline(VIDbmp, x + 1, y + h - 1, x + w - 1, bottomright);
   vline(VIDbmp, x + w - 1, y + 1, y + h - 1, bottomright);
 }
 
-void drawshadedbox(int x, int y, int w, int h) { drawbevel(x, y, w, h, colour[15], colour[7]); }
+void drawshadedbox(int x, int y, int w, int h) { drawbevel(x, y, w, h, colour[PALWHITE], colour[PALGREY]); }
 
-void drawpushedbox(int x, int y, int w, int h) { drawbevel(x, y, w, h, colour[7], colour[15]); }
+void drawpushedbox(int x, int y, int w, int h) { drawbevel(x, y, w, h, colour[PALGREY], colour[PALWHITE]); }
 
 void drawshadowdial(int x, int y, int w, int h) {
-  rectfill(VIDbmp, x, y, x + w - 1, y + h - 1, colour[18]);
-  hline(VIDbmp, x, y, x + w - 1, colour[7]);
-  vline(VIDbmp, x, y, y + h - 1, colour[7]);
-  hline(VIDbmp, x, y + h - 1, x + w - 1, colour[15]);
-  vline(VIDbmp, x + w - 1, y, y + h - 1, colour[15]);
+  rectfill(VIDbmp, x, y, x + w - 1, y + h - 1, colour[PALDIALFACE]);
+  hline(VIDbmp, x, y, x + w - 1, colour[PALGREY]);
+  vline(VIDbmp, x, y, y + h - 1, colour[PALGREY]);
+  hline(VIDbmp, x, y + h - 1, x + w - 1, colour[PALWHITE]);
+  vline(VIDbmp, x + w - 1, y, y + h - 1, colour[PALWHITE]);
 }

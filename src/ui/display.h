@@ -33,6 +33,7 @@ enum : int {
   PALSEARAMP = 173,    // + i, i = 0..15: 2i+3, 4i+3, 2i+6
   PALOLIVERAMP = 189,  // + i, i = 0..30: 53-i, 33+i, 3+i
   PALPURPLERAMP = 220, // + i, i = 0..35: 53-i, 3+i, 27+i
+  PALENTRIES = 256,    // entries of the palette
   PALMASK = 256,       // colour[PALMASK] is the transparent value
 
   // Entries with a fixed role.
@@ -44,6 +45,8 @@ enum : int {
   PALCONSTLINE = PALSEARAMP + 6,     // constellation boundaries
   PALCONSTNAME = PALSEARAMP + 12,    // constellation names
   PALCLOCKBACK = PALPURPLERAMP + 30, // title-bar clock box
+  PALALERTBACK = PALOLIVERAMP + 1,   // first shade of alert and message backgrounds
+  PALDIALOGBACK = PALPURPLERAMP,     // first shade of question and banner backgrounds
 };
 extern FONT *oldfont;           // Allegro's own font at start-up
 extern FONT *userfont;          // font last selected by number

@@ -7,6 +7,7 @@
 #include "skins/skinbutton.h"
 #include "startup/switches.h"
 #include "ui/display.h"
+#include "ui/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 
@@ -26,22 +27,24 @@ struct KeyCode {
 };
 // Keys without a character, numbered by their PC scan code + 256.
 static const KeyCode kKeyTable[] = {
-    {KEY_F1, 315},    {KEY_F2, 316},   {KEY_F3, 317},   {KEY_F4, 318},    {KEY_F5, 319},
-    {KEY_F6, 320},    {KEY_F7, 321},   {KEY_F8, 322},   {KEY_F9, 323},    {KEY_F10, 324},
-    {KEY_F11, 343},   {KEY_F12, 344},  {KEY_HOME, 327}, {KEY_END, 335},   {KEY_UP, 328},
-    {KEY_DOWN, 336},  {KEY_LEFT, 331}, {KEY_RIGHT, 333}, {KEY_PGUP, 329}, {KEY_PGDN, 337},
-    {KEY_INSERT, 338}, {KEY_DEL, 339}, {KEY_A, 286},    {KEY_B, 304},     {KEY_C, 302},
-    {KEY_E, 274},     {KEY_F, 289},    {KEY_G, 290},    {KEY_H, 291},     {KEY_I, 279},
-    {KEY_L, 294},     {KEY_M, 306},    {KEY_O, 280},    {KEY_P, 281},     {KEY_R, 275},
-    {KEY_S, 287},     {KEY_T, 276},    {KEY_Q, 27},     {KEY_DEL_PAD, 339}};
+    {KEY_F1, KEYF1},         {KEY_F2, KEYF2},       {KEY_F3, KEYF3},       {KEY_F4, KEYF4},
+    {KEY_F5, KEYF5},         {KEY_F6, KEYF6},       {KEY_F7, KEYF7},       {KEY_F8, KEYF8},
+    {KEY_F9, KEYF9},         {KEY_F10, KEYF10},     {KEY_F11, KEYF11},     {KEY_F12, KEYF12},
+    {KEY_HOME, KEYHOME},     {KEY_END, KEYEND},     {KEY_UP, KEYUP},       {KEY_DOWN, KEYDOWN},
+    {KEY_LEFT, KEYLEFT},     {KEY_RIGHT, KEYRIGHT}, {KEY_PGUP, KEYPGUP},   {KEY_PGDN, KEYPGDN},
+    {KEY_INSERT, KEYINSERT}, {KEY_DEL, KEYDELETE},  {KEY_A, KEYALTA},      {KEY_B, KEYALTB},
+    {KEY_C, KEYALTC},        {KEY_E, KEYALTE},      {KEY_F, KEYALTF},      {KEY_G, KEYALTG},
+    {KEY_H, KEYALTH},        {KEY_I, KEYALTI},      {KEY_L, KEYALTL},      {KEY_M, KEYALTM},
+    {KEY_O, KEYALTO},        {KEY_P, KEYALTP},      {KEY_R, KEYALTR},      {KEY_S, KEYALTS},
+    {KEY_T, KEYALTT},        {KEY_Q, KEYALTQ},      {KEY_DEL_PAD, KEYDELETE}};
 
 int translatekey(int k) {
   int ch = k & 0xff, scan = (k >> 8) & 0xff;
   // Delete may arrive as character 127; it is still the Delete key.
-  if (ch >= 8 && scan != KEY_DEL && scan != KEY_DEL_PAD) return ch;
+  if (ch >= KEYFIRSTCHAR && scan != KEY_DEL && scan != KEY_DEL_PAD) return ch;
   for (const KeyCode &e : kKeyTable)
     if (e.scancode == scan) return e.code;
-  return 256 + scan;
+  return KEYSCANBASE + scan;
 }
 
 static int clockx() { return 77 * HORScale - 160; }
@@ -53,8 +56,8 @@ static void drawclock(time_t now) {
   int x = clockx();
   bool covered = iGotamouse && mpb && oldmX < x + 157 && oldmX + 8 > x && oldmY < 13 && oldmY + 10 > 4;
   if (covered) mousehide();
-  rectfill(VIDbmp, x, 4, x + 156, 12, colour[250]);
-  textout_ex(VIDbmp, smallfont(), text, x + 2, 5, colour[1], -1);
+  rectfill(VIDbmp, x, 4, x + 156, 12, colour[PALCLOCKBACK]);
+  textout_ex(VIDbmp, smallfont(), text, x + 2, 5, colour[PALDARKBLUE], -1);
   if (covered) mouseshow();
 }
 
@@ -92,7 +95,7 @@ void makemouse() {
   if (!mpb) mpb = create_bitmap(8, 10);
   if (!mpbg) mpbg = create_bitmap(8, 10);
   if (!mpb || !mpbg) return;
-  const int ink[4] = {bitmap_mask_color(mpb), colour[20], colour[15], colour[2]};
+  const int ink[4] = {bitmap_mask_color(mpb), colour[PALPOINTEREDGE], colour[PALWHITE], colour[PALDARKRED]};
   for (int y = 0; y < 10; y++)
     for (int x = 0; x < 8; x++) putpixel(mpb, x, y, ink[kPointer[y][x] - '0']);
   mouseshow();
@@ -116,8 +119,8 @@ void pointcell(int x, int y, int *row, int *col) {
 static void drawdebugline(int x, int col, int y, int row, int hit, int skin) {
   char text[64];
   snprintf(text, sizeof text, "x=%3d (%2d) y=%3d (%2d) [%2d] %2d", x, col, y, row, hit, skin);
-  rectfill(VIDbmp, SCREEN_W - 180, SCREEN_H - VRTScale, SCREEN_W - 2, SCREEN_H - 1, colour[8]);
-  textout_ex(VIDbmp, smallfont(), text, SCREEN_W - 178, SCREEN_H - 10, colour[1], -1);
+  rectfill(VIDbmp, SCREEN_W - 180, SCREEN_H - VRTScale, SCREEN_W - 2, SCREEN_H - 1, colour[PALLIGHTGREY]);
+  textout_ex(VIDbmp, smallfont(), text, SCREEN_W - 178, SCREEN_H - 10, colour[PALDARKBLUE], -1);
 }
 
 // Key of a left click at (x, y) on cell (row, col), or 0 for none.
@@ -180,7 +183,7 @@ int getapress() {
       }
       if (iRBut) {
         waitbuttonsoff();
-        return 27;
+        return KEYESC;
       }
       if (iLBut) {
         int key = clickkey(m3, m4, row, col, hit, skin);

@@ -13,6 +13,7 @@
 #include "startup/settings.h"
 #include "skins/skindraw.h"
 #include "ui/display.h"
+#include "ui/keys.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -28,10 +29,10 @@ int listpagerows(int toprow, int pitch) {
 
 int listmove(int start, int key, int count, int rows) {
   if (rows < 1) rows = 1;
-  if (key == 337) start += rows;
-  if (key == 329) start -= rows;
-  if (key == 327) start = 0;
-  if (key == 335) start = -1;
+  if (key == KEYPGDN) start += rows;
+  if (key == KEYPGUP) start -= rows;
+  if (key == KEYHOME) start = 0;
+  if (key == KEYEND) start = -1;
   if (start < 0) {
     start = count / rows * rows;
     if (count > 0 && count % rows == 0) start -= rows;
@@ -60,15 +61,15 @@ static int listfont(int choice) { return mpfont[choice >= 0 && choice < 8 ? choi
 static bool listof(int list, LISTSTYLE *style, int *count) {
   switch (list) {
     case LISTPLACES:
-      *style = LISTSTYLE{10, 10, colour[3]};
+      *style = LISTSTYLE{10, 10, colour[PALDARKGREEN]};
       *count = iPlacesiz + 1;
       return true;
     case LISTSTARS:
-      *style = LISTSTYLE{4, listfont(iNT[23]), colour[1]};
+      *style = LISTSTYLE{4, listfont(iNT[STARLISTFONT]), colour[PALDARKBLUE]};
       *count = Snum;
       return true;
     case LISTPLANETS:
-      *style = LISTSTYLE{4, listfont(iNT[21]), colour[38]};
+      *style = LISTSTYLE{4, listfont(iNT[MPLISTFONT]), colour[PALMPLISTTEXT]};
       *count = iNumAst;
       return true;
     default:
@@ -90,7 +91,7 @@ static void listselect(int list, int entry) {
     case LISTPLANETS:
       iAst = getmpnumber(entry);
       readmpvars(iAst);
-      iNT[5] = loguserobj(iAst);
+      iNT[USERMPS] = loguserobj(iAst);
       break;
     default:
       break;
@@ -122,14 +123,14 @@ static void clearlistlines() {
 
 static void drawlistarea(int toprow) {
   int x1 = listXst * HORScale - 1, y1 = toprow * VRTScale - 4, x2 = 79 * HORScale, y2 = 26 * VRTScale + 10;
-  rectfill(VIDbmp, x1, y1, x2, y2, colour[28]);
-  rect(VIDbmp, x1, y1, x2, y2, colour[7]);
+  rectfill(VIDbmp, x1, y1, x2, y2, colour[PALLISTBACK]);
+  rect(VIDbmp, x1, y1, x2, y2, colour[PALGREY]);
 }
 
 static int linecolour(int list, const char *line, int textcolour) {
-  if (line[78]) return colour[10];
-  if (line[79] == 'U') return colour[12];
-  if (list == LISTEPHEM && line[79] == 'Z') return colour[1];
+  if (line[78]) return colour[PALRED];
+  if (line[79] == 'U') return colour[PALGREEN];
+  if (list == LISTEPHEM && line[79] == 'Z') return colour[PALDARKBLUE];
   return textcolour;
 }
 

@@ -5,6 +5,7 @@
 
 #include "skins/skindraw.h"
 #include "ui/display.h"
+#include "ui/keys.h"
 #include "ui/menutable.h"
 
 int iButFun[32][80];
@@ -26,8 +27,10 @@ char strfun[32][16] = {
     "F8 WORDS", "F9 NOTES", "F10 COPY", "PAGEUP",     "PAGEDOWN",  "BEGIN",    "END ",       "CLOSE",
     "OKay",     "Cancel",   "ESC",      " # ",        "Cat",       "Ast",      "ID",         "Con",
     "N/S",      "Tel",      "Lck",      "   ",        "   ",       "F2 SAVE",  "F3 FIND",    "F4 GOTO"};
-int strret[32] = {0,   315, 316, 317, 318, 319, 320, 321, 322, 323, 324, 329, 337, 327, 335, 27,
-                  13,  317, 27,  '#', '*', 'a', 'i', 'c', 'n', 't', 'l', 0,   0,   316, 317, 318};
+int strret[32] = {0,       KEYF1,   KEYF2,   KEYF3,   KEYF4,   KEYF5,    KEYF6,    KEYF7,
+                  KEYF8,   KEYF9,   KEYF10,  KEYPGUP, KEYPGDN, KEYHOME,  KEYEND,   KEYESC,
+                  KEYENTER, KEYF3,  KEYESC,  '#',     '*',     'a',      'i',      'c',
+                  'n',     't',     'l',     0,       0,       KEYF2,    KEYF3,    KEYF4};
 
 const int iQuickBar[10][10] = {
     {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 29, 0, 0, 11, 12, 13, 14, 9, 10},
@@ -43,10 +46,11 @@ const int iHotButs[10][10] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {19, 20, 21, 22, 23, 24, 25, 26, 0, 18}};
 
 const LOGO logo[10] = {
-    {1, 7, 1, 2, 'F', "FILE"},      {9, 7, 1, 2, 'L', "LOCATION"},   {17, 7, 1, 2, 'C', "CATALOG"},
-    {25, 7, 1, 2, 'P', "PLANET"},   {33, 7, 1, 2, 'E', "EPHEMERIS"}, {41, 7, 1, 2, 'S', "SKYMAP"},
-    {49, 7, 1, 2, 'T', "TELESCOPE"}, {57, 7, 1, 2, 'A', "APPULSE"},  {65, 7, 1, 2, 'O', "OPTIONS"},
-    {73, 5, 1, 2, 'Q', "QUIT"}};
+    {1, 7, PALDARKBLUE, PALDARKRED, 'F', "FILE"},       {9, 7, PALDARKBLUE, PALDARKRED, 'L', "LOCATION"},
+    {17, 7, PALDARKBLUE, PALDARKRED, 'C', "CATALOG"},   {25, 7, PALDARKBLUE, PALDARKRED, 'P', "PLANET"},
+    {33, 7, PALDARKBLUE, PALDARKRED, 'E', "EPHEMERIS"}, {41, 7, PALDARKBLUE, PALDARKRED, 'S', "SKYMAP"},
+    {49, 7, PALDARKBLUE, PALDARKRED, 'T', "TELESCOPE"}, {57, 7, PALDARKBLUE, PALDARKRED, 'A', "APPULSE"},
+    {65, 7, PALDARKBLUE, PALDARKRED, 'O', "OPTIONS"},   {73, 5, PALDARKBLUE, PALDARKRED, 'Q', "QUIT"}};
 
 // Keys of the telescope-view skin buttons 56..88.
 static const int kSkinKeys[33] = {'K', 'N', 'W', 't', 23,  ' ', 'G', 'J', '5', '6', 'A',
@@ -56,22 +60,22 @@ static const int kBarCol[10] = {1, 8, 14, 23, 31, 38, 47, 55, 62, 69};
 static const int kBarWidth[10] = {7, 6, 9, 8, 7, 9, 8, 7, 7, 7};
 
 static void setbutton(int n, int col, int row, int width, int key) {
-  but[n] = BUTTON{col, row, width, 1, 1, 10, key};
+  but[n] = BUTTON{col, row, width, 1, PALDARKBLUE, PALRED, key};
 }
 
 static void initbuttons() {
-  for (int i = 0; i < 20; i++) setbutton(i, 1, 4 + i, 12, 13);
+  for (int i = 0; i < 20; i++) setbutton(i, 1, 4 + i, 12, KEYENTER);
   for (int i = 0; i < 9; i++) setbutton(20 + i, 77, 5 + i, 3, 0);
-  setbutton(29, 76, 28, 3, 27);
-  for (int i = 0; i < 10; i++) setbutton(30 + i, kBarCol[i], 28, kBarWidth[i], 315 + i);
+  setbutton(29, 76, 28, 3, KEYESC);
+  for (int i = 0; i < 10; i++) setbutton(30 + i, kBarCol[i], 28, kBarWidth[i], KEYF1 + i);
   for (int i = 0; i < 9; i++) setbutton(40 + i, 1 + 8 * i, 2, 8, altkey[i]);
-  setbutton(49, 73, 2, 5, 27);
-  setbutton(50, 28, 19, 10, 13);
-  setbutton(51, 38, 19, 10, 27);
+  setbutton(49, 73, 2, 5, KEYESC);
+  setbutton(50, 28, 19, 10, KEYENTER);
+  setbutton(51, 38, 19, 10, KEYESC);
   setbutton(52, 12, 22, 13, '1');
   setbutton(53, 26, 22, 13, '2');
   setbutton(54, 40, 22, 13, '3');
-  setbutton(55, 38, 20, 10, 13);
+  setbutton(55, 38, 20, 10, KEYENTER);
   // Skin buttons take their places from the skin.
   for (int i = 0; i < 33; i++) setbutton(56 + i, 0, 0, 0, kSkinKeys[i]);
   setbutton(89, 0, 0, 0, 0);
@@ -119,8 +123,8 @@ void windoinit() {
   static const int kPlace[5][4] = {{3, 4, 14, 12}, {0, 3, 80, 27}, {10, 8, 58, 16}, {20, 5, 40, 16}, {24, 10, 40, 14}};
   initbuttons();
   for (int n = 0; n < 5; n++) {
-    setwindo(n, kPlace[n][0], kPlace[n][1], kPlace[n][2], kPlace[n][3], 0, 8);
-    win[n].frame = n < 3 ? 1 : 2;
+    setwindo(n, kPlace[n][0], kPlace[n][1], kPlace[n][2], kPlace[n][3], PALBLACK, PALLIGHTGREY);
+    win[n].frame = n < 3 ? PALDARKBLUE : PALDARKRED;
   }
   iWinNum = -1;
   twX = twY = 0;
@@ -149,7 +153,7 @@ int openwindow(int n) {
   w.prev = iWinNum;
   if (winbg[n]) blit(VIDbmp, winbg[n], w.x, w.y, 0, 0, w.w, w.h);
   rectfill(VIDbmp, w.x, w.y, w.x + w.w - 1, w.y + w.h - 1, w.fill);
-  if (w.frame) drawframe(w, colour[15], colour[7]);
+  if (w.frame) drawframe(w, colour[PALWHITE], colour[PALGREY]);
   w.savex = twX;
   w.savey = twY;
   iWinNum = n;
@@ -179,7 +183,7 @@ void blankwindow(int n) {
   if (n < 0 || n >= 3) return;
   WINDO &w = win[n];
   rectfill(VIDbmp, w.x, w.y, w.x + w.w - 1, w.y + w.h - 1, w.fill);
-  drawframe(w, colour[w.frame], colour[7]);
+  drawframe(w, colour[w.frame], colour[PALGREY]);
   iWinNum = n;
   twX = w.x;
   twY = w.y;
@@ -192,12 +196,12 @@ void drawtitle() {
   int h = VRTScale;
   if (!drawtitleskin(VIDbmp, 1, 1, 80 * HORScale - 2, h)) drawshadedbox(1, 1, 80 * HORScale - 2, h);
   rect(VIDbmp, 0, 0, 80 * HORScale - 1, h + 1, makecol(50, 50, 50));
-  printf256(14, 1 + (h - text_height(font)) / 2, colour[1], title);
+  printf256(14, 1 + (h - text_height(font)) / 2, colour[PALDARKBLUE], title);
   markcells(0, 77, 2, 49);
   drawshadedbox(77 * HORScale + 2, 3, 2 * HORScale - 4, h - 4);
   int cx = 78 * HORScale, cy = 1 + h / 2, r = h / 4 - 1;
-  line(VIDbmp, cx - r, cy - r, cx + r, cy + r, colour[0]);
-  line(VIDbmp, cx - r, cy + r, cx + r, cy - r, colour[0]);
+  line(VIDbmp, cx - r, cy - r, cx + r, cy + r, colour[PALBLACK]);
+  line(VIDbmp, cx - r, cy + r, cx + r, cy - r, colour[PALBLACK]);
 }
 
 void Heading(int menu) {
@@ -219,14 +223,14 @@ void Heading(int menu) {
   }
   setuserfont(iDEFONT);
   if (menu < 0 || menu >= 9)
-    for (int i = 31; i <= 36; i++) but[i].key = 316 + (i - 31);
+    for (int i = 31; i <= 36; i++) but[i].key = KEYF2 + (i - 31);
   iFun = menu;
 }
 
 void redrawbuffer() {
   drawtitle();
   Heading(-1);
-  for (int i = 0; i < 257; i++) rectfill(VIDbmp, 2 * i, VRTScale + 1, 2 * i + 2, VRTScale + 3, colour[i]);
+  for (int i = 0; i <= PALMASK; i++) rectfill(VIDbmp, 2 * i, VRTScale + 1, 2 * i + 2, VRTScale + 3, colour[i]);
 }
 
 static int screenof(int menu) { return menu < 0 || menu > 9 ? 9 : menu; }
@@ -296,7 +300,7 @@ void getmenubutfun(int screen) {
 // Rows of the 8 x 8 dither; bit 7 is the leftmost pixel, 1 = second shade.
 static const unsigned char kDither[8] = {0x00, 0x44, 0xAA, 0x55, 0x99, 0x55, 0xBB, 0xFF};
 
-static int clampindex(int i) { return i < 0 ? 0 : (i > 255 ? 255 : i); }
+static int clampindex(int i) { return i < 0 ? 0 : (i >= PALENTRIES ? PALENTRIES - 1 : i); }
 
 void drawtextback(int first) {
   int x = 40, y = 4 * VRTScale, w = 320, h = 22 * VRTScale;
