@@ -49,6 +49,13 @@ static int skyblock(double ra, double dec) {
   return row * 24 + col;
 }
 
+// A right ascension just under 24 h as a float: rounding must not carry it
+// to 24 h, outside the day every user of it expects.
+static float rafloat(double ra) {
+  float f = static_cast<float>(ra);
+  return f >= 24.0f ? 0.0f : f;
+}
+
 // Clears the sky state of record i, which has no place.
 static void noplace(int i) {
   objrec &o = obj[i];
@@ -76,7 +83,7 @@ int calcastall(double jd) {
       continue;
     }
     objrec &o = obj[i];
-    o.ra = static_cast<float>(g.ra);
+    o.ra = rafloat(g.ra);
     o.dec = static_cast<float>(g.dec);
     o.dist = static_cast<float>(g.dist);
     o.mag = static_cast<float>(mag);
@@ -92,7 +99,7 @@ int calcastalltom(double jd) {
   for (int i = 0; i < iNumAst; i++) {
     GEOPLACE g;
     bool ok = astplace(i, jd, i == 0, &g) == 0;
-    obj[i].ratom = ok ? static_cast<float>(g.ra) : 0.0f;
+    obj[i].ratom = ok ? rafloat(g.ra) : 0.0f;
     obj[i].dectom = ok ? static_cast<float>(g.dec) : 0.0f;
   }
   return 0;
@@ -112,7 +119,7 @@ int calcsingle(int i, double jd) {
     return 0;
   }
   objrec &o = obj[i];
-  o.ra = static_cast<float>(g.ra);
+  o.ra = rafloat(g.ra);
   o.dec = static_cast<float>(g.dec);
   o.dist = static_cast<float>(g.dist);
   o.mag = static_cast<float>(mag);
@@ -190,7 +197,7 @@ int getpos(const char *prefix, char *dest, int i) {
     return 0;
   }
   char ra[ANGLETEXTLEN], dec[ANGLETEXTLEN], line[512];
-  hms(ra, obj[i].ra < 0.0f ? 0.0 : obj[i].ra);
+  hms(ra, obj[i].ra);
   ddmmm(dec, obj[i].dec);
   snprintf(line, sizeof line, "%.60s %-8s  %-8s  %8.5f  %5.2f", prefix, ra, dec, obj[i].dist,
            obj[i].mag);

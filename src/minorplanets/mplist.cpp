@@ -126,9 +126,10 @@ int Tdrawmps() {
 }
 
 // First computed record within 5 pixels of the chart cursor, or of the
-// telescope cursor; -1 if none.
+// telescope cursor; -1 if none. Records without a place are passed over.
 static int mpnearcursor(bool telescope) {
-  for (int i = 0; i < iNumAst && i < MPMAX && iBcalc[i] != 0; i++) {
+  for (int i = 0; i < iNumAst && i < MPMAX; i++) {
+    if (iBcalc[i] == 0) continue;
     int dx, dy;
     if (telescope) {
       Tisplotable(obj[i].ra, obj[i].dec);

@@ -176,6 +176,26 @@ void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl
   *elong = el - 360.0 * floor(el / 360.0);
 }
 
+double keplerE(double M, double ecc) {
+  if (!(ecc >= KEPLERNEARPARABOLIC)) {
+    double E = M + ecc * sin(M) / (1.0 - ecc * cos(M));
+    for (int k = 0; k < 10; k++) E += (M - (E - ecc * sin(E))) / (1.0 - ecc * cos(E));
+    return E;
+  }
+  // Near-parabolic: the first guess above can land far from the root and ten
+  // steps do not recover. Solve for M within one turn of 0, starting from
+  // E = M + 0.85 e sign(M), from which Newton's method converges monotonically.
+  double turns = floor(M / P2 + 0.5);
+  double m = M - turns * P2;
+  double E = m + (m < 0.0 ? -0.85 : 0.85) * ecc;
+  for (int k = 0; k < KEPLERMAXSTEPS; k++) {
+    double step = (m - (E - ecc * sin(E))) / (1.0 - ecc * cos(E));
+    E += step;
+    if (fabs(step) <= 1e-15 * (1.0 + fabs(E))) break;
+  }
+  return E + turns * P2;
+}
+
 void position(double jd, double *x, double *y, double *z, double *r, double daily,
               double semiaxis, double inc, double node, double argperi, double peritime,
               double obl, double ecc) {
@@ -193,8 +213,7 @@ void position(double jd, double *x, double *y, double *z, double *r, double dail
     if (M == 0.0) M = 360.0;
   }
   M /= P0;
-  double E = M + ecc * sin(M) / (1.0 - ecc * cos(M));
-  for (int k = 0; k < 10; k++) E += (M - (E - ecc * sin(E))) / (1.0 - ecc * cos(E));
+  double E = keplerE(M, ecc);
 
   *r = semiaxis * (1.0 - ecc * cos(E));
   double nu = 2.0 * atan(tan(E / 2.0) * sqrt((1.0 + ecc) / (1.0 - ecc)));
@@ -215,7 +234,10 @@ void prec2000(double jd, double *ra, double *dec, double *rarad) {
   double dm = *dec + n * cos(am) / (2.0 * P0);
   *ra += (m + n * sin(am) * tan(dm)) / 15.0;
   *dec += n * cos(am) / P0;
+  // Precession carries places near 0 h across it either way; every user of
+  // the J2000 place (rows, sorts, blocks, chart) needs it inside one day.
   if (*ra >= 24.0) *ra -= 24.0;
+  if (*ra < 0.0) *ra += 24.0;
 }
 
 void prec1950(double jd, double *ra, double *dec, double *rarad) {

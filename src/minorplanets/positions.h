@@ -23,13 +23,20 @@ void outerplanet(int p, double jd);
 // Heliocentric Earth at jd, equatorial of date (AU); obliquity in radians.
 void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl, double *ecc,
               double *elong);
+// Eccentricities from this one on are solved to convergence, below it with
+// a first guess and ten Newton steps.
+constexpr double KEPLERNEARPARABOLIC = 0.999;
+constexpr int KEPLERMAXSTEPS = 100;
+// Eccentric anomaly (radians) of mean anomaly M (radians) and eccentricity
+// ecc < 1.
+double keplerE(double M, double ecc);
 // Heliocentric equatorial position of date (AU) of an orbit at jd; angles
 // in radians, daily in degrees/day, peritime a Julian Day.
 void position(double jd, double *x, double *y, double *z, double *r, double daily,
               double semiaxis, double inc, double node, double argperi, double peritime,
               double obl, double ecc);
-// Precesses a place of date to J2000 in place: ra hours, dec radians;
-// rarad is the same right ascension in radians.
+// Precesses a place of date to J2000 in place: ra hours (returned in
+// [0, 24)), dec radians; rarad is the same right ascension in radians.
 void prec2000(double jd, double *ra, double *dec, double *rarad);
 // As prec2000 towards B1950.
 void prec1950(double jd, double *ra, double *dec, double *rarad);

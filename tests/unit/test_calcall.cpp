@@ -188,3 +188,27 @@ TEST_F(CalcAll, DateLineIsDrawn) {
   VIDbmp = nullptr;
   destroy_bitmap(bmp);
 }
+
+// After 2000 precession carries places just east of 0 h of date back across
+// 0 h of J2000: such records must list, sort and fall into blocks by a right
+// ascension just under 24 h, never below 0.
+TEST_F(CalcAll, RightAscensionStaysInsideOneDayAcrossZeroHours) {
+  ASSERT_EQ(MPinit(), 0);
+  int nearzero = 0;
+  for (double jd : {2460800.5, 2494000.5}) {
+    ASSERT_EQ(calcastall(jd), 0);
+    for (int i = 0; i < iNumAst; i++) {
+      ASSERT_NE(iBcalc[i], 0) << i;
+      ASSERT_GE(obj[i].ra, 0.0f) << i << " jd " << jd;
+      ASSERT_LT(obj[i].ra, 24.0f) << i;
+      ASSERT_GE(obj[i].ratom, 0.0f) << i;
+      ASSERT_LT(obj[i].ratom, 24.0f) << i;
+      ASSERT_EQ(obj[i].block, int(obj[i].dec / 10 + 9) * 24 + int(obj[i].ra)) << i;
+      if (obj[i].ra > 23.9f) nearzero++;
+    }
+    // The R.A. view ends with the records just under 24 h.
+    int last = iRindex[iNumAst - 1];
+    EXPECT_GE(int(10 * obj[last].ra), 230) << last;
+  }
+  EXPECT_GT(nearzero, 0);
+}

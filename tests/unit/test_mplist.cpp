@@ -131,8 +131,12 @@ TEST(MpList, FindMpTakesTheLowestRecordInTheBox) {
   EXPECT_EQ(findmp(), 8);
   obj[8].ra = 3;
   EXPECT_EQ(findmp(), 9);
-  iBcalc[8] = 0;  // the scan stops at the first record not computed
-  EXPECT_EQ(findmp(), -1);
+  iBcalc[8] = 0;  // a record without a place is passed over, not an end
+  obj[9].ra = 3;
+  obj[10].ra = 12.01f;
+  EXPECT_EQ(findmp(), 10);
+  obj[8].ra = 12.0f;  // nor found itself
+  EXPECT_EQ(findmp(), 10);
   iBcalc[8] = 12;
   for (int i = 8; i < 12; i++) obj[i].ra = 3;
   EXPECT_EQ(findmp(), -1);
