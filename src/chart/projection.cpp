@@ -61,8 +61,8 @@ int inchart(int x, int y) { return x > 0 && x < plotwidth && y > 0 && y < plothi
 
 // The cursor image: a ring of radius 5 with four ticks, on transparent.
 static void drawcursorimage() {
-  clear_to_color(bmpCursor, colour[256]);
-  int c = colour[4];
+  clear_to_color(bmpCursor, colour[PALMASK]);
+  int c = colour[PALDARKCYAN];
   circle(bmpCursor, 10, 10, 5, c);
   line(bmpCursor, 0, 10, 7, 10, c);
   line(bmpCursor, 10, 0, 10, 7, c);
@@ -158,7 +158,7 @@ int staraltaz(int i, double *h, double *A) {
 }
 
 int isplotable(double rahours, double decdeg) {
-  bool turned = iNT[22] != 0;
+  bool turned = iNT[SOUTHUP] != 0;
   int x, y;
   if (iZoom < 2) {
     int dx = pixtrunc(rahours * plotXscale), dy = pixtrunc(decdeg * plotYscale);
@@ -203,7 +203,7 @@ int altazradec(double h, double A, double *rao, double *deco) {
 }
 
 int getradec(int x, int y, double *rao, double *deco) {
-  bool turned = iNT[22] != 0;
+  bool turned = iNT[SOUTHUP] != 0;
   if (iZoom < 2) {
     if (turned) {
       *rao = x / plotXscale * dRATORAD;

@@ -18,15 +18,11 @@
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"
+#include "ui/keys.h"
 
 double Sunra, Sundec;
 int iCurStep = 2;
 int iReplot = 1;
-
-enum {
-  KC_UP = 328, KC_LEFT = 331, KC_RIGHT = 333, KC_DOWN = 336,
-  KC_F2 = 316, KC_F3 = 317, KC_F4 = 318, KC_F5 = 319, KC_F6 = 320, KC_F10 = 324,
-};
 
 // Keys that switch a setting between 0 and 1 and rebuild the chart.
 struct ChartSwitch {
@@ -34,8 +30,9 @@ struct ChartSwitch {
   int *setting;
 };
 static const ChartSwitch kSwitches[] = {
-    {'#', &flag[9]},  {'a', &flag[11]}, {'n', &iNT[22]}, {'c', &flag[16]},
-    {'T', &flag[6]},  {'t', &flag[6]},  {'L', &flag[15]}, {'l', &flag[15]},
+    {'#', &flag[SHOWGRID]},    {'a', &flag[PLOTMPS]},     {'n', &iNT[SOUTHUP]},
+    {'c', &flag[CONSTNAMES]},  {'T', &flag[TELESCOPEON]}, {'t', &flag[TELESCOPEON]},
+    {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},
 };
 
 static const int kBoundaryPoints = 896;  // boundary records drawn
@@ -43,10 +40,10 @@ static const int kBoundarySteps = 10;    // pieces of each boundary line
 
 int arrowkey(int key, int *x, int *y) {
   switch (key) {
-    case KC_UP: *y = Ycur - iCurStep; return 1;
-    case KC_LEFT: *x = Xcur - iCurStep; return 1;
-    case KC_DOWN: *y = plothigh > 0 ? (Ycur + iCurStep) % plothigh : Ycur; return 1;
-    case KC_RIGHT: *x = plotwidth > 0 ? (Xcur + iCurStep) % plotwidth : Xcur; return 1;
+    case KEYUP: *y = Ycur - iCurStep; return 1;
+    case KEYLEFT: *x = Xcur - iCurStep; return 1;
+    case KEYDOWN: *y = plothigh > 0 ? (Ycur + iCurStep) % plothigh : Ycur; return 1;
+    case KEYRIGHT: *x = plotwidth > 0 ? (Xcur + iCurStep) % plotwidth : Xcur; return 1;
   }
   return 0;
 }
@@ -70,12 +67,12 @@ int chartkey(int key) {
       readskycatalog(catnum);
       return 1;
     case '1': iZoom = 0; return 1;
-    case KC_F2: centreoncursor(); return 1;
-    case KC_F3:
+    case KEYF2: centreoncursor(); return 1;
+    case KEYF3:
       iZoom = iZoom < 3 ? 0 : iZoom - 1;
       centreoncursor();
       return 1;
-    case KC_F4:
+    case KEYF4:
       iZoom = iZoom < 2 ? 2 : (iZoom < MAXZOOM ? iZoom + 1 : MAXZOOM);
       centreoncursor();
       return 1;
@@ -84,7 +81,7 @@ int chartkey(int key) {
 }
 
 int mousecursor(int mx, int my, int *x, int *y) {
-  if (flag[15] || !iGotamouse) return 0;
+  if (flag[CURSORLOCK] || !iGotamouse) return 0;
   if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
   *x = mx - plotXst;
   *y = my - plotYst;
@@ -135,21 +132,21 @@ static int traceto(Trace &t, double rahours, double decdeg) {
   return drawn;
 }
 
-static void gridtext(const char *text, int x, int y) { textout_ex(SKYbmp, font, text, x, y, colour[1], -1); }
+static void gridtext(const char *text, int x, int y) { textout_ex(SKYbmp, font, text, x, y, colour[PALDARKBLUE], -1); }
 
 static void drawwholeskygrid() {
-  bool turned = iNT[22] != 0;
+  bool turned = iNT[SOUTHUP] != 0;
   char text[16];
   for (int i = 1; i <= 23; i++) {
     int x = pixtrunc(i * plotXscale);
-    line(SKYbmp, x, 1, x, plothigh - 1, colour[1]);
+    line(SKYbmp, x, 1, x, plothigh - 1, colour[PALDARKBLUE]);
     snprintf(text, sizeof text, "%02d", turned ? i : 24 - i);
     gridtext(text, x + 2, plothigh - 10);
   }
   for (int j = -8; j <= 8; j++) {
     int dy = pixtrunc(10 * j * plotYscale);
     int y = turned ? plotYcen + dy : plotYcen - dy;
-    line(SKYbmp, 0, y, plotwidth - 1, y, colour[1]);
+    line(SKYbmp, 0, y, plotwidth - 1, y, colour[PALDARKBLUE]);
     snprintf(text, sizeof text, "%d", 10 * j);
     gridtext(text, 2, y + 2);
   }
@@ -158,7 +155,7 @@ static void drawwholeskygrid() {
 static void drawzoomedgrid() {
   int z = iZoom;
   char text[16];
-  Trace t = {colour[1], 0};
+  Trace t = {colour[PALDARKBLUE], 0};
   for (int h = 0; h <= 24; h++) {
     tracestart(t, h, -(9 * z - 1) * 10.0 / z);
     for (int k = -8 * z; k <= 9 * z - 1; k++) {
@@ -191,9 +188,9 @@ static void drawconstellations() {
   double r, d;
   for (int i = 0; i < NUMCNAMES; i++) {
     bool got = iZoom == 0 ? getCnameAbbr(i, name, &r, &d) : getCname(i, name, &r, &d);
-    if (got && isplotable(r, d)) textout_ex(SKYbmp, font, name, iXplot, iYplot, colour[185], -1);
+    if (got && isplotable(r, d)) textout_ex(SKYbmp, font, name, iXplot, iYplot, colour[PALCONSTNAME], -1);
   }
-  Trace t = {colour[179], 0};
+  Trace t = {colour[PALCONSTLINE], 0};
   double pr = 0, pd = 0;
   for (int i = 0; i < kBoundaryPoints; i++) {
     r = pr;
@@ -220,10 +217,10 @@ double oppositionra(double sunra) {
 static void drawmarkers(int r) {
   double eqt, dpsi, deps, obl;
   getsunpos(day, &Sunra, &Sundec, &eqt, &dpsi, &deps, &obl);
-  if (isplotable(Sunra, Sundec)) circle(SKYbmp, iXplot, iYplot, r, colour[10]);
-  if (isplotable(oppositionra(Sunra), -Sundec)) circle(SKYbmp, iXplot, iYplot, 2 * r, colour[8]);
+  if (isplotable(Sunra, Sundec)) circle(SKYbmp, iXplot, iYplot, r, colour[PALRED]);
+  if (isplotable(oppositionra(Sunra), -Sundec)) circle(SKYbmp, iXplot, iYplot, 2 * r, colour[PALLIGHTGREY]);
   domoon();
-  if (isplotable(moonra, moondec)) circle(SKYbmp, iXplot, iYplot, r, colour[15]);
+  if (isplotable(moonra, moondec)) circle(SKYbmp, iXplot, iYplot, r, colour[PALWHITE]);
 }
 
 int rebuildchart() {
@@ -233,17 +230,17 @@ int rebuildchart() {
   int marks = setblocks();
   int r = pixtrunc(PixPerDeg / 4);
   if (r < 3) r = 3;
-  if (flag[9]) drawcoords();
-  if (flag[16]) drawconstellations();
+  if (flag[SHOWGRID]) drawcoords();
+  if (flag[CONSTNAMES]) drawconstellations();
   drawmarkers(r);
   isplotable(ra, dec);
   Xcur = iXplot;
   Ycur = iYplot;
-  if (flag[11]) drawmps();
+  if (flag[PLOTMPS]) drawmps();
   drawstars();
   savecursorbg();
   drawcursor();
-  rect(SKYbmp, 0, 0, plotwidth - 1, plothigh - 1, colour[14]);
+  rect(SKYbmp, 0, 0, plotwidth - 1, plothigh - 1, colour[PALYELLOW]);
   return marks;
 }
 
@@ -266,17 +263,17 @@ int statustext(char *dest, int marks) {
 static void drawstatusline(int marks) {
   char text[96];
   int h = VIDbmp->h;
-  rectfill(VIDbmp, 0, h - 12, 330, h - 1, colour[8]);
+  rectfill(VIDbmp, 0, h - 12, 330, h - 1, colour[PALLIGHTGREY]);
   statustext(text, marks);
   // The box is 12 pixels high and 330 wide: the menu font would lose its
   // lower rows there and the diagnostic form its end.
-  textout_ex(VIDbmp, fittingfont(text, 326), text, 2, h - 10, colour[2], -1);
+  textout_ex(VIDbmp, fittingfont(text, 326), text, 2, h - 10, colour[PALDARKRED], -1);
 }
 
 // Keys that report on the screen, looking at the cursor before it moves.
 static void reportkey(int key) {
-  if (key == KC_F6 || key == 'i' || key == 'I') findmp();
-  if (key == KC_F5 || key == 'i' || key == 'I') findstar();
+  if (key == KEYF6 || key == 'i' || key == 'I') findmp();
+  if (key == KEYF5 || key == 'i' || key == 'I') findstar();
 }
 
 int drawskyplot(int key) {
@@ -284,7 +281,7 @@ int drawskyplot(int key) {
   int marks = 0;
   if (key) {
     int x = Xcur, y = Ycur;
-    if (key == KC_F10) grdump();
+    if (key == KEYF10) grdump();
     if (!arrowkey(key, &x, &y) && chartkey(key)) iReplot = 1;
     mousecursor(mouse_x, mouse_y, &x, &y);
     reportkey(key);

@@ -194,15 +194,15 @@ int loadstarfile(const char *indexed, const char *fallback) {
   }
   fclose(f);
   iTotStars = Snum = Snum7 + Snum8 + Snum9 + Snum10;
-  iHI[8] = iTotStars - 1;
+  iHI[STARRECORD] = iTotStars - 1;
   return 0;
 }
 
 // The catalogue title on the video buffer.
 static void drawcatalogtitle(const char *title) {
   if (!VIDbmp) return;
-  rectfill(VIDbmp, 358, 3 * VRTScale + 1, 480, 4 * VRTScale - 2, colour[7]);
-  textout_ex(VIDbmp, font, title, 360, 3 * VRTScale + 4, colour[15], -1);
+  rectfill(VIDbmp, 358, 3 * VRTScale + 1, 480, 4 * VRTScale - 2, colour[PALGREY]);
+  textout_ex(VIDbmp, font, title, 360, 3 * VRTScale + 4, colour[PALWHITE], -1);
 }
 
 int readskycatalog(int catalogue) {
@@ -238,14 +238,14 @@ static bool isstar(int i) { return i >= 0 && i < Snum; }
 int starload(int i) {
   if (!isstar(i)) return 0;
   const starrec &s = star[i];
-  iNT[8] = i;
-  iNT[9] = s.starno;
-  dFP[18] = s.mag100 / 100.0;
-  dFP[16] = s.rahours;
-  dFP[17] = s.decdeg;
-  chSTR[8][0] = s.spclass;
-  chSTR[8][1] = s.spsub;
-  chSTR[8][2] = 0;
+  iNT[STARRECORD] = i;
+  iNT[STARNUMBER] = s.starno;
+  dFP[STARMAG] = s.mag100 / 100.0;
+  dFP[STARRA] = s.rahours;
+  dFP[STARDEC] = s.decdeg;
+  chSTR[STARSPECTRUM][0] = s.spclass;
+  chSTR[STARSPECTRUM][1] = s.spsub;
+  chSTR[STARSPECTRUM][2] = 0;
   iStar = i;
   return 0;
 }

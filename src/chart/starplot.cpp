@@ -50,7 +50,7 @@ int plotstardot(BITMAP *bmp, int x, int y, int i) {
 
 // Layer 7 on the whole-sky map, placed from the records directly.
 static void drawwholesky() {
-  bool turned = iNT[22] != 0;
+  bool turned = iNT[SOUTHUP] != 0;
   for (int i = 0; i < Snum7; i++) {
     const starrec &s = star[i];
     int dx = pixtrunc(s.rahours * plotXscale), dy = pixtrunc(s.decdeg * plotYscale);
@@ -70,7 +70,7 @@ static void drawwholesky() {
 
 // Stars first .. first + count - 1 on the zoomed chart.
 static void plotrange(int first, int count) {
-  bool turned = iNT[22] != 0;
+  bool turned = iNT[SOUTHUP] != 0;
   for (int i = first; i < first + count; i++) {
     double h, A;
     staraltaz(i, &h, &A);
@@ -130,7 +130,7 @@ int plotstarimage(int x, int y, int i) {
   int cell = calcstar[i].imagecell;
   if (!iStarimage || !Starbmp) {
     plotstardot(TELbmp, x, y, i);
-  } else if (flag[19] == 0) {
+  } else if (flag[STARIMAGES] == 0) {
     plotstarpix(x - 15, y - 15, (cell >> 16) / 32, (cell & 511) >> 5);
   } else {
     masked_blit(Starbmp, TELbmp, cell & 511, cell >> 16, x - 15, y - 15, 32, 32);

@@ -24,6 +24,6 @@ int plotstardot(BITMAP *bmp, int x, int y, int i);
 // there are no sprites or row / class lie outside 0..7 / 0..19.
 int plotstarpix(int x, int y, int row, int magclass);
 // Telescope-view image of star i centred on (x, y) in TELbmp: a dot
-// without the image sheet, else a sprite (flag[19] 0) or a sheet cell
-// (flag[19] 1). Returns 0.
+// without the image sheet, else a sprite (flag[STARIMAGES] 0) or a sheet cell
+// (flag[STARIMAGES] 1). Returns 0.
 int plotstarimage(int x, int y, int i);

@@ -58,9 +58,9 @@ static void starline(char *text, size_t size, int i) {
 
 int findstar() {
   if (!VIDbmp) return 0;
-  rectfill(VIDbmp, 0, 26 * VRTScale, 400, 27 * VRTScale - 1, colour[0]);
+  rectfill(VIDbmp, 0, 26 * VRTScale, 400, 27 * VRTScale - 1, colour[PALBLACK]);
   char text[OBJSTRLEN + 8];
-  int c = colour[14];
+  int c = colour[PALYELLOW];
   int i = starnearcursor();
   if (i >= 0) {
     starline(text, sizeof text, i);
@@ -68,7 +68,7 @@ int findstar() {
     double mag = kSunMagnitude;
     objectstr(text, -1, "SUN", &Sunra, &Sundec, &mag);
     snprintf(chStar, sizeof chStar, "SUN");
-    c = colour[10];
+    c = colour[PALRED];
   } else {
     snprintf(text, sizeof text, "   Star not found.");
     snprintf(chStar, sizeof chStar, " ");

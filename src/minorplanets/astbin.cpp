@@ -64,7 +64,7 @@ int mpfinite(const mprec *r) {
 int MPinit() {
   iApp = iNumApps = 0;
   for (int &slot : userobj) slot = -1;
-  dFP[37] = 14.0;
+  dFP[MPMAGLIMIT] = 14.0;
   iAstStart = 0;
   return ASTreadfile(0, "astdat.bin");
 }
@@ -108,13 +108,13 @@ int ASTreadfile(int start, const char *file) {
     iAstPage = 0;
     next = MPPLANETS;
   }
-  iNT[4] = iAstStart;
+  iNT[MPSTART] = iAstStart;
   if (next != MPPLANETS && fseek(f, 4 + kRecSize * next, SEEK_SET) != 0) next = count;
   for (; iNumAst < MPPAGE && next < count; next++) {
     mprec *r = &mp[iNumAst];
     if (fread(r, sizeof(mprec), 1, f) != 1) break;
     // Unplaceable (non-finite) elements are rejected like faint objects.
-    if (!(r->hmag < dFP[37]) || !mpfinite(r)) continue;
+    if (!(r->hmag < dFP[MPMAGLIMIT]) || !mpfinite(r)) continue;
     if (r->number < 1) r->number = 0;
     cleanname(r->name);
     iNumAst++;
@@ -122,14 +122,14 @@ int ASTreadfile(int start, const char *file) {
   // The slot after the last accepted record may hold a rejected one.
   if (iNumAst < MPMAX) mp[iNumAst].number = -1;
   fclose(f);
-  snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst, dFP[37]);
+  snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst, dFP[MPMAGLIMIT]);
   setdefaults();
-  iHI[1] = iNumAst - 1;
+  iHI[MPRECORD] = iNumAst - 1;
   MPOKay(1, readbuf);
   return 0;
 }
 
-int ASTreadpage(int start) { return ASTreadfile(start, chSTR[2]); }
+int ASTreadpage(int start) { return ASTreadfile(start, chSTR[DATABASEFILE]); }
 
 int ASTnextpage() {
   // The last, partly filled page counts as a page too.
@@ -258,8 +258,8 @@ int findastnumber(int number) {
 
 int getmpnumber(int row) {
   if (row < 0 || row >= MPMAX) return row;
-  if (iNT[25] == 1) return iRindex[row];
-  if (iNT[25] == 2) return iBindex[row];
+  if (iNT[MPSORT] == 1) return iRindex[row];
+  if (iNT[MPSORT] == 2) return iBindex[row];
   return row;
 }
 

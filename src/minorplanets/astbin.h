@@ -64,10 +64,10 @@ extern short iMpmax;            // capacity of the user list after a read
 // of "astdat.bin". Returns ASTreadfile's status.
 int MPinit();
 // Loads the planets and the minor planets from file index start on that
-// are brighter than dFP[37]. 0 on success, 2 when the file cannot be
+// are brighter than dFP[MPMAGLIMIT]. 0 on success, 2 when the file cannot be
 // opened or holds no complete planet records (table left untouched).
 int ASTreadfile(int start, const char *file);
-// ASTreadfile with the "ASTEROID FILE" setting chSTR[2].
+// ASTreadfile with the "ASTEROID FILE" setting chSTR[DATABASEFILE].
 int ASTreadpage(int start);
 // Loads the following / preceding page; -1 when there is none.
 int ASTnextpage();
@@ -92,7 +92,7 @@ double getastperiod(int i, double jd, double *peritime);
 // First record index with exactly this name / number; -1 if none.
 int findastname(const char *name);
 int findastnumber(int number);
-// Record index at list row for the sort in iNT[25] (0 normal, 1 R.A., 2 OPP).
+// Record index at list row for the sort in iNT[MPSORT] (0 normal, 1 R.A., 2 OPP).
 int getmpnumber(int row);
 // Number of occupied user-list slots.
 int countuserobj();

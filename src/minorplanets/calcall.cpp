@@ -172,8 +172,8 @@ int showJday(double jd) {
            2000);
   if (!VIDbmp) return 0;  // no screen yet: the line is kept for the next redraw
   rectfill(VIDbmp, 2 * HORScale, 3 * VRTScale + 1, 2 * HORScale + 341, 4 * VRTScale - 2,
-           colour[7]);
-  textout_ex(VIDbmp, font, achDLine[61], 2 * HORScale, 3 * VRTScale + 4, colour[15], -1);
+           colour[PALGREY]);
+  textout_ex(VIDbmp, font, achDLine[61], 2 * HORScale, 3 * VRTScale + 4, colour[PALWHITE], -1);
   return 0;
 }
 

@@ -55,13 +55,13 @@ static void drawcross(BITMAP *bmp, int x, int y, int c) {
   line(bmp, x, y - kCrossArm, x, y + kCrossArm, c);
 }
 
-static int paletteentry(int k) { return k >= 0 && k <= 256 ? colour[k] : colour[15]; }
+static int paletteentry(int k) { return k >= 0 && k <= 256 ? colour[k] : colour[PALWHITE]; }
 
 // Chart pixel of record i (not yet wrapped); *c its colour.
 static void mppixel(int i, int *x, int *y, int *c) {
-  bool turned = iNT[22] != 0;
+  bool turned = iNT[SOUTHUP] != 0;
   if (iZoom <= 1) {
-    *c = colour[10];
+    *c = colour[PALRED];
     int dx = pixtrunc(obj[i].ra * plotXscale), dy = pixtrunc(obj[i].dec * plotYscale);
     *x = turned ? dx : plotwidth - dx;
     *y = turned ? plotYcen + dy : plotYcen - dy;
@@ -158,12 +158,12 @@ static void showmp(int hit, int x, int y) {
   } else {
     snprintf(text, sizeof text, "   Planet not found.");
   }
-  textout_ex(VIDbmp, font, text, x, y, colour[10], -1);
+  textout_ex(VIDbmp, font, text, x, y, colour[PALRED], -1);
 }
 
 int findmp() {
   if (!VIDbmp) return -1;
-  rectfill(VIDbmp, 0, 27 * VRTScale, 480, 28 * VRTScale - 1, colour[0]);
+  rectfill(VIDbmp, 0, 27 * VRTScale, 480, 28 * VRTScale - 1, colour[PALBLACK]);
   int hit = mpnearcursor(false);
   showmp(hit, 2 * HORScale, 27 * VRTScale + 3);
   return hit;
@@ -171,7 +171,7 @@ int findmp() {
 
 int Tfindmp() {
   if (!VIDbmp) return -1;
-  rectfill(VIDbmp, 0, 27 * VRTScale, 400, 28 * VRTScale - 1, colour[0]);
+  rectfill(VIDbmp, 0, 27 * VRTScale, 400, 28 * VRTScale - 1, colour[PALBLACK]);
   int hit = mpnearcursor(true);
   showmp(hit, 3, 27 * VRTScale + 3);
   return hit;

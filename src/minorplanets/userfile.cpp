@@ -121,7 +121,7 @@ static int linkast(int c) {
     if (iNumAst >= MPMAX) return -1;
     j = iNumAst;
     copyast2mp(j);
-    iHI[1] = j;
+    iHI[MPRECORD] = j;
     iNumAst++;
   } else if (obj[j].userslot != -1) {
     return -1;
@@ -188,20 +188,20 @@ int MPwriteuserfile(const char *name) {
 int readmpvars(int i) {
   if (i < 0 || i >= iNumAst) return -1;
   const mprec &r = mp[i];
-  iNT[1] = i;
-  iNT[2] = r.number;
-  snprintf(chSTR[1], sizeof chSTR[1], "%s", r.name);
-  dFP[1] = r.hmag;
-  dFP[2] = r.meananom;
-  dFP[3] = r.argperi;
-  dFP[4] = r.ascnode;
-  dFP[5] = r.inc;
-  dFP[6] = r.ecc;
-  dFP[7] = r.daily;
-  dFP[8] = r.semiaxis;
-  iNT[3] = r.epoch;
-  dFP[9] = r.period;
-  dFP[10] = r.peritime;
+  iNT[MPRECORD] = i;
+  iNT[MPNUMBER] = r.number;
+  snprintf(chSTR[MPNAME], sizeof chSTR[MPNAME], "%s", r.name);
+  dFP[MPMAGH] = r.hmag;
+  dFP[MPMEANANOM] = r.meananom;
+  dFP[MPARGPERI] = r.argperi;
+  dFP[MPNODE] = r.ascnode;
+  dFP[MPINCL] = r.inc;
+  dFP[MPECC] = r.ecc;
+  dFP[MPMOTION] = r.daily;
+  dFP[MPAXIS] = r.semiaxis;
+  iNT[MPEPOCH] = r.epoch;
+  dFP[MPPERIOD] = r.period;
+  dFP[MPPERIPASS] = r.peritime;
   iAst = i;
   return 0;
 }
@@ -209,19 +209,19 @@ int readmpvars(int i) {
 int savempvars(int i) {
   if (i < 0 || i >= iNumAst) return -1;
   mprec &r = mp[i];
-  r.number = iNT[2];
+  r.number = iNT[MPNUMBER];
   memset(r.name, 0, sizeof r.name);
-  snprintf(r.name, sizeof r.name, "%.19s", chSTR[1]);
-  r.hmag = static_cast<float>(dFP[1]);
-  r.meananom = static_cast<float>(dFP[2]);
-  r.argperi = static_cast<float>(dFP[3]);
-  r.ascnode = static_cast<float>(dFP[4]);
-  r.inc = static_cast<float>(dFP[5]);
-  r.ecc = static_cast<float>(dFP[6]);
-  r.daily = static_cast<float>(dFP[7]);
-  r.semiaxis = static_cast<float>(dFP[8]);
-  r.epoch = iNT[3];
-  r.period = static_cast<float>(dFP[9]);
-  r.peritime = static_cast<float>(dFP[10]);
+  snprintf(r.name, sizeof r.name, "%.19s", chSTR[MPNAME]);
+  r.hmag = static_cast<float>(dFP[MPMAGH]);
+  r.meananom = static_cast<float>(dFP[MPMEANANOM]);
+  r.argperi = static_cast<float>(dFP[MPARGPERI]);
+  r.ascnode = static_cast<float>(dFP[MPNODE]);
+  r.inc = static_cast<float>(dFP[MPINCL]);
+  r.ecc = static_cast<float>(dFP[MPECC]);
+  r.daily = static_cast<float>(dFP[MPMOTION]);
+  r.semiaxis = static_cast<float>(dFP[MPAXIS]);
+  r.epoch = iNT[MPEPOCH];
+  r.period = static_cast<float>(dFP[MPPERIOD]);
+  r.peritime = static_cast<float>(dFP[MPPERIPASS]);
   return 0;
 }

@@ -20,7 +20,7 @@ int getaline(FILE *f);
 int convertepoc(long yyyymmdd);
 // Writes the object line of the staging record ast to f.
 void txtprintast(FILE *f);
-// Record i into the planet-page fields; iNT[1] = iAst = i. 0, or -1 for an
+// Record i into the planet-page fields; iNT[MPRECORD] = iAst = i. 0, or -1 for an
 // index outside the table.
 int readmpvars(int i);
 // Planet-page fields back into record i as edited. 0, or -1 for an index

@@ -86,7 +86,7 @@ static int placesread(int n) {
   if (iPlace >= n) iPlace = iPlacesiz;
   if (iPlace < 0) iPlace = 0;
   getaplace(iPlace);
-  iHI[6] = iPlacesiz + 1;
+  iHI[PLACENUM] = iPlacesiz + 1;
   return n;
 }
 
@@ -234,14 +234,14 @@ int getaplace(int index) {
 int locload(int index) {
   if (!inplaces(index)) return -1;
   const placerec &r = Place[index];
-  snprintf(chSTR[5], sizeof chSTR[5], "%s", r.name);
-  snprintf(chSTR[6], sizeof chSTR[6], "%s", r.locality);
-  snprintf(chSTR[7], sizeof chSTR[7], "%s", r.country);
-  dFP[12] = r.longit;
-  dFP[13] = r.lattit;
-  dFP[14] = r.tzone;
-  iNT[7] = r.code;
-  iNT[6] = index;
+  snprintf(chSTR[PLACEDESC], sizeof chSTR[PLACEDESC], "%s", r.name);
+  snprintf(chSTR[PLACECITY], sizeof chSTR[PLACECITY], "%s", r.locality);
+  snprintf(chSTR[PLACECOUNTRY], sizeof chSTR[PLACECOUNTRY], "%s", r.country);
+  dFP[PLACELONG] = r.longit;
+  dFP[PLACELAT] = r.lattit;
+  dFP[PLACEZONE] = r.tzone;
+  iNT[OBSCODE] = r.code;
+  iNT[PLACENUM] = index;
   iPlace = index;
   return 0;
 }
@@ -250,13 +250,13 @@ int locsave(int index) {
   if (!inplaces(index)) return -1;
   placerec &r = Place[index];
   // The file cannot keep trailing blanks, so the table does not either.
-  copytrimmed(r.name, sizeof r.name, chSTR[5], NAMELEN);
-  copytrimmed(r.locality, sizeof r.locality, chSTR[6], TOWNLEN);
-  copytrimmed(r.country, sizeof r.country, chSTR[7], STATELEN);
-  r.longit = dFP[12];
-  r.lattit = dFP[13];
-  r.tzone = dFP[14];
-  r.code = iNT[7];
+  copytrimmed(r.name, sizeof r.name, chSTR[PLACEDESC], NAMELEN);
+  copytrimmed(r.locality, sizeof r.locality, chSTR[PLACECITY], TOWNLEN);
+  copytrimmed(r.country, sizeof r.country, chSTR[PLACECOUNTRY], STATELEN);
+  r.longit = dFP[PLACELONG];
+  r.lattit = dFP[PLACELAT];
+  r.tzone = dFP[PLACEZONE];
+  r.code = iNT[OBSCODE];
   iPlace = index;
   return 0;
 }
@@ -272,7 +272,7 @@ int obstext(char *text) {
   if (len < 0) text[0] = 0;
   if (!VIDbmp) return 0;
   int right = 56 * HORScale;
-  rectfill(VIDbmp, 10, VRTScale + 5, right, 2 * VRTScale - 1, colour[0]);
+  rectfill(VIDbmp, 10, VRTScale + 5, right, 2 * VRTScale - 1, colour[PALBLACK]);
   textout_ex(VIDbmp, fittingfont(text, right - 10), text, 10, VRTScale + 6, makecol(80, 245, 53), -1);
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/help.h"
 #include "ui/input.h"
+#include "ui/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
 
@@ -66,21 +67,21 @@ static int isexitconfirmed() {
 }
 
 static void mainloop() {
-  int key = 1;
+  int key = KEYNEUTRAL;
   for (;;) {
-    if (key == 27) return;
+    if (key == KEYESC) return;
     drawskyplot(key);
     if (iGotamouse) mouseshow();
     key = getapress();
     if (iGotamouse) mousehide();
-    if (key == 315) helpwindow();
+    if (key == KEYF1) helpwindow();
     for (int i = 0; i < 9; i++)
       if (key == altkey[i]) {
         domyfunction(key);
-        key = 316;
+        key = KEYF2;
         break;
       }
-    if (key == 27) key = isexitconfirmed() ? 27 : 1;
+    if (key == KEYESC) key = isexitconfirmed() ? KEYESC : KEYNEUTRAL;
   }
 }
 

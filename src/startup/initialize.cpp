@@ -57,7 +57,7 @@ int initialize(int depth) {
   Starinit(0);
   dialogERR(mperror);
   redrawbuffer();
-  iNT[5] = 0;
+  iNT[USERMPS] = 0;
   Placeinit();
   locload(iPlace);
   getaplace(iPlace);

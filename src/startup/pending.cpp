@@ -4,11 +4,12 @@
 #include "skins/skinbutton.h"
 #include "ui/dialogs.h"
 #include "ui/help.h"
+#include "ui/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
 
 // No menus yet: a menu key closes at once, as Escape would.
-int menufunction(int) { return 27; }
+int menufunction(int) { return KEYESC; }
 // No help text yet.
 void helpwindow() {}
 // No project files yet: nothing is written.

@@ -21,14 +21,29 @@ struct IntLimit {
   int slot, lo, hi;
 };
 static const IntLimit kIntLimits[] = {
-    {1, 0, 99999},  {2, 0, 99999},        {3, 2000000, 3000000}, {4, 0, 99999},
-    {5, 0, 99999},  {6, 0, 99},           {7, 0, 1000},          {8, 0, 999999},
-    {9, 0, 999999}, {10, 0, 20},          {11, 0, 100},          {12, 1, 32000},
-    {13, 1, 32000}, {14, 0, 9999},        {15, 1, 12},           {16, 1, 31},
-    {17, 0, 23},    {18, 0, 59},          {31, 0, 26},
+    {MPRECORD, 0, 99999},
+    {MPNUMBER, 0, 99999},
+    {MPEPOCH, 2000000, 3000000},
+    {MPSTART, 0, 99999},
+    {USERMPS, 0, 99999},
+    {PLACENUM, 0, 99},
+    {OBSCODE, 0, 1000},
+    {STARRECORD, 0, 999999},
+    {STARNUMBER, 0, 999999},
+    {STARCLASS, 0, 20},
+    {EPHEMLINES, 0, 100},
+    {12, 1, 32000},
+    {13, 1, 32000},
+    {MENUYEAR, 0, 9999},
+    {MENUMONTH, 1, 12},
+    {MENUDAY, 1, 31},
+    {MENUHOUR, 0, 23},
+    {MENUMINUTE, 0, 59},
+    {CCDNUM, 0, 26},
     // The pixel counts of the CCD fields take the bounds of the two
     // slots that no field edits: a chip of 0 pixels is no chip.
-    {CCDPIXH, 1, 32000}, {CCDPIXV, 1, 32000},
+    {CCDPIXH, 1, 32000},
+    {CCDPIXV, 1, 32000},
 };
 
 struct RealLimit {
@@ -36,14 +51,44 @@ struct RealLimit {
   double lo, hi;
 };
 static const RealLimit kRealLimits[] = {
-    {1, -99, 99},    {2, 0, 360},       {3, 0, 360},        {4, 0, 360},   {5, -360, 360},
-    {6, 0, 1},       {7, -99, 99},      {8, 0, 99},         {9, 0, 9999},  {10, 2, 3000000},
-    {11, 1, 1000},   {12, -180, 360},   {13, -90, 90},      {14, -12, 12}, {15, 2, 3000000},
-    {16, 0, 24},     {17, -90, 90},     {18, -99, 99},      {19, -99, 99}, {20, 0, 24},
-    {21, -90, 90},   {22, -1000, 1000}, {23, 2, 3000000},   {24, 1, 9999}, {25, 0.1, 99.9},
-    {26, 1, 999999}, {27, 0, 24},       {28, -90, 90},      {29, 0.1, 999.9}, {30, 0.1, 999.9},
-    {31, 0.1, 999.9}, {32, 0.1, 999.9}, {33, 0, 24},        {34, -90, 90}, {35, 0, 24},
-    {36, -90, 90},   {37, 0, 99},       {38, 0, 10},
+    {MPMAGH, -99, 99},
+    {MPMEANANOM, 0, 360},
+    {MPARGPERI, 0, 360},
+    {MPNODE, 0, 360},
+    {MPINCL, -360, 360},
+    {MPECC, 0, 1},
+    {MPMOTION, -99, 99},
+    {MPAXIS, 0, 99},
+    {MPPERIOD, 0, 9999},
+    {MPPERIPASS, 2, 3000000},
+    {11, 1, 1000},
+    {PLACELONG, -180, 360},
+    {PLACELAT, -90, 90},
+    {PLACEZONE, -12, 12},
+    {MENUJDAY, 2, 3000000},
+    {STARRA, 0, 24},
+    {STARDEC, -90, 90},
+    {STARMAG, -99, 99},
+    {STARMAGLIMIT, -99, 99},
+    {CHARTRA, 0, 24},
+    {CHARTDEC, -90, 90},
+    {EPHEMSTEP, -1000, 1000},
+    {EPHEMSTART, 2, 3000000},
+    {TELAPERTURE, 1, 9999},
+    {25, 0.1, 99.9},
+    {TELFOCAL, 1, 999999},
+    {TELRA, 0, 24},
+    {TELDEC, -90, 90},
+    {CCDCHIPH, 0.1, 999.9},
+    {CCDCHIPV, 0.1, 999.9},
+    {CCDFIELDH, 0.1, 999.9},
+    {CCDFIELDV, 0.1, 999.9},
+    {33, 0, 24},
+    {34, -90, 90},
+    {35, 0, 24},
+    {36, -90, 90},
+    {MPMAGLIMIT, 0, 99},
+    {APPULSEDIST, 0, 10},
 };
 
 int setdefaults() {
@@ -75,8 +120,8 @@ void initsettings() {
     snprintf(chSTR[i], sizeof chSTR[i], "%s", kInitialText[i]);
     lenstr[i] = kLenstr[i];
   }
-  iNT[1] = 8;
-  iNT[21] = 1;
-  iNT[23] = 1;
-  iHI[1] = 1050;
+  iNT[MPRECORD] = 8;
+  iNT[MPLISTFONT] = 1;
+  iNT[STARLISTFONT] = 1;
+  iHI[MPRECORD] = 1050;
 }

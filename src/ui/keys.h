@@ -6,6 +6,7 @@
 enum : int {
   KEYFIRSTCHAR = 8,   // lowest character code returned as itself
   KEYSCANBASE = 256,  // code of a key without a character: base + scan code
+  KEYNEUTRAL = 1,     // a code no key produces, for "no key yet"
 
   KEYBACKSPACE = 8,
   KEYTAB = 9,
