@@ -80,7 +80,7 @@ static double sumterms(const MoonTerm *terms, int n, const MoonArgs &a) {
 }
 
 int moon(double t_mjd, double *lambda, double *beta) {
-  double t = t_mjd / 36525.0, t2 = t * t;
+  double t = t_mjd / DJC, t2 = t * t;
   double sa = std::sin(rad(51.2 + 20.2 * t));
   double b = 0.003964 * std::sin(rad(346.56 + 132.87 * t - 0.0091731 * t2));
   double n = rad(259.183275 - 360.0 * frac(t_mjd / 6798.363307) + (0.002078 + 0.000022 * t) * t2);
@@ -106,7 +106,7 @@ int moon(double t_mjd, double *lambda, double *beta) {
 }
 
 int domoon() {
-  mjd = day - 2415020.0;
+  mjd = day - DJ1900;
   double lambda, beta, deps, dpsi, ra, dec;
   moon(mjd, &lambda, &beta);
   nutation(mjd, &deps, &dpsi);

@@ -21,7 +21,7 @@ int range(double *v, double r) {
 }
 
 int obliquity(double mjd, double *eps) {
-  double t = mjd / 36525.0;
+  double t = mjd / DJC;
   double arcsec = 46.845 * t + 0.0059 * t * t - 0.00181 * t * t * t;
   *eps = (23.45229444 - arcsec / 3600.0) * kDegToRad;
   return 0;
@@ -29,7 +29,7 @@ int obliquity(double mjd, double *eps) {
 
 int nutation(double mjd, double *deps, double *dpsi) {
   if (mjd != nutmjd) {
-    double t = mjd / 36525.0, t2 = t * t;
+    double t = mjd / DJC, t2 = t * t;
     double l2 = 2.0 * (279.697 + 0.000303 * t2 + 360.0 * frac(100.0021358 * t)) * kDegToRad;
     double ld2 = 2.0 * (270.434 - 0.001133 * t2 + 360.0 * frac(1336.855231 * t)) * kDegToRad;
     double ms = (358.476 - 0.00015 * t2 + 360.0 * frac(99.99736056 * t)) * kDegToRad;

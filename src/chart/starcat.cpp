@@ -216,12 +216,12 @@ int readskycatalog(int catalogue) {
   char path[256], path7[256];
   getfilename(path, indexed);
   getfilename(path7, fallback);
-  if (loadstarfile(path, path7) != 0) return MPfail(2, fallback);
+  if (loadstarfile(path, path7) != 0) return MPfail(FAILREAD, fallback);
   char title[32], text[96];
   snprintf(title, sizeof title, " %s Star Catalog", StarCatID);
   drawcatalogtitle(title);
   snprintf(text, sizeof text, "%d Found %d stars in %s", maxmagclass, Snum, title);
-  MPOKay(1, text);
+  MPOKay(OKDONE, text);
   return 0;
 }
 

@@ -73,7 +73,7 @@ int ASTreadfile(int start, const char *file) {
   iAstMax = MPPAGE;
   getfilename(bfile, file);
   FILE *f = fopen(bfile, "rb");
-  if (!f) return MPfail(2, bfile);
+  if (!f) return MPfail(FAILREAD, bfile);
   // The header and the planets are read before the table is touched, so a
   // file too short to hold them leaves the previous table in place.
   int32_t count = 0;
@@ -81,7 +81,7 @@ int ASTreadfile(int start, const char *file) {
   if (fread(&count, sizeof count, 1, f) != 1 ||
       fread(planets, sizeof(mprec), MPPLANETS, f) != static_cast<size_t>(MPPLANETS)) {
     fclose(f);
-    return MPfail(2, bfile);
+    return MPfail(FAILREAD, bfile);
   }
   emptytable();
   iAstEnd = count;
@@ -125,7 +125,7 @@ int ASTreadfile(int start, const char *file) {
   snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst, dFP[MPMAGLIMIT]);
   setdefaults();
   iHI[MPRECORD] = iNumAst - 1;
-  MPOKay(1, readbuf);
+  MPOKay(OKDONE, readbuf);
   return 0;
 }
 
@@ -153,12 +153,12 @@ int ASTwriteblock(int n) {
   char path[256];
   blockname(path, n);
   newfile nf;
-  if (newfileopen(&nf, path) != 0) return MPfail(3, path);
+  if (newfileopen(&nf, path) != 0) return MPfail(FAILWRITE, path);
   int32_t count = iNumAst;
   bool ok = fwrite(&count, sizeof count, 1, nf.f) == 1 &&
             fwrite(mp, sizeof(mprec), iNumAst, nf.f) == static_cast<size_t>(iNumAst);
-  if (newfilecommit(&nf, ok) != 0) return MPfail(3, path);
-  return MPOKay(3, path);
+  if (newfilecommit(&nf, ok) != 0) return MPfail(FAILWRITE, path);
+  return MPOKay(OKSAVED, path);
 }
 
 int ASTreadblock(int n) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "astro/constants.h"
 #include "astro/moon.h"
 #include "minorplanets/astbin.h"
 #include "places/place.h"
@@ -52,7 +53,7 @@ static double earthX, earthY, earthZ, earthR, earthObl;
 static double cubic(const double *c, double t) { return c[0] + (c[1] + (c[2] + c[3] * t) * t) * t; }
 
 void pelement() {
-  double T = mjd / 36525.0;
+  double T = mjd / DJC;
   for (int p = 0; p < 8; p++) {
     const double *e = elements[p];
     double revs = e[1] * T;
@@ -60,7 +61,7 @@ void pelement() {
     if (L > 360.0) L = fmod(L, 360.0);  // the same as repeated subtraction
     if (L < 0.0) L += 360.0;
     plan[p][0] = L;
-    plan[p][1] = e[1] * 0.009856263 + (e[2] + e[3]) / 36525.0;
+    plan[p][1] = e[1] * 0.009856263 + (e[2] + e[3]) / DJC;
     plan[p][2] = cubic(e + 4, T);
     plan[p][3] = cubic(e + 8, T);
     plan[p][4] = cubic(e + 12, T);
@@ -136,7 +137,7 @@ static void planetanomaly(int p) {
 
 void mainplanets(double jd) {
   double d = floor(jd);
-  mjd = d - 2415020.0;
+  mjd = d - DJ1900;
   pelement();
   for (int p = 0; p < 4; p++) {
     planetanomaly(p);
@@ -147,7 +148,7 @@ void mainplanets(double jd) {
 void outerplanet(int p, double jd) {
   if (p < 4 || p > 7) return;
   double d = floor(jd);
-  mjd = d - 2415020.0;
+  mjd = d - DJ1900;
   pelement();
   planetanomaly(p);
   planetrecord(p, d);
@@ -155,8 +156,8 @@ void outerplanet(int p, double jd) {
 
 void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl, double *ecc,
               double *elong) {
-  double d = jd - 2415020.0;
-  double T = d / 36525.0;
+  double d = jd - DJ1900;
+  double T = d / DJC;
   *obl = (23.452294 - 0.0130125 * T) / P0;
   double L = 279.69668 + 0.9856473354 * d + 0.000303 * T * T;
   L = L - 360.0 * floor(L / 360.0) + 180.0;
@@ -227,7 +228,7 @@ void position(double jd, double *x, double *y, double *z, double *r, double dail
 }
 
 void prec2000(double jd, double *ra, double *dec, double *rarad) {
-  double T = (2451545.0 - jd) / 36524.22;
+  double T = (DJ00 - jd) / 36524.22;
   double m = (1.2807748 - 0.0003881 * T) * T;
   double n = (0.5566618 + 0.0001186 * T) * T;
   double am = (*ra + (n * sin(*rarad) * tan(*dec) + m) / 30.0) * 15.0 / P0;
@@ -255,8 +256,8 @@ void prec1950(double jd, double *ra, double *dec, double *rarad) {
 static double yearjd(int y) { return (y - 1950) * 365.2422 + 2433282.423; }
 
 void precess(int year2, int year1, double *ra, double *dec) {
-  double T = (yearjd(year1) - 2451545.0) / 36525.0;
-  double t = (yearjd(year2) - yearjd(year1)) / 36525.0;
+  double T = (yearjd(year1) - DJ00) / DJC;
+  double t = (yearjd(year2) - yearjd(year1)) / DJC;
   // IAU 1976 angles in arc seconds.
   double w = 2306.2181 + (1.39656 - 0.000139 * T) * T;
   double zeta = (w + (0.30188 - 0.000344 * T + 0.017998 * t) * t) * t / 3600.0 / P0;
@@ -283,8 +284,8 @@ static double reduce2pi(double x) {
 
 void getsunpos(double jd, double *ra, double *dec, double *eqt, double *dpsi, double *deps,
                double *obl) {
-  double d = jd - 2415020.0;
-  double T = d / 36525.0;
+  double d = jd - DJ1900;
+  double T = d / DJC;
   double e = 0.01675104 - (0.0000408 + 0.000000126 * T) * T;
   double M = 0.985600267 * d - 1.52417 + (0.00015 + 0.000003 * T) * T * T;
   if (M > 360.0) M = fmod(M, 360.0);
@@ -387,7 +388,7 @@ double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, 
 }
 
 double gmst0hut(double jd) {
-  double T = (jd - 2415020.0) / 36525.0;
+  double T = (jd - DJ1900) / DJC;
   double g = 0.276919398 + 100.0021359 * T + 0.000001075 * T * T;
   return 24.0 * (g - floor(g));
 }

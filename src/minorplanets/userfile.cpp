@@ -138,7 +138,7 @@ int MPreaduserfile(const char *name) {
   FILE *f = fopen(path, "rb");
   if (!f) {
     iMpsiz = 0;
-    MPfail(2, path);
+    MPfail(FAILREAD, path);
     return countuserobj();
   }
   iUserFile = 1;
@@ -154,7 +154,7 @@ int MPreaduserfile(const char *name) {
   iMpsiz = static_cast<short>(c);
   iMpmax = MPUSERMAX;
   snprintf(readbuf, sizeof readbuf, "%d planets in %.200s", c, name);
-  MPOKay(2, readbuf);
+  MPOKay(OKLOADED, readbuf);
   return c;
 }
 
@@ -171,7 +171,7 @@ int MPwriteuserfile(const char *name) {
   char path[256];
   getfilename(path, name);
   newfile nf;
-  if (newfileopen(&nf, path) != 0) return MPfail(3, path);
+  if (newfileopen(&nf, path) != 0) return MPfail(FAILWRITE, path);
   FILE *f = nf.f;
   fprintf(f, kHeader[0], name);
   fputc('\n', f);
@@ -181,8 +181,8 @@ int MPwriteuserfile(const char *name) {
     copymp2ast(slot);
     txtprintast(f);
   }
-  if (newfilecommit(&nf, true) != 0) return MPfail(3, path);
-  return MPOKay(3, name);
+  if (newfilecommit(&nf, true) != 0) return MPfail(FAILWRITE, path);
+  return MPOKay(OKSAVED, name);
 }
 
 int readmpvars(int i) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/constants.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
 
@@ -102,7 +103,7 @@ static double wrap24(double v) {
 
 double localsid(int day, int month, int year, double ut, double westlong) {
   double j0 = gmttojd(day, month, year, 0.0);
-  double t = (j0 - 2415020.0) / 36525.0;
+  double t = (j0 - DJ1900) / DJC;
   double r = 0.276919398 + 100.0021359 * t + 1.075e-6 * t * t;
   double g = 24.0 * (r - std::trunc(r));
   return wrap24(g + 1.002737908 * ut - westlong / 15.0);
@@ -126,7 +127,7 @@ int CalcSidHr(int year, int month, int day, int tz, int hour, int minute, double
   // f: UT day fraction since 0 h
   double f = std::fmod(dJDay, 1.0);
   f = f > 0.5 ? f - 0.5 : f + 0.5;
-  double t = ((dJDay - f) - 2415020.0) / 36525.0;
+  double t = ((dJDay - f) - DJ1900) / DJC;
   SidHr = wrap24(6.6460656 + 2400.051262 * t + 0.00002581 * t * t + 24.0 * 1.002737908 * f -
                  westlong / 15.0);
   return 0;

@@ -288,9 +288,9 @@ TEST_F(AstBin, BlockRoundTripGivesTheSameTable) {
 }
 
 TEST_F(AstBin, StatusMessages) {
-  EXPECT_EQ(MPfail(3, "x"), 3);
+  EXPECT_EQ(MPfail(FAILWRITE, "x"), 3);
   EXPECT_STREQ(mperror, "Error writing file: x");
-  EXPECT_EQ(MPOKay(2, "y"), 0);
+  EXPECT_EQ(MPOKay(OKLOADED, "y"), 0);
   EXPECT_STREQ(mperror, "Loaded file: y");
   MPfail(9, "z");
   EXPECT_STREQ(mperror, "Loaded file: y");
