@@ -15,6 +15,7 @@
 #include "timefmt/instant.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
+#include "ui/fontfile.h"
 #include "ui/input.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
@@ -35,7 +36,7 @@ void introbox() {
 int initialize(int depth) {
   char path[256];
   getfilename(path, "vuva.dat");
-  data = load_datafile(path);
+  data = loadfontfile(path);
   if (!data) return -1;
   oldfont = font;
   setuserfont(iDEFONT);
