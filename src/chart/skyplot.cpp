@@ -13,10 +13,12 @@
 #include "chart/starsearch.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/positions.h"
+#include "minorplanets/status.h"
 #include "startup/switches.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
+#include "ui/dialogs.h"
 #include "ui/display.h"
 #include "ui/keys.h"
 
@@ -281,7 +283,7 @@ int drawskyplot(int key) {
   int marks = 0;
   if (key) {
     int x = Xcur, y = Ycur;
-    if (key == KEYF10) grdump();
+    if (key == KEYF10 && grdump() < 0) dialogERR(mperror);
     if (!arrowkey(key, &x, &y) && chartkey(key)) iReplot = 1;
     mousecursor(mouse_x, mouse_y, &x, &y);
     reportkey(key);

@@ -8,6 +8,7 @@
 #include "chart/telescope.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "skins/skinbutton.h"
@@ -23,7 +24,7 @@ static int iGraphnum;  // screen dumps saved so far
 static const int kListTextEnd = 77;  // rows end here; bytes 78 and 79 are marks
 static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
 static const int kDumpNameChars = 7;
-static const int kDumpsPerName = 10;
+static const int kMaxDumpNumber = 100000;  // keeps a dump name within DUMPNAMELEN
 static const int kCrossArm = 3;    // pixels each way of an object's cross
 static const int kNearPixels = 5;  // cursor box half-size of findmp
 static const int kUserTint = 141;  // palette offset of an object's second colour
@@ -191,33 +192,58 @@ int objectstr(char *dest, int number, const char *name, const double *ra, const 
   return 0;
 }
 
+// A name character kept in a dump file name; any other (a blank, '/',
+// '.') could leave the program's folder or make an awkward name.
+static bool dumpnamechar(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
+
 int dumpname(char *dest, const char *astname, int n) {
   char stem[kDumpNameChars + 1];
   int k = 0;
-  for (; k < kDumpNameChars && astname[k]; k++) stem[k] = astname[k] == ' ' ? '_' : astname[k];
+  for (; k < kDumpNameChars && astname[k]; k++) stem[k] = dumpnamechar(astname[k]) ? astname[k] : '_';
   stem[k] = 0;
-  snprintf(dest, 24, "%s%d.pcx", stem, n % kDumpsPerName);
+  snprintf(dest, DUMPNAMELEN, "%s%d.pcx", stem, n);
   return 0;
 }
 
+// The first number n whose dump file (file, path) does not exist yet, so
+// that no dump, of this run or an earlier one, is ever overwritten.
+// Returns 0, or 1 when every number is taken.
+static int freedumpname(const char *astname, char *file, char *path) {
+  for (int n = 0; n < kMaxDumpNumber; n++) {
+    dumpname(file, astname, n);
+    getfilename(path, file);
+    if (!exists(path)) return 0;
+  }
+  return 1;
+}
+
 int savedump(BITMAP *bmp) {
-  char name[20], file[24], path[256];
+  char name[20], file[DUMPNAMELEN], path[256], tmp[SAFEPATHLEN];
   getastname(iAst, name);
-  dumpname(file, name, iGraphnum);
-  getfilename(path, file);
+  if (freedumpname(name, file, path) != 0 || newfilename(tmp, path) != 0) return MPfail(FAILWRITE, file);
   PALETTE pal;
   get_palette(pal);
-  save_pcx(path, bmp, pal);
-  return ++iGraphnum;
+  if (save_pcx(tmp, bmp, pal) != 0) {
+    remove(tmp);
+    return MPfail(FAILWRITE, file);
+  }
+  if (newnamecommit(tmp, path) != 0) return MPfail(FAILWRITE, file);
+  iGraphnum++;
+  return MPOKay(OKSAVED, file);
 }
 
 int grdump() {
-  if (!screen) return iGraphnum;
+  if (!screen) return -1;
   BITMAP *whole = create_sub_bitmap(screen, 0, 0, SCREEN_W, SCREEN_H);
-  if (!whole) return iGraphnum;
-  int n = savedump(whole);
+  if (!whole) {
+    MPfail(FAILMEMORY, "the screen dump");
+    return -1;
+  }
+  int status = savedump(whole);
   destroy_bitmap(whole);
-  return n;
+  return status == 0 ? iGraphnum : -1;
 }
 
 int gotomyradec(double rahours, double decdeg) {

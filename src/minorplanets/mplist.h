@@ -27,14 +27,19 @@ int Tfindmp();
 // Returns 0.
 int objectstr(char *dest, int number, const char *name, const double *ra, const double *dec,
               const double *mag);
-// dest (at least 24 bytes) = dump file name for object name astname and
-// dump count n: the first 7 characters with blanks as '_', then n mod 10,
-// ".pcx". Returns 0.
+enum { DUMPNAMELEN = 24 };
+// dest (DUMPNAMELEN bytes) = dump file name for object name astname and
+// number n: the first 7 characters, each one not a letter, digit, '-' or
+// '_' replaced by '_', then n, ".pcx". Returns 0.
 int dumpname(char *dest, const char *astname, int n);
-// Saves bmp with the current palette as the next dump of the current
-// object in the program directory. Returns the new dump count.
+// Saves bmp with the current palette as the current object's dump of the
+// first free number in the program directory: written beside it, then
+// renamed into place. Returns 0 (mperror "Saved file: <name>"), or 3 when
+// it cannot be written (mperror "Error writing file: <name>", nothing left
+// behind).
 int savedump(BITMAP *bmp);
-// Saves the whole screen as the next dump. Returns the new dump count.
+// Saves the whole screen as the next dump. Returns the new dump count,
+// or -1 when nothing was saved (mperror says why).
 int grdump();
 // Centres the chart and the cursor on R.A. hours, declination degrees.
 // Returns 0.

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "fulldisk.h"
 
 #include <cstdio>
 #include <cstring>
@@ -221,38 +224,83 @@ TEST(MpList, TelescopeFindTakesTheLowestRecordAtItsCursor) {
   EXPECT_EQ(Tfindmp(), 9);
 }
 
-TEST(MpList, DumpNamesUseSevenCharactersAndTenNumbers) {
-  char name[24];
+TEST(MpList, DumpNamesKeepOnlyPlainCharacters) {
+  char name[DUMPNAMELEN];
   dumpname(name, "Van Gogh", 0);
   EXPECT_STREQ(name, "Van_Gog0.pcx");
   dumpname(name, "Ceres", 13);
-  EXPECT_STREQ(name, "Ceres3.pcx");
+  EXPECT_STREQ(name, "Ceres13.pcx");
   dumpname(name, "1999 AB1", 9);
   EXPECT_STREQ(name, "1999_AB9.pcx");
+  dumpname(name, "C/2020 F3", 2);
+  EXPECT_STREQ(name, "C_2020_2.pcx");
+  dumpname(name, "../x", 0);
+  EXPECT_STREQ(name, "___x0.pcx") << "never a path out of the program's folder";
+  dumpname(name, "a-b_c.d", 99999);
+  EXPECT_STREQ(name, "a-b_c_d99999.pcx");
 }
 
-TEST(MpList, DumpsAreWrittenInTurn) {
+namespace {
+
+// Path of dump number n of name "A B", as the program resolves it.
+std::string dumppath(int n) {
+  char file[DUMPNAMELEN], path[256];
+  dumpname(file, "A B", n);
+  getfilename(path, file);
+  return path;
+}
+
+}  // namespace
+
+TEST(MpList, DumpsTakeTheNextFreeNumber) {
   startchart(8);
   maketable(10, 12, 0);
   snprintf(mp[9].name, sizeof mp[9].name, "A B");
   iAst = 9;
+  for (int n = 0; n < 4; n++) remove(dumppath(n).c_str());
+  FILE *old = fopen(dumppath(0).c_str(), "wb");  // a dump of an earlier run
+  ASSERT_NE(old, nullptr);
+  fputs("earlier", old);
+  fclose(old);
   BITMAP *b = create_bitmap(40, 30);
   clear_to_color(b, 5);
-  int n0 = savedump(b);
-  int n1 = savedump(b);
-  EXPECT_EQ(n1, n0 + 1);
-  char file[24], path[256];
-  for (int n : {n0 - 1, n1 - 1}) {
-    dumpname(file, "A B", n);
-    getfilename(path, file);
+  ASSERT_EQ(savedump(b), 0);
+  EXPECT_STREQ(mperror, "Saved file: A_B1.pcx");
+  ASSERT_EQ(savedump(b), 0);
+  EXPECT_STREQ(mperror, "Saved file: A_B2.pcx");
+  FILE *f = fopen(dumppath(0).c_str(), "rb");
+  char text[16] = {0};
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(fread(text, 1, sizeof text - 1, f), 7u);
+  fclose(f);
+  EXPECT_STREQ(text, "earlier") << "an earlier dump is never overwritten";
+  for (int n : {1, 2}) {
     PALETTE pal;
-    BITMAP *back = load_pcx(path, pal);
-    ASSERT_NE(back, nullptr) << path;
+    BITMAP *back = load_pcx(dumppath(n).c_str(), pal);
+    ASSERT_NE(back, nullptr) << dumppath(n);
     EXPECT_EQ(back->w, 40);
     EXPECT_EQ(getpixel(back, 3, 3), 5);
     destroy_bitmap(back);
-    remove(path);
   }
+  for (int n = 0; n < 3; n++) remove(dumppath(n).c_str());
+  destroy_bitmap(b);
+}
+
+TEST(MpList, FailedDumpIsReportedAndLeavesNothing) {
+  startchart(8);
+  maketable(10, 12, 0);
+  snprintf(mp[9].name, sizeof mp[9].name, "A B");
+  iAst = 9;
+  remove(dumppath(0).c_str());
+  BITMAP *b = create_bitmap(400, 300);
+  clear_to_color(b, 5);
+  {
+    FullDisk full(1000);
+    EXPECT_EQ(savedump(b), FAILWRITE);
+  }
+  EXPECT_STREQ(mperror, "Error writing file: A_B0.pcx");
+  EXPECT_NE(access(dumppath(0).c_str(), F_OK), 0) << "no torn dump";
+  EXPECT_NE(access((dumppath(0) + ".new").c_str(), F_OK), 0);
   destroy_bitmap(b);
 }
 
