@@ -32,7 +32,7 @@ static void startchart() {
   skymapinit();
   MPinit();
   calcastall(day);
-  flag[9] = flag[11] = flag[16] = 1;
+  flag[SHOWGRID] = flag[PLOTMPS] = flag[CONSTNAMES] = 1;
   started = true;
 }
 

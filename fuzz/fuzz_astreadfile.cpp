@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (!f) return 0;
   fwrite(data, 1, size, f);
   fclose(f);
-  dFP[37] = 14.0;
+  dFP[MPMAGLIMIT] = 14.0;
   day = 2459800.5;
   int start = size > 0 ? (data[0] - 128) * 40 : 0;
   if (ASTreadfile(start, "fuzzast.bin") != 0) return 0;

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     planetsonly();
     ready = true;
   }
-  dFP[37] = 14.0;
+  dFP[MPMAGLIMIT] = 14.0;
   day = 2459800.5;
   if (ASTreadfile(0, "fuzzplanets.bin") != 0) abort();
   char path[256];

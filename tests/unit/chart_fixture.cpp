@@ -15,7 +15,7 @@ void startchart(int depth, int w, int h) {
   else
     setmypal();
   initsettings();
-  iNT[22] = 0;
+  iNT[SOUTHUP] = 0;
   for (int &f : flag) f = 0;
   loadlayers({{}});
   skymapinit();

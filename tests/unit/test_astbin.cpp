@@ -17,7 +17,7 @@ class AstBin : public ::testing::Test {
     mpallegro();
     initsettings();
     day = 2459800.5;
-    dFP[37] = 14.0;
+    dFP[MPMAGLIMIT] = 14.0;
   }
 };
 
@@ -26,8 +26,8 @@ TEST_F(AstBin, RealDatabaseLoadsFirstPage) {
   EXPECT_EQ(iNumAst, 3000);  // every object of the source is brighter than 12
   EXPECT_EQ(iAstEnd, 7106);
   EXPECT_EQ(iAstMaxPage, 2);
-  EXPECT_EQ(iNT[4], 8);
-  EXPECT_EQ(iHI[1], 2999);
+  EXPECT_EQ(iNT[MPSTART], 8);
+  EXPECT_EQ(iHI[MPRECORD], 2999);
   EXPECT_STREQ(mperror, "Done. Found 3000 planets brighter than 14.0");
   EXPECT_STREQ(mp[0].name, "Mercury");
   EXPECT_STREQ(mp[4].name, "Saturn");
@@ -71,18 +71,18 @@ TEST_F(AstBin, MagnitudeLimitIsStrict) {
 TEST_F(AstBin, StartIndexBelowEightOrBeyondTheFile) {
   writedb("t_start.bin", 11, {mprecord(1, "A", 5), mprecord(2, "B", 5), mprecord(3, "C", 5)});
   ASSERT_EQ(ASTreadfile(-40, "t_start.bin"), 0);
-  EXPECT_EQ(iNT[4], 8);
+  EXPECT_EQ(iNT[MPSTART], 8);
   EXPECT_EQ(iNumAst, 11);
   ASSERT_EQ(ASTreadfile(-4000, "t_start.bin"), 0);
   EXPECT_EQ(iAstPage, 0);  // read from record 8: page 0, not page -1
-  EXPECT_EQ(iNT[4], 8);
+  EXPECT_EQ(iNT[MPSTART], 8);
   ASSERT_EQ(ASTreadfile(9, "t_start.bin"), 0);
   EXPECT_EQ(iNumAst, 10);
   EXPECT_STREQ(mp[8].name, "B");
   ASSERT_EQ(ASTreadfile(9000, "t_start.bin"), 0);
   EXPECT_EQ(iAstStart, 0);
   EXPECT_EQ(iAstPage, 0);
-  EXPECT_EQ(iNT[4], 0);
+  EXPECT_EQ(iNT[MPSTART], 0);
   EXPECT_EQ(iNumAst, 11);
   EXPECT_STREQ(mp[8].name, "A");
 }
@@ -222,11 +222,11 @@ TEST_F(AstBin, UserListLinksBothWays) {
 TEST_F(AstBin, ListRowsFollowTheSortSetting) {
   iRindex[3] = 77;
   iBindex[3] = 55;
-  iNT[25] = 0;
+  iNT[MPSORT] = 0;
   EXPECT_EQ(getmpnumber(3), 3);
-  iNT[25] = 1;
+  iNT[MPSORT] = 1;
   EXPECT_EQ(getmpnumber(3), 77);
-  iNT[25] = 2;
+  iNT[MPSORT] = 2;
   EXPECT_EQ(getmpnumber(3), 55);
 }
 

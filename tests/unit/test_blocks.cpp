@@ -23,7 +23,7 @@ void chartat(double rahours, double decdeg, int zoom) {
   dStarX = rahours;
   dStarY = decdeg;
   iZoom = zoom;
-  iNT[22] = 0;
+  iNT[SOUTHUP] = 0;
   PixPerDeg = zoom < 2 ? plothigh / 180.0 : plothigh * pow(1.4142136, zoom) / 180.0;
   plotXscale = zoom < 2 ? plotwidth / 24.0 : 15 * PixPerDeg;
   plotYscale = PixPerDeg;

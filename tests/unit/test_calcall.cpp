@@ -18,7 +18,7 @@ class CalcAll : public ::testing::Test {
   void SetUp() override {
     mpallegro();
     initsettings();
-    dFP[37] = 14.0;
+    dFP[MPMAGLIMIT] = 14.0;
     day = 2459800.5;
     VIDbmp = nullptr;
   }

@@ -8,12 +8,12 @@
 #include "keyfeed.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
+#include "ui/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 
 namespace {
 
-enum { DEL = 339, INS = 338, LEFT = 331, RIGHT = 333, HOME = 327, END = 335, F1 = 315, F3 = 317 };
 
 class Dialogs : public ::testing::Test {
  protected:
@@ -68,10 +68,10 @@ TEST(Editor, OverwriteThenInsert) {
   typekeys(&e, {'9'});
   EXPECT_STREQ(e.text, "9234");
   EXPECT_EQ(e.pos, 1);
-  typekeys(&e, {INS, '5'});
+  typekeys(&e, {KEYINSERT, '5'});
   EXPECT_STREQ(e.text, "95234") << "insert moves the rest right";
   EXPECT_EQ(e.pos, 2);
-  typekeys(&e, {INS, END, '7'});
+  typekeys(&e, {KEYINSERT, KEYEND, '7'});
   EXPECT_STREQ(e.text, "952347") << "overwrite at the end extends the text";
   EXPECT_EQ(e.pos, 6);
 }
@@ -79,19 +79,19 @@ TEST(Editor, OverwriteThenInsert) {
 TEST(Editor, BackspaceAndDeleteAtTheEnds) {
   EDITSTATE e;
   editbegin(&e, "abc", "", 10);
-  typekeys(&e, {8});
+  typekeys(&e, {KEYBACKSPACE});
   EXPECT_STREQ(e.text, "abc") << "Backspace at 0 does nothing";
-  typekeys(&e, {DEL});
+  typekeys(&e, {KEYDELETE});
   EXPECT_STREQ(e.text, "bc") << "Delete at 0 removes the first";
   EXPECT_EQ(e.pos, 0);
-  typekeys(&e, {END, DEL});
+  typekeys(&e, {KEYEND, KEYDELETE});
   EXPECT_STREQ(e.text, "bc") << "Delete past the last does nothing";
-  typekeys(&e, {8});
+  typekeys(&e, {KEYBACKSPACE});
   EXPECT_STREQ(e.text, "b");
   EXPECT_EQ(e.pos, 1);
-  typekeys(&e, {LEFT, LEFT, LEFT});
+  typekeys(&e, {KEYLEFT, KEYLEFT, KEYLEFT});
   EXPECT_EQ(e.pos, 0) << "Left stops at 0";
-  typekeys(&e, {RIGHT, RIGHT});
+  typekeys(&e, {KEYRIGHT, KEYRIGHT});
   EXPECT_EQ(e.pos, 1) << "Right stops at the end of the text";
 }
 
@@ -100,14 +100,14 @@ TEST(Editor, EleventhCharacterRefused) {
   editbegin(&e, "", "", 10);
   for (const char *c = "12345678901"; *c; c++) editkey(&e, *c);
   EXPECT_STREQ(e.text, "1234567890");
-  typekeys(&e, {HOME, INS, '7'});
+  typekeys(&e, {KEYHOME, KEYINSERT, '7'});
   EXPECT_STREQ(e.text, "1234567890") << "nor inserted when full";
-  typekeys(&e, {END});
+  typekeys(&e, {KEYEND});
   EXPECT_EQ(e.pos, 9) << "End on a full text stops on its last character";
-  typekeys(&e, {HOME});
-  for (int i = 0; i < 12; i++) editkey(&e, RIGHT);
+  typekeys(&e, {KEYHOME});
+  for (int i = 0; i < 12; i++) editkey(&e, KEYRIGHT);
   EXPECT_EQ(e.pos, 9);
-  typekeys(&e, {328, 336});
+  typekeys(&e, {KEYUP, KEYDOWN});
   EXPECT_STREQ(e.text, "1234567890") << "Up and Down change nothing";
 }
 
@@ -116,12 +116,12 @@ TEST(Editor, EndingKeysAndCut) {
   editbegin(&e, "abcdefghijkl", "", 5);
   EXPECT_STREQ(e.text, "abcde") << "cut to the maximum length";
   EXPECT_EQ(editkey(&e, 'z'), 0);
-  EXPECT_EQ(editkey(&e, 13), 13);
+  EXPECT_EQ(editkey(&e, KEYENTER), KEYENTER);
   EXPECT_STREQ(e.text, "abcde") << "Enter refuses z (full) and keeps the text";
-  EXPECT_EQ(editkey(&e, F3), F3);
+  EXPECT_EQ(editkey(&e, KEYF3), KEYF3);
   EXPECT_STREQ(e.text, "");
   editbegin(&e, "q", "", 5);
-  EXPECT_EQ(editkey(&e, 27), 27);
+  EXPECT_EQ(editkey(&e, KEYESC), KEYESC);
   EXPECT_STREQ(e.text, "") << "Escape empties the text";
   editbegin(&e, "", "", 5);
   typekeys(&e, {31, 127, 200, '~', ' '});
@@ -171,7 +171,7 @@ TEST_F(Dialogs, LineSplitting) {
 TEST_F(Dialogs, YesNoAnswers) {
   struct Case {
     int key, answer;
-  } cases[] = {{13, 'Y'}, {'y', 'Y'}, {'Y', 'Y'}, {27, 'N'}, {'n', 'N'}, {'x', 'X'}, {F1, F1}};
+  } cases[] = {{KEYENTER, 'Y'}, {'y', 'Y'}, {'Y', 'Y'}, {KEYESC, 'N'}, {'n', 'N'}, {'x', 'X'}, {KEYF1, KEYF1}};
   for (const Case &c : cases) {
     feedkeys({c.key});
     EXPECT_EQ(dialogYN("REALLY EXIT ??????"), c.answer) << c.key;
@@ -234,20 +234,20 @@ TEST_F(Dialogs, DialogOverAMenuWindow) {
 }
 
 TEST_F(Dialogs, OkAndErrorAnswers) {
-  feedkeys({13});
+  feedkeys({KEYENTER});
   EXPECT_EQ(dialogOK("Loaded"), 'Y');
   feedkeys({'q'});
   EXPECT_EQ(dialogOK("Loaded"), 'Q');
-  feedkeys({13});
-  EXPECT_EQ(dialogERR("Broken"), 13) << "Enter stays 13";
+  feedkeys({KEYENTER});
+  EXPECT_EQ(dialogERR("Broken"), KEYENTER) << "Enter stays 13";
   feedkeys({'y'});
   EXPECT_EQ(dialogERR("Broken"), 'Y');
   feedkeys({'y'});
   EXPECT_EQ(errormessage(1, "ast001.CFG"), 0);
-  feedkeys({13});
-  EXPECT_EQ(errormessage(2, "ast001.CFG"), 27);
+  feedkeys({KEYENTER});
+  EXPECT_EQ(errormessage(2, "ast001.CFG"), KEYESC);
   feedkeys({'n'});
-  EXPECT_EQ(errormessage(7, std::string(200, 'x').c_str()), 27);
+  EXPECT_EQ(errormessage(7, std::string(200, 'x').c_str()), KEYESC);
   expectallread();
   EXPECT_STREQ(errtext[0], "Error reading %s file.");
   EXPECT_STREQ(errtext[1], "Cannot find %s file!");
@@ -262,8 +262,8 @@ TEST_F(Dialogs, GetIntRangeLoop) {
     if (iWinNum == 3) opened++;
   });
   // 13 is out of 1..12: the OOPS box, then the editor again with 13 in it.
-  feedkeys({DEL, '1', '3', 13, 'k', 27});
-  EXPECT_EQ(getint(4, 13, &value, 1, 12), 27);
+  feedkeys({KEYDELETE, '1', '3', KEYENTER, 'k', KEYESC});
+  EXPECT_EQ(getint(4, 13, &value, 1, 12), KEYESC);
   expectallread();
   EXPECT_EQ(value, 5) << "Escape leaves the value";
   EXPECT_EQ(opened, 1) << "one OOPS box";
@@ -276,7 +276,7 @@ TEST_F(Dialogs, GetIntRangeLoop) {
   // The second try starts from 13: End, two Backspaces, 7.
   iFun = 1;
   iFocus = 13;
-  feedkeys({DEL, '1', '3', 13, 'k', END, 8, 8, '7', 13});
+  feedkeys({KEYDELETE, '1', '3', KEYENTER, 'k', KEYEND, KEYBACKSPACE, KEYBACKSPACE, '7', KEYENTER});
   EXPECT_EQ(getint(4, 13, &value, 1, 12), 0);
   expectallread();
   EXPECT_EQ(value, 7);
@@ -286,19 +286,19 @@ TEST_F(Dialogs, GetIntRangeLoop) {
 
 TEST_F(Dialogs, GetIntLimitsAndSign) {
   int value = 0;
-  feedkeys({DEL, '-', '1', '2', 13});
+  feedkeys({KEYDELETE, '-', '1', '2', KEYENTER});
   EXPECT_EQ(getint(4, 13, &value, -12, 12), 0);
   EXPECT_EQ(value, -12);
   value = 3;
-  feedkeys({DEL, '9', '9', '9', '9', '9', '9', '9', '9', '9', '9', 13, 'k', 27});
-  EXPECT_EQ(getint(4, 13, &value, 0, 99999), 27) << "9999999999 does not wrap into range";
+  feedkeys({KEYDELETE, '9', '9', '9', '9', '9', '9', '9', '9', '9', '9', KEYENTER, 'k', KEYESC});
+  EXPECT_EQ(getint(4, 13, &value, 0, 99999), KEYESC) << "9999999999 does not wrap into range";
   EXPECT_EQ(value, 3);
   expectallread();
 }
 
 TEST_F(Dialogs, GetFloatTakesExponent) {
   double value = 5.0;  // shown as " 5.000000"
-  feedkeys({DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, '1', 'e', '3', 13});
+  feedkeys({KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, '1', 'e', '3', KEYENTER});
   EXPECT_EQ(getafloat(4, 13, &value, 0, 2000), 0);
   EXPECT_DOUBLE_EQ(value, 1000.0);
   expectallread();
@@ -306,14 +306,14 @@ TEST_F(Dialogs, GetFloatTakesExponent) {
   EXPECT_STREQ(message[1], "Limits :  0.000000 to    2000.0 ");
 
   value = 5.0;
-  feedkeys({DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, '1', 'e', '3', 13, 'k', 27});
-  EXPECT_EQ(getafloat(4, 13, &value, 0, 99), 27);
+  feedkeys({KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, '1', 'e', '3', KEYENTER, 'k', KEYESC});
+  EXPECT_EQ(getafloat(4, 13, &value, 0, 99), KEYESC);
   EXPECT_DOUBLE_EQ(value, 5.0);
   EXPECT_STREQ(message[1], "Limits :  0.000000 to  99.00000 ");
   expectallread();
 
   value = 12.5;
-  feedkeys({13});
+  feedkeys({KEYENTER});
   EXPECT_EQ(getafloat(4, 13, &value, -99, 99), 0);
   EXPECT_DOUBLE_EQ(value, 12.5) << "Enter keeps the shown value";
 }
@@ -325,15 +325,15 @@ TEST_F(Dialogs, GetCoordParses) {
   } cases[] = {{"23 27 42", 23 + 27 / 60.0 + 42 / 3600.0}, {"-0 30", -0.5}, {"-5 30", -5.5}, {"23.456", 23.456}};
   for (const Case &c : cases) {
     double value = 0;  // shown as "  0.00000"
-    feedkeys({DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL, DEL});
+    feedkeys({KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE});
     feedtext(c.typed);
-    feedkey(13);
+    feedkey(KEYENTER);
     EXPECT_EQ(getcoord(4, 13, &value, -90, 90), 0) << c.typed;
     EXPECT_NEAR(value, c.value, 1e-9) << c.typed;
     expectallread();
   }
   double ra = 7.25;
-  feedkeys({13});
+  feedkeys({KEYENTER});
   EXPECT_EQ(getcoord(4, 13, &ra, 0, 24), 0);
   EXPECT_DOUBLE_EQ(ra, 7.25) << "Enter on the shown text keeps the value";
   EXPECT_EQ(iMessnum, 4);
@@ -346,20 +346,20 @@ TEST_F(Dialogs, EditorHelpAndField) {
   watchkeys([&] {
     if (iWinNum == 3) helpshown++;
   });
-  feedkeys({F1, 'k', END, 'd', 13});
+  feedkeys({KEYF1, 'k', KEYEND, 'd', KEYENTER});
   EXPECT_EQ(getastring(6, 13, text, "", 14), 0);
   expectallread();
   EXPECT_STREQ(text, "abcd");
   EXPECT_EQ(helpshown, 1) << "F1 shows the help lines";
   EXPECT_STREQ(message[1], "up to 14 characters long.");
   int x = 13 * HORScale, y = 6 * VRTScale + 1;
-  EXPECT_EQ(getpixel(b, x + 1, y + 1), colour[1]);
-  EXPECT_EQ(getpixel(b, x + 6 * 14 + 6, y + 12), colour[1]);
+  EXPECT_EQ(getpixel(b, x + 1, y + 1), colour[PALDARKBLUE]);
+  EXPECT_EQ(getpixel(b, x + 6 * 14 + 6, y + 12), colour[PALDARKBLUE]);
   EXPECT_EQ(getpixel(b, x + 6 * 14 + 7, y + 12), 0) << "box ends there";
   EXPECT_EQ(userfontnum, iDEFONT);
 
-  feedkeys({'z', F3});
-  EXPECT_EQ(editstring(6, 13, text, "", 14), F3);
+  feedkeys({'z', KEYF3});
+  EXPECT_EQ(editstring(6, 13, text, "", 14), KEYF3);
   EXPECT_STREQ(text, "") << "a cancelled edit empties the text";
 }
 
@@ -387,13 +387,13 @@ TEST_F(Dialogs, AlertStaysInsideItsWindow) {
 TEST_F(Dialogs, ReadOnlyFields) {
   showint(8, 13, 42);
   int x = 13 * HORScale, y = 8 * VRTScale + 1;
-  EXPECT_EQ(getpixel(b, x, y), colour[7]) << "sunken: dark top-left";
-  EXPECT_EQ(getpixel(b, x + 10 * 6 + 7, y + VRTScale - 3), colour[15]);
+  EXPECT_EQ(getpixel(b, x, y), colour[PALGREY]) << "sunken: dark top-left";
+  EXPECT_EQ(getpixel(b, x + 10 * 6 + 7, y + VRTScale - 3), colour[PALWHITE]);
   int ink = 0;
   for (int i = x; i < x + 68; i++)
-    for (int j = y; j < y + VRTScale - 2; j++) ink += getpixel(b, i, j) == colour[11];
+    for (int j = y; j < y + VRTScale - 2; j++) ink += getpixel(b, i, j) == colour[PALCYAN];
   EXPECT_GT(ink, 0) << "the value is written";
   clear_to_color(b, 0);
   showafloat(8, 13, 2451290.5);
-  EXPECT_EQ(getpixel(b, x + 1, y + 1), colour[18]);
+  EXPECT_EQ(getpixel(b, x + 1, y + 1), colour[PALDIALFACE]);
 }

@@ -40,17 +40,17 @@ TEST(Display, ProgramPaletteEntries) {
   EXPECT_EQ(rgb(220), (std::vector<int>{53, 3, 27}));
   EXPECT_EQ(rgb(255), (std::vector<int>{18, 38, 62}));
   for (int i = 0; i < 256; i++) EXPECT_EQ(colour[i], i);
-  EXPECT_EQ(colour[256], 0);
+  EXPECT_EQ(colour[PALMASK], 0);
 }
 
 TEST(Display, TrueColourTranslation) {
   startallegro(32);
   settruecolours();
-  EXPECT_EQ(colour[15], makecol(252, 252, 252));
-  EXPECT_EQ(colour[10], makecol(252, 0, 0));
-  EXPECT_EQ(colour[1], makecol(0, 0, 120));
-  EXPECT_EQ(colour[256], makecol(255, 0, 255));
-  EXPECT_NE(colour[256], colour[13]);  // magenta of the palette is 252, not 255
+  EXPECT_EQ(colour[PALWHITE], makecol(252, 252, 252));
+  EXPECT_EQ(colour[PALRED], makecol(252, 0, 0));
+  EXPECT_EQ(colour[PALDARKBLUE], makecol(0, 0, 120));
+  EXPECT_EQ(colour[PALMASK], makecol(255, 0, 255));
+  EXPECT_NE(colour[PALMASK], colour[PALMAGENTA]);  // magenta of the palette is 252, not 255
 }
 
 TEST(Display, NightSchemes) {
@@ -59,27 +59,27 @@ TEST(Display, NightSchemes) {
   setREDcolours();
   EXPECT_EQ(palr[15].r, 63);
   EXPECT_EQ(palr[15].g, 0);
-  EXPECT_EQ(getr32(colour[15]), 252);
-  EXPECT_EQ(getg32(colour[15]), 0);
+  EXPECT_EQ(getr32(colour[PALWHITE]), 252);
+  EXPECT_EQ(getg32(colour[PALWHITE]), 0);
   // Entry 5 (33, 0, 33): integer sums (66/3 = 22, 264/3 = 88).
   EXPECT_EQ(palr[5].r, 22);
-  EXPECT_EQ(getr32(colour[5]), 88);
-  EXPECT_EQ(colour[256], makecol(255, 0, 255)) << "the mask entry stays";
+  EXPECT_EQ(getr32(colour[PALDARKMAGENTA]), 88);
+  EXPECT_EQ(colour[PALMASK], makecol(255, 0, 255)) << "the mask entry stays";
 
   setBWcolours();
   EXPECT_EQ(palr[8].r, 43);
   EXPECT_EQ(palr[8].b, 43);
-  EXPECT_EQ(getg32(colour[8]), 172);
-  EXPECT_EQ(getb32(colour[1]), 40);  // v = 4*30/3
+  EXPECT_EQ(getg32(colour[PALLIGHTGREY]), 172);
+  EXPECT_EQ(getb32(colour[PALDARKBLUE]), 40);  // v = 4*30/3
 
   setWBcolours();
-  EXPECT_EQ(getr32(colour[0]), 255);
+  EXPECT_EQ(getr32(colour[PALBLACK]), 255);
   EXPECT_EQ(palr[0].r, 63);
-  EXPECT_EQ(getr32(colour[15]), 3);
+  EXPECT_EQ(getr32(colour[PALWHITE]), 3);
   EXPECT_EQ(palr[15].g, 0);
 
   settruecolours();
-  EXPECT_EQ(colour[15], makecol(252, 252, 252)) << "normal colours come back";
+  EXPECT_EQ(colour[PALWHITE], makecol(252, 252, 252)) << "normal colours come back";
 }
 
 TEST(Display, FontNumbersMapToDatafileObjects) {

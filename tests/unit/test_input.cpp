@@ -69,13 +69,13 @@ TEST(Input, PointerShape) {
   setmypal();
   makemouse();
   ASSERT_NE(mpb, nullptr);
-  EXPECT_EQ(getpixel(mpb, 0, 0), colour[20]);
-  EXPECT_EQ(getpixel(mpb, 1, 0), colour[15]);
+  EXPECT_EQ(getpixel(mpb, 0, 0), colour[PALPOINTEREDGE]);
+  EXPECT_EQ(getpixel(mpb, 1, 0), colour[PALWHITE]);
   EXPECT_EQ(getpixel(mpb, 2, 0), bitmap_mask_color(mpb));
-  EXPECT_EQ(getpixel(mpb, 1, 1), colour[15]);
-  EXPECT_EQ(getpixel(mpb, 7, 9), colour[15]);
+  EXPECT_EQ(getpixel(mpb, 1, 1), colour[PALWHITE]);
+  EXPECT_EQ(getpixel(mpb, 7, 9), colour[PALWHITE]);
   EXPECT_EQ(getpixel(mpb, 0, 9), bitmap_mask_color(mpb));
-  EXPECT_EQ(getpixel(mpb, 2, 7), colour[20]);
+  EXPECT_EQ(getpixel(mpb, 2, 7), colour[PALPOINTEREDGE]);
 }
 
 TEST(Input, PointerSavesAndRestoresWhatLiesUnder) {
@@ -85,7 +85,7 @@ TEST(Input, PointerSavesAndRestoresWhatLiesUnder) {
   clear_to_color(b, 9);
   putpixel(b, 0, 0, 44);
   mouseshow();  // the mouse is at (0, 0) without a driver
-  EXPECT_EQ(getpixel(b, 0, 0), colour[20]);
+  EXPECT_EQ(getpixel(b, 0, 0), colour[PALPOINTEREDGE]);
   EXPECT_EQ(getpixel(b, 2, 0), 9) << "transparent pixels keep the picture";
   mousehide();
   EXPECT_EQ(getpixel(b, 0, 0), 44);

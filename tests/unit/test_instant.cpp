@@ -38,7 +38,7 @@ class Instant : public ::testing::Test {
     VIDbmp = bmp;
     HORScale = 8;
     VRTScale = 16;
-    colour[0] = 0;
+    colour[PALBLACK] = 0;
   }
   void TearDown() override {
     VIDbmp = nullptr;
@@ -164,8 +164,8 @@ TEST_F(Instant, StatusLineShowsSidHrAndJD) {
         continue;
       }
       if (c == red) (x < 68 * 8 ? inkSid : inkJD)++;
-      if (c == colour[0]) cleared++;
-      ASSERT_TRUE(c == red || c == colour[0]) << x << "," << y;
+      if (c == colour[PALBLACK]) cleared++;
+      ASSERT_TRUE(c == red || c == colour[PALBLACK]) << x << "," << y;
     }
   EXPECT_GT(inkSid, 20);
   EXPECT_GT(inkJD, 40);

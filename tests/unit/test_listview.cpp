@@ -9,10 +9,10 @@
 #include "places/place.h"
 #include "startup/settings.h"
 #include "ui/display.h"
+#include "ui/keys.h"
 #include "ui/listview.h"
 #include "ui/windows.h"
 
-enum { PGDN = 337, PGUP = 329, HOME = 327, END = 335 };
 
 TEST(ListView, RowsPerPage) {
   setscale(640);
@@ -26,28 +26,28 @@ TEST(ListView, RowsPerPage) {
 }
 
 TEST(ListView, EmptyList) {
-  for (int key : {0, (int)PGDN, (int)PGUP, (int)HOME, (int)END, (int)'a'}) EXPECT_EQ(listmove(0, key, 0, 20), 0) << key;
+  for (int key : {0, (int)KEYPGDN, (int)KEYPGUP, (int)KEYHOME, (int)KEYEND, (int)'a'}) EXPECT_EQ(listmove(0, key, 0, 20), 0) << key;
   EXPECT_EQ(listmove(-5, 0, 0, 20), 0);
   EXPECT_EQ(listpick('a', 0, 20, 0), -1) << "nothing to pick";
 }
 
 TEST(ListView, ExactMultiple) {
-  EXPECT_EQ(listmove(0, END, 40, 20), 20) << "the last page, not 40";
-  EXPECT_EQ(listmove(20, PGDN, 40, 20), 0) << "40 is beyond: wraps to 0";
-  EXPECT_EQ(listmove(0, PGDN, 40, 20), 20);
-  EXPECT_EQ(listmove(0, PGUP, 40, 20), 20) << "PageUp on the first page: the last";
-  EXPECT_EQ(listmove(20, PGUP, 40, 20), 0);
-  EXPECT_EQ(listmove(20, HOME, 40, 20), 0);
+  EXPECT_EQ(listmove(0, KEYEND, 40, 20), 20) << "the last page, not 40";
+  EXPECT_EQ(listmove(20, KEYPGDN, 40, 20), 0) << "40 is beyond: wraps to 0";
+  EXPECT_EQ(listmove(0, KEYPGDN, 40, 20), 20);
+  EXPECT_EQ(listmove(0, KEYPGUP, 40, 20), 20) << "PageUp on the first page: the last";
+  EXPECT_EQ(listmove(20, KEYPGUP, 40, 20), 0);
+  EXPECT_EQ(listmove(20, KEYHOME, 40, 20), 0);
   EXPECT_EQ(listmove(20, 'x', 40, 20), 20) << "other keys leave it";
 }
 
 TEST(ListView, ShortLastPage) {
-  EXPECT_EQ(listmove(0, END, 45, 20), 40);
-  EXPECT_EQ(listmove(40, PGDN, 45, 20), 0);
-  EXPECT_EQ(listmove(0, PGUP, 45, 20), 40);
+  EXPECT_EQ(listmove(0, KEYEND, 45, 20), 40);
+  EXPECT_EQ(listmove(40, KEYPGDN, 45, 20), 0);
+  EXPECT_EQ(listmove(0, KEYPGUP, 45, 20), 40);
   EXPECT_EQ(listmove(50, 0, 45, 20), 0) << "a start beyond the count goes back to 0";
   EXPECT_EQ(listmove(5, 0, 5, 20), 0);
-  EXPECT_EQ(listmove(0, END, 5, 20), 0) << "one short page";
+  EXPECT_EQ(listmove(0, KEYEND, 5, 20), 0) << "one short page";
   EXPECT_EQ(listpick('a', 40, 20, 45), 0);
   EXPECT_EQ(listpick('e', 40, 20, 45), 4);
   EXPECT_EQ(listpick('f', 40, 20, 45), -1) << "beyond the last entry";
@@ -65,7 +65,7 @@ TEST(ListView, RowLabels) {
   EXPECT_EQ(listpick('Y', 0, 60, 100), -1) << "a page has 60 rows";
   EXPECT_EQ(listpick('#', 0, 60, 100), -1);
   EXPECT_EQ(listpick(0, 0, 60, 100), -1);
-  EXPECT_EQ(listpick(315, 0, 60, 100), -1);
+  EXPECT_EQ(listpick(KEYF1, 0, 60, 100), -1);
   EXPECT_EQ(listpick(256 + 'a', 0, 60, 100), -1);
 }
 
@@ -138,41 +138,41 @@ TEST_F(PlaceList, FirstPage) {
   for (int r = 0; r < rows; r++) EXPECT_EQ(listbox[r], listlabels[r]) << r;
   EXPECT_EQ(listbox[rows], -1);
   EXPECT_EQ(listboxy, 2 * listpitch + 10 * VRTScale);
-  EXPECT_GT(inkonline(4, colour[10]), 0) << "the current place is drawn lit";
-  EXPECT_EQ(inkonline(5, colour[10]), 0);
-  EXPECT_GT(inkonline(5, colour[3]), 0) << "other rows in the list colour";
-  EXPECT_EQ(getpixel(b, listXst * HORScale - 1, 10 * VRTScale - 4), colour[7]) << "framed";
-  EXPECT_EQ(getpixel(b, listXst * HORScale + 1, 10 * VRTScale - 2), colour[28]);
+  EXPECT_GT(inkonline(4, colour[PALRED]), 0) << "the current place is drawn lit";
+  EXPECT_EQ(inkonline(5, colour[PALRED]), 0);
+  EXPECT_GT(inkonline(5, colour[PALDARKGREEN]), 0) << "other rows in the list colour";
+  EXPECT_EQ(getpixel(b, listXst * HORScale - 1, 10 * VRTScale - 4), colour[PALGREY]) << "framed";
+  EXPECT_EQ(getpixel(b, listXst * HORScale + 1, 10 * VRTScale - 2), colour[PALLISTBACK]);
 }
 
 TEST_F(PlaceList, EndAndPickOnAShortLastPage) {
   int start = 0;
-  catview(&start, LISTPLACES, END);
+  catview(&start, LISTPLACES, KEYEND);
   int last = 45 / rows * rows;
   EXPECT_EQ(start, last);
   int shown = 45 - last;
   EXPECT_EQ(listbox[shown - 1], listlabels[shown - 1]);
   EXPECT_EQ(listbox[shown], -1) << "rows past the last entry are not live";
   iPlace = 0;
-  iNT[6] = 0;
+  iNT[PLACENUM] = 0;
   EXPECT_EQ(catview(&start, LISTPLACES, listlabels[shown]), 0) << "label beyond the last entry";
   EXPECT_EQ(iPlace, 0);
   EXPECT_EQ(catview(&start, LISTPLACES, 'b'), 1);
   EXPECT_EQ(iPlace, last + 1);
-  EXPECT_EQ(iNT[6], last + 1);
-  EXPECT_EQ(chSTR[5], "Obs" + std::to_string(last + 1));
+  EXPECT_EQ(iNT[PLACENUM], last + 1);
+  EXPECT_EQ(chSTR[PLACEDESC], "Obs" + std::to_string(last + 1));
   EXPECT_EQ(achDLine[3][78], 'C') << "the chosen row is marked at once";
   EXPECT_STREQ(achPlace, "Obs0") << "picking does not change the current place";
-  catview(&start, LISTPLACES, PGDN);
+  catview(&start, LISTPLACES, KEYPGDN);
   EXPECT_EQ(start, 0) << "PageDown on the last page shows the first";
-  catview(&start, LISTPLACES, PGUP);
+  catview(&start, LISTPLACES, KEYPGUP);
   EXPECT_EQ(start, last) << "PageUp on the first page shows the last";
 }
 
 TEST_F(PlaceList, ListsWithoutABuilderShowNothing) {
   int start = 7;
   clear_to_color(b, 5);
-  EXPECT_EQ(catview(&start, 4, PGDN), 0);
+  EXPECT_EQ(catview(&start, 4, KEYPGDN), 0);
   EXPECT_EQ(start, 7);
   EXPECT_EQ(getpixel(b, listXst * HORScale + 1, 10 * VRTScale), 5);
 }
@@ -184,7 +184,7 @@ TEST_F(PlaceList, StarList) {
   for (int i = 0; i < 3; i++) star[i] = starrec{1000 + i, (int16_t)(500 + i), 'G', '2', 6.0f + i, 10.0f * i};
   Snum = 3;
   iStar = 0;
-  iNT[23] = 1;  // "default" list font
+  iNT[STARLISTFONT] = 1;  // "default" list font
   int start = 0;
   EXPECT_EQ(catview(&start, LISTSTARS, 'c'), 1);
   EXPECT_EQ(iStar, 2);

@@ -213,15 +213,15 @@ TEST(MenuTable, ChoiceRecords) {
 
 TEST(MenuTable, ListFontSixTimesComesBack) {
   initchoices();
-  iNT[23] = 1;
+  iNT[STARLISTFONT] = 1;
   int seen[6] = {};
   for (int i = 0; i < 6; i++) {
     int c = nextchoice(4);
-    EXPECT_EQ(iNT[23], c);
+    EXPECT_EQ(iNT[STARLISTFONT], c);
     seen[c]++;
   }
   EXPECT_EQ(mchoice[4].current, 1);
-  EXPECT_EQ(iNT[23], 1);
+  EXPECT_EQ(iNT[STARLISTFONT], 1);
   for (int c = 0; c < 6; c++) EXPECT_EQ(seen[c], 1) << "every font once";
   EXPECT_EQ(nextchoice(9), -1) << "the empty record has no choice";
   EXPECT_EQ(nextchoice(10), -1);

@@ -33,7 +33,7 @@ static void maketable(int n, double rahours, double decdeg) {
     obj[i].userslot = -1;
     iBcalc[i] = i < n ? 12 : 0;
   }
-  iNT[25] = 0;
+  iNT[MPSORT] = 0;
 }
 
 static int countcolour(BITMAP *b, int c) {
@@ -68,7 +68,7 @@ TEST(MpList, RowsFollowTheSortAndCarryTheirMarks) {
   for (int i = 0; i < 30; i++) iRindex[i] = 29 - i;
   iAst = 27;
   obj[28].userslot = 3;
-  iNT[25] = 1;
+  iNT[MPSORT] = 1;
   ASSERT_EQ(mplist(2, 0, 20), 20);
   char expect[80];
   findpos(expect, 29);
@@ -78,7 +78,7 @@ TEST(MpList, RowsFollowTheSortAndCarryTheirMarks) {
   EXPECT_EQ(achDLine[4][78], 'A');  // record 27
   EXPECT_EQ(achDLine[4][77], 0);
   EXPECT_EQ(mplist(2, 20, 20), 10);
-  iNT[25] = 0;
+  iNT[MPSORT] = 0;
 }
 
 TEST(MpList, WholeSkyPlanetsAreCrossesMinorPlanetsPixels) {
@@ -89,11 +89,11 @@ TEST(MpList, WholeSkyPlanetsAreCrossesMinorPlanetsPixels) {
   setstarplot(0);
   clear_bitmap(SKYbmp);
   EXPECT_EQ(drawmps(), 9);
-  EXPECT_EQ(countcolour(SKYbmp, colour[10]), 13 + 1);
+  EXPECT_EQ(countcolour(SKYbmp, colour[PALRED]), 13 + 1);
   int x = plotwidth - (int)(6 * plotXscale);
-  EXPECT_EQ(getpixel(SKYbmp, x, plotYcen), colour[10]);
+  EXPECT_EQ(getpixel(SKYbmp, x, plotYcen), colour[PALRED]);
   EXPECT_EQ(getpixel(SKYbmp, x + 1, plotYcen), 0);
-  EXPECT_EQ(getpixel(SKYbmp, plotwidth / 2 + 3, plotYcen), colour[10]);
+  EXPECT_EQ(getpixel(SKYbmp, plotwidth / 2 + 3, plotYcen), colour[PALRED]);
 }
 
 TEST(MpList, ZoomedEveryObjectIsACrossInItsColour) {
@@ -172,13 +172,13 @@ TEST(MpList, TelescopeCrossesTakeTheUserColourForUserMinorPlanets) {
   // Pixels of the horizontal arms (the westward place comes back through a
   // full turn and may land one pixel further out).
   EXPECT_EQ(getpixel(TELbmp, plottelXc - dx, plottelYc), colour[12 + 141]);
-  EXPECT_EQ(getpixel(TELbmp, plottelXc + dx, plottelYc), colour[12]);
+  EXPECT_EQ(getpixel(TELbmp, plottelXc + dx, plottelYc), colour[PALGREEN]);
   EXPECT_EQ(getpixel(SKYbmp, plotXcen, plotYcen), 0) << "only the view area is drawn on";
   Twest = 1;  // east to the right
   clear_bitmap(SKYbmp);
   Tdrawmps();
   EXPECT_EQ(getpixel(TELbmp, plottelXc + dx, plottelYc - 3), colour[12 + 141]);
-  EXPECT_EQ(getpixel(TELbmp, plottelXc - dx, plottelYc), colour[12]);
+  EXPECT_EQ(getpixel(TELbmp, plottelXc - dx, plottelYc), colour[PALGREEN]);
 }
 
 TEST(MpList, TelescopeTrackAndNamesFollowTheirSkinButtons) {

@@ -131,7 +131,7 @@ TEST_F(Places, AtMostAThousandEntries) {
   ASSERT_EQ(readtext(entries(1003)), PLACEMAX);
   EXPECT_EQ(iPlacesiz, 999);
   EXPECT_STREQ(Place[999].name, "P999");
-  EXPECT_EQ(iHI[6], 1000) << "the OBSERVATORY field may append one";
+  EXPECT_EQ(iHI[PLACENUM], 1000) << "the OBSERVATORY field may append one";
 }
 
 TEST_F(Places, CurrentPlaceBeyondTheEntries) {
@@ -144,13 +144,13 @@ TEST_F(Places, CurrentPlaceBeyondTheEntries) {
   EXPECT_DOUBLE_EQ(dLattit, -4.0);
   EXPECT_DOUBLE_EQ(dTzone, 2.0);
   EXPECT_EQ(iObscode, 104);
-  EXPECT_EQ(iHI[6], 5);
+  EXPECT_EQ(iHI[PLACENUM], 5);
   iPlace = 3;
   readtext("");
   EXPECT_EQ(iPlacesiz, -1);
   EXPECT_EQ(iPlace, 0) << "no entries: the cleared first element";
   EXPECT_EQ(dLongit, 0.0);
-  EXPECT_EQ(iHI[6], 0);
+  EXPECT_EQ(iHI[PLACENUM], 0);
 }
 
 TEST_F(Places, DatLayoutByteForByte) {
@@ -293,8 +293,8 @@ TEST_F(Places, ObstextDrawsUnderTheTitle) {
   clear_to_color(VIDbmp, 5);
   readtext(line("Greenwich", "London", "UK", "0 0 51.47 0") + "\n");
   int y = VRTScale + 5;
-  EXPECT_EQ(getpixel(VIDbmp, 10, y), colour[0]);
-  EXPECT_EQ(getpixel(VIDbmp, 56 * HORScale, 2 * VRTScale - 1), colour[0]);
+  EXPECT_EQ(getpixel(VIDbmp, 10, y), colour[PALBLACK]);
+  EXPECT_EQ(getpixel(VIDbmp, 56 * HORScale, 2 * VRTScale - 1), colour[PALBLACK]);
   EXPECT_EQ(getpixel(VIDbmp, 56 * HORScale + 1, y), 5);
   EXPECT_EQ(getpixel(VIDbmp, 9, y), 5);
   int ink = 0, pen = makecol(80, 245, 53);
@@ -350,21 +350,21 @@ TEST_F(Places, ListPages) {
 TEST_F(Places, MenuFields) {
   readtext(entries(5));
   ASSERT_EQ(locload(3), 0);
-  EXPECT_STREQ(chSTR[5], "P3");
-  EXPECT_STREQ(chSTR[6], "Town3");
-  EXPECT_STREQ(chSTR[7], "Land");
-  EXPECT_DOUBLE_EQ(dFP[12], 3.0);
-  EXPECT_DOUBLE_EQ(dFP[13], -3.0);
-  EXPECT_DOUBLE_EQ(dFP[14], 1.5);
-  EXPECT_EQ(iNT[7], 103);
-  EXPECT_EQ(iNT[6], 3);
+  EXPECT_STREQ(chSTR[PLACEDESC], "P3");
+  EXPECT_STREQ(chSTR[PLACECITY], "Town3");
+  EXPECT_STREQ(chSTR[PLACECOUNTRY], "Land");
+  EXPECT_DOUBLE_EQ(dFP[PLACELONG], 3.0);
+  EXPECT_DOUBLE_EQ(dFP[PLACELAT], -3.0);
+  EXPECT_DOUBLE_EQ(dFP[PLACEZONE], 1.5);
+  EXPECT_EQ(iNT[OBSCODE], 103);
+  EXPECT_EQ(iNT[PLACENUM], 3);
   EXPECT_EQ(iPlace, 3);
   EXPECT_STREQ(achPlace, "P0") << "loading into the fields does not change the current place";
-  snprintf(chSTR[5], sizeof chSTR[5], "%s", "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
-  snprintf(chSTR[6], sizeof chSTR[6], "%s", "New town   ");
-  snprintf(chSTR[7], sizeof chSTR[7], "%s", "A country of many letters");
-  dFP[12] = -10.5;
-  iNT[7] = 999;
+  snprintf(chSTR[PLACEDESC], sizeof chSTR[PLACEDESC], "%s", "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
+  snprintf(chSTR[PLACECITY], sizeof chSTR[PLACECITY], "%s", "New town   ");
+  snprintf(chSTR[PLACECOUNTRY], sizeof chSTR[PLACECOUNTRY], "%s", "A country of many letters");
+  dFP[PLACELONG] = -10.5;
+  iNT[OBSCODE] = 999;
   ASSERT_EQ(locsave(1), 0);
   EXPECT_EQ(iPlace, 1);
   EXPECT_STREQ(Place[1].name, "ABCDEFGHIJKLMNOPQRSTUVW");

@@ -59,7 +59,7 @@ class Positions : public ::testing::Test {
   void SetUp() override {
     mpallegro();
     initsettings();
-    dFP[37] = 14.0;
+    dFP[MPMAGLIMIT] = 14.0;
   }
 };
 

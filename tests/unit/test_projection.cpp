@@ -44,21 +44,21 @@ TEST(Projection, TelescopeAreaIsTheDefaultSkinsInsideTheChart) {
   EXPECT_EQ(plottelXc, 115);
   EXPECT_EQ(plottelYc, 110);
   clear_bitmap(SKYbmp);
-  putpixel(TELbmp, 0, 0, colour[15]);
-  EXPECT_EQ(getpixel(SKYbmp, 10, 30), colour[15]);
+  putpixel(TELbmp, 0, 0, colour[PALWHITE]);
+  EXPECT_EQ(getpixel(SKYbmp, 10, 30), colour[PALWHITE]);
   EXPECT_EQ(getpixel(SKYbmp, 9, 30), 0);
 }
 
 TEST(Projection, CursorImageIsARingWithTicksOnTransparent) {
   startchart();
-  EXPECT_EQ(getpixel(bmpCursor, 10, 10), colour[256]);
-  EXPECT_EQ(getpixel(bmpCursor, 15, 10), colour[4]);  // ring
-  EXPECT_EQ(getpixel(bmpCursor, 10, 5), colour[4]);
-  EXPECT_EQ(getpixel(bmpCursor, 0, 10), colour[4]);   // ticks
-  EXPECT_EQ(getpixel(bmpCursor, 19, 10), colour[4]);
-  EXPECT_EQ(getpixel(bmpCursor, 10, 0), colour[4]);
-  EXPECT_EQ(getpixel(bmpCursor, 10, 19), colour[4]);
-  EXPECT_EQ(getpixel(bmpCursor, 0, 0), colour[256]);
+  EXPECT_EQ(getpixel(bmpCursor, 10, 10), colour[PALMASK]);
+  EXPECT_EQ(getpixel(bmpCursor, 15, 10), colour[PALDARKCYAN]);  // ring
+  EXPECT_EQ(getpixel(bmpCursor, 10, 5), colour[PALDARKCYAN]);
+  EXPECT_EQ(getpixel(bmpCursor, 0, 10), colour[PALDARKCYAN]);   // ticks
+  EXPECT_EQ(getpixel(bmpCursor, 19, 10), colour[PALDARKCYAN]);
+  EXPECT_EQ(getpixel(bmpCursor, 10, 0), colour[PALDARKCYAN]);
+  EXPECT_EQ(getpixel(bmpCursor, 10, 19), colour[PALDARKCYAN]);
+  EXPECT_EQ(getpixel(bmpCursor, 0, 0), colour[PALMASK]);
 }
 
 TEST(Projection, ZoomScales) {
@@ -97,7 +97,7 @@ TEST(Projection, WholeSkyPlacesHoursAndDegrees) {
   EXPECT_EQ(iXplot, plotwidth - (int)(6 * plotXscale));
   EXPECT_EQ(iYplot, plotYcen - (int)(45 * plotYscale));
   EXPECT_EQ(iXplotold, plotwidth / 2);  // the pixel before is kept
-  iNT[22] = 1;
+  iNT[SOUTHUP] = 1;
   EXPECT_EQ(isplotable(6, 45), 1);
   EXPECT_EQ(iXplot, (int)(6 * plotXscale));
   EXPECT_EQ(iYplot, plotYcen + (int)(45 * plotYscale));
@@ -109,7 +109,7 @@ TEST(Projection, OneHourEastLiesLeftNorthUpAndRightTurned) {
   ASSERT_EQ(isplotable(13, 0), 1);
   EXPECT_NEAR(iXplot, plotXcen - 15 * PixPerDeg, 1.0);
   EXPECT_EQ(iYplot, plotYcen);
-  iNT[22] = 1;
+  iNT[SOUTHUP] = 1;
   ASSERT_EQ(isplotable(13, 0), 1);
   EXPECT_NEAR(iXplot, plotXcen + 15 * PixPerDeg, 1.0);
   EXPECT_EQ(iYplot, plotYcen);
@@ -127,7 +127,7 @@ TEST(Projection, HourCircleOfTheCentreKeepsDeclinationDifferences) {
   EXPECT_NEAR(iYplot, plotYcen - 10 * PixPerDeg, 1.0);
   ASSERT_EQ(isplotable(0, 55), 1);
   EXPECT_NEAR(iYplot, plotYcen + 5 * PixPerDeg, 1.0);
-  iNT[22] = 1;
+  iNT[SOUTHUP] = 1;
   ASSERT_EQ(isplotable(0, 70), 1);
   EXPECT_NEAR(iYplot, plotYcen + 10 * PixPerDeg, 1.0);
 }
@@ -168,7 +168,7 @@ TEST(Projection, RoundTripsAtEveryZoomAndOrientation) {
   const double centres[][2] = {{12, 0}, {3.2, 41}, {20, -63}, {0.1, 85}, {11, -85}};
   const int pixels[][2] = {{20, 20}, {296, 176}, {570, 330}, {100, 300}, {450, 40}};
   for (int turned = 0; turned < 2; turned++) {
-    iNT[22] = turned;
+    iNT[SOUTHUP] = turned;
     for (auto &c : centres) {
       for (int z : {0, 2, 3, 5, 8, 12}) {
         centrechart(c[0], c[1], z);
@@ -238,8 +238,8 @@ TEST(Projection, ShowChartCopiesToTheVideoBuffer) {
   startchart();
   clear_bitmap(VIDbmp);
   clear_bitmap(SKYbmp);
-  putpixel(SKYbmp, 5, 7, colour[14]);
+  putpixel(SKYbmp, 5, 7, colour[PALYELLOW]);
   showchart();
-  EXPECT_EQ(getpixel(VIDbmp, plotXst + 5, plotYst + 7), colour[14]);
+  EXPECT_EQ(getpixel(VIDbmp, plotXst + 5, plotYst + 7), colour[PALYELLOW]);
   EXPECT_EQ(getpixel(VIDbmp, plotXst + 4, plotYst + 7), 0);
 }

@@ -122,7 +122,7 @@ TEST_F(SafeWrite, UserFileOnAFullDiskKeepsTheOldFile) {
   mpallegro();
   initsettings();
   day = 2459800.5;
-  dFP[37] = 14.0;
+  dFP[MPMAGLIMIT] = 14.0;
   ASSERT_EQ(MPinit(), 0) << mperror;
   ASSERT_EQ(MPreaduserfile("userast1.txt"), 7);
   ASSERT_EQ(MPwriteuserfile("t_keep.txt"), 0);

@@ -14,8 +14,8 @@
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"
+#include "ui/keys.h"
 
-enum { UP = 328, LEFT = 331, RIGHT = 333, DOWN = 336, F2 = 316, F3 = 317, F4 = 318 };
 
 class Chart : public ::testing::Test {
  protected:
@@ -39,21 +39,21 @@ class Chart : public ::testing::Test {
 
 TEST_F(Chart, CursorStaysTenPixelsInsideAndWrapsOnlyForward) {
   int right = plotwidth - 10, bottom = plothigh - 10;
-  press(RIGHT, right, 100, 2);
+  press(KEYRIGHT, right, 100, 2);
   EXPECT_EQ(Xcur, right);
-  press(RIGHT, right, 100, 64);
+  press(KEYRIGHT, right, 100, 64);
   EXPECT_EQ(Xcur, 54);  // (right + 64) mod plotwidth
-  press(LEFT, 10, 100, 64);
+  press(KEYLEFT, 10, 100, 64);
   EXPECT_EQ(Xcur, 10);
-  press(UP, 100, 10, 64);
+  press(KEYUP, 100, 10, 64);
   EXPECT_EQ(Ycur, 10);
-  press(DOWN, 100, bottom, 2);
+  press(KEYDOWN, 100, bottom, 2);
   EXPECT_EQ(Ycur, bottom);
-  press(DOWN, 100, bottom, 64);
+  press(KEYDOWN, 100, bottom, 64);
   EXPECT_EQ(Ycur, 54);
-  press(LEFT, 200, 100, 8);
+  press(KEYLEFT, 200, 100, 8);
   EXPECT_EQ(Xcur, 192);
-  press(UP, 200, 100, 8);
+  press(KEYUP, 200, 100, 8);
   EXPECT_EQ(Ycur, 92);
 }
 
@@ -76,7 +76,7 @@ TEST_F(Chart, ArrowMovesTheCursorAndItsSkyPosition) {
   iCurStep = 16;
   int x = Xcur;
   double oldra = ra;
-  drawskyplot(RIGHT);
+  drawskyplot(KEYRIGHT);
   EXPECT_EQ(Xcur, x + 16);
   EXPECT_LT(ra, oldra);  // north up: R.A. grows to the left
   double r, d;
@@ -93,27 +93,27 @@ TEST_F(Chart, MovingTheCursorPutsBackWhatLayUnderIt) {
   int x0 = Xcur, y0 = Ycur;
   blit(SKYbmp, before, 0, 0, 0, 0, plotwidth, plothigh);
   iCurStep = 64;
-  drawskyplot(RIGHT);
+  drawskyplot(KEYRIGHT);
   ASSERT_EQ(Xcur, x0 + 64);
   // Where the cursor was, the chart is as it was before the cursor came.
-  EXPECT_EQ(getpixel(before, x0 - 10, y0), colour[4]);
+  EXPECT_EQ(getpixel(before, x0 - 10, y0), colour[PALDARKCYAN]);
   EXPECT_EQ(getpixel(SKYbmp, x0 - 10, y0), 0);
-  EXPECT_EQ(getpixel(SKYbmp, Xcur - 10, y0), colour[4]);  // the cursor's left tick
+  EXPECT_EQ(getpixel(SKYbmp, Xcur - 10, y0), colour[PALDARKCYAN]);  // the cursor's left tick
   destroy_bitmap(before);
 }
 
 TEST_F(Chart, ZoomKeys) {
   iZoom = 2;
-  drawskyplot(F3);
+  drawskyplot(KEYF3);
   EXPECT_EQ(iZoom, 0);
-  drawskyplot(F4);
+  drawskyplot(KEYF4);
   EXPECT_EQ(iZoom, 2);
-  drawskyplot(F4);
+  drawskyplot(KEYF4);
   EXPECT_EQ(iZoom, 3);
-  drawskyplot(F3);
+  drawskyplot(KEYF3);
   EXPECT_EQ(iZoom, 2);
   iZoom = 12;
-  drawskyplot(F4);
+  drawskyplot(KEYF4);
   EXPECT_EQ(iZoom, 12);
   drawskyplot('1');
   EXPECT_EQ(iZoom, 0);
@@ -121,10 +121,10 @@ TEST_F(Chart, ZoomKeys) {
 
 TEST_F(Chart, ZoomInCentresOnTheCursorAndKeepsItOnTheSamePlace) {
   iCurStep = 64;
-  drawskyplot(LEFT);
-  drawskyplot(UP);
+  drawskyplot(KEYLEFT);
+  drawskyplot(KEYUP);
   double r = ra, d = dec;
-  drawskyplot(F4);
+  drawskyplot(KEYF4);
   EXPECT_DOUBLE_EQ(dStarX, r);
   EXPECT_DOUBLE_EQ(dStarY, d);
   EXPECT_LE(abs(Xcur - plotXcen), 1);
@@ -142,9 +142,9 @@ TEST_F(Chart, OneKeepsTheCentre) {
 }
 
 TEST_F(Chart, SwitchKeysToggleTheirSettings) {
-  const struct { int key; int *setting; } cases[] = {{'#', &flag[9]},  {'a', &flag[11]}, {'n', &iNT[22]},
-                                                     {'c', &flag[16]}, {'t', &flag[6]},  {'T', &flag[6]},
-                                                     {'l', &flag[15]}, {'L', &flag[15]}};
+  const struct { int key; int *setting; } cases[] = {{'#', &flag[SHOWGRID]},  {'a', &flag[PLOTMPS]}, {'n', &iNT[SOUTHUP]},
+                                                     {'c', &flag[CONSTNAMES]}, {'t', &flag[TELESCOPEON]},  {'T', &flag[TELESCOPEON]},
+                                                     {'l', &flag[CURSORLOCK]}, {'L', &flag[CURSORLOCK]}};
   for (auto &c : cases) {
     int was = *c.setting;
     EXPECT_EQ(chartkey(c.key), 1) << (char)c.key;
@@ -153,7 +153,7 @@ TEST_F(Chart, SwitchKeysToggleTheirSettings) {
     EXPECT_EQ(*c.setting, was) << (char)c.key;
   }
   EXPECT_EQ(chartkey('x'), 0);
-  EXPECT_EQ(chartkey(UP), 0);
+  EXPECT_EQ(chartkey(KEYUP), 0);
 }
 
 TEST_F(Chart, StarKeyAlternatesTychoAndHipparcos) {
@@ -173,23 +173,23 @@ TEST_F(Chart, StarKeyAlternatesTychoAndHipparcos) {
 TEST_F(Chart, MouseOnlyWhenUnlockedInstalledAndStrictlyInside) {
   int x = 0, y = 0;
   iGotamouse = 1;
-  flag[15] = 0;
+  flag[CURSORLOCK] = 0;
   EXPECT_EQ(mousecursor(plotXst + 50, plotYst + 60, &x, &y), 1);
   EXPECT_EQ(x, 50);
   EXPECT_EQ(y, 60);
   EXPECT_EQ(mousecursor(plotXst, plotYst + 60, &x, &y), 0);
   EXPECT_EQ(mousecursor(plotXst + 50, plotYst + plothigh, &x, &y), 0);
-  flag[15] = 1;
+  flag[CURSORLOCK] = 1;
   EXPECT_EQ(mousecursor(plotXst + 80, plotYst + 90, &x, &y), 0);
   EXPECT_EQ(x, 50);
-  flag[15] = 0;
+  flag[CURSORLOCK] = 0;
   iGotamouse = 0;
   EXPECT_EQ(mousecursor(plotXst + 80, plotYst + 90, &x, &y), 0);
 }
 
 TEST_F(Chart, LockedCursorIgnoresTheMouse) {
   iGotamouse = 1;
-  flag[15] = 1;
+  flag[CURSORLOCK] = 1;
   position_mouse(plotXst + 40, plotYst + 40);  // no driver: the position stays 0, 0
   int x = Xcur, y = Ycur;
   drawskyplot('#');
@@ -217,12 +217,12 @@ TEST_F(Chart, StatusLineForms) {
 
 TEST_F(Chart, StatusLineAlsoForKeyZeroButNoRebuild) {
   clear_bitmap(VIDbmp);
-  putpixel(SKYbmp, 300, 50, colour[13]);
+  putpixel(SKYbmp, 300, 50, colour[PALMAGENTA]);
   iReplot = 1;
   EXPECT_EQ(drawskyplot(0), 0);
-  EXPECT_EQ(getpixel(VIDbmp, 320, VIDbmp->h - 1), colour[8]);
-  EXPECT_EQ(getpixel(SKYbmp, 300, 50), colour[13]) << "key 0 rebuilt the chart";
-  EXPECT_EQ(getpixel(VIDbmp, plotXst + 300, plotYst + 50), colour[13]) << "chart not shown";
+  EXPECT_EQ(getpixel(VIDbmp, 320, VIDbmp->h - 1), colour[PALLIGHTGREY]);
+  EXPECT_EQ(getpixel(SKYbmp, 300, 50), colour[PALMAGENTA]) << "key 0 rebuilt the chart";
+  EXPECT_EQ(getpixel(VIDbmp, plotXst + 300, plotYst + 50), colour[PALMAGENTA]) << "chart not shown";
   EXPECT_GT(drawskyplot(1), 0) << "the pending rebuild runs with the next key";
   EXPECT_EQ(getpixel(SKYbmp, 300, 50), 0);
   EXPECT_EQ(drawskyplot(1), 0) << "request cleared";
@@ -240,7 +240,7 @@ TEST_F(Chart, StatusLineTextStaysInsideItsBox) {
     int h = VIDbmp->h, inked = 0, lastrowink = 0, pastbox = 0;
     for (int y = h - 14; y < h; y++)
       for (int x = 0; x < 400; x++) {
-        if (getpixel(VIDbmp, x, y) != colour[2]) continue;
+        if (getpixel(VIDbmp, x, y) != colour[PALDARKRED]) continue;
         inked++;
         if (y >= h - 2) lastrowink++;
         if (x > 330) pastbox++;
@@ -259,26 +259,26 @@ TEST_F(Chart, StatusLineTextStaysInsideItsBox) {
 TEST_F(Chart, RebuildDrawsFrameCursorAndStarsOverTheGrid) {
   // A star exactly on the 12 h grid line at declination +30.
   loadchartstars({{makestar(1, 500, 'M', '0', 12.0f, 30.0f)}});
-  flag[9] = 1;
+  flag[SHOWGRID] = 1;
   iReplot = 1;
   drawskyplot(1);
-  EXPECT_EQ(getpixel(SKYbmp, 0, 0), colour[14]);
-  EXPECT_EQ(getpixel(SKYbmp, plotwidth - 1, plothigh - 1), colour[14]);
+  EXPECT_EQ(getpixel(SKYbmp, 0, 0), colour[PALYELLOW]);
+  EXPECT_EQ(getpixel(SKYbmp, plotwidth - 1, plothigh - 1), colour[PALYELLOW]);
   int gx = (int)(12 * plotXscale);
-  EXPECT_EQ(getpixel(SKYbmp, gx, 40), colour[1]);
+  EXPECT_EQ(getpixel(SKYbmp, gx, 40), colour[PALDARKBLUE]);
   isplotable(12, 30);
   EXPECT_EQ(iXplot, gx);
   EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot), calcstar[0].starcolour);
-  EXPECT_EQ(getpixel(SKYbmp, Xcur + 7, Ycur), colour[4]);
+  EXPECT_EQ(getpixel(SKYbmp, Xcur + 7, Ycur), colour[PALDARKCYAN]);
 }
 
 TEST_F(Chart, WholeSkyGridLinesAndTurnedNumerals) {
   clear_bitmap(SKYbmp);
   setstarplot(0);
   drawcoords();
-  for (int i = 1; i <= 23; i++) EXPECT_EQ(getpixel(SKYbmp, (int)(i * plotXscale), 30), colour[1]) << i;
+  for (int i = 1; i <= 23; i++) EXPECT_EQ(getpixel(SKYbmp, (int)(i * plotXscale), 30), colour[PALDARKBLUE]) << i;
   for (int j = -8; j <= 8; j++)
-    EXPECT_EQ(getpixel(SKYbmp, 300, plotYcen - (int)(10 * j * plotYscale)), colour[1]) << j;
+    EXPECT_EQ(getpixel(SKYbmp, 300, plotYcen - (int)(10 * j * plotYscale)), colour[PALDARKBLUE]) << j;
   EXPECT_EQ(getpixel(SKYbmp, (int)(0.5 * plotXscale), 30), 0);
 }
 
@@ -301,21 +301,21 @@ TEST_F(Chart, SunOppositionAndMoonMarkers) {
   day = 2460000.5;  // 2023 Feb 24: Sun near 22.5 h, Moon about 45 degrees east of it
   double sr, sd, eqt, dpsi, deps, obl;
   getsunpos(day, &sr, &sd, &eqt, &dpsi, &deps, &obl);
-  flag[9] = flag[11] = flag[16] = 0;
+  flag[SHOWGRID] = flag[PLOTMPS] = flag[CONSTNAMES] = 0;
   iReplot = 1;
   drawskyplot(1);
   EXPECT_DOUBLE_EQ(Sunra, sr);
   EXPECT_DOUBLE_EQ(Sundec, sd);
   // Zoom 0: a quarter degree is under 3 pixels, so the radius is 3.
   ASSERT_TRUE(isplotable(sr, sd));
-  EXPECT_EQ(getpixel(SKYbmp, iXplot + 3, iYplot), colour[10]);
-  EXPECT_NE(getpixel(SKYbmp, iXplot + 2, iYplot), colour[10]);
+  EXPECT_EQ(getpixel(SKYbmp, iXplot + 3, iYplot), colour[PALRED]);
+  EXPECT_NE(getpixel(SKYbmp, iXplot + 2, iYplot), colour[PALRED]);
   ASSERT_TRUE(isplotable(oppositionra(sr), -sd));
-  EXPECT_EQ(getpixel(SKYbmp, iXplot + 6, iYplot), colour[8]) << "the opposition circle is twice as wide";
-  EXPECT_EQ(getpixel(SKYbmp, iXplot - 6, iYplot), colour[8]);
+  EXPECT_EQ(getpixel(SKYbmp, iXplot + 6, iYplot), colour[PALLIGHTGREY]) << "the opposition circle is twice as wide";
+  EXPECT_EQ(getpixel(SKYbmp, iXplot - 6, iYplot), colour[PALLIGHTGREY]);
   domoon();
   ASSERT_TRUE(isplotable(moonra, moondec));
-  EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot - 3), colour[15]);
+  EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot - 3), colour[PALWHITE]);
   // Zoom 8 centred on the Sun (cursor off it): radius PixPerDeg / 4.
   dStarX = sr;
   dStarY = sd;
@@ -327,8 +327,8 @@ TEST_F(Chart, SunOppositionAndMoonMarkers) {
   int r = (int)(PixPerDeg / 4);
   ASSERT_GT(r, 3);
   ASSERT_TRUE(isplotable(sr, sd));
-  EXPECT_EQ(getpixel(SKYbmp, iXplot + r, iYplot), colour[10]);
-  EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot + r), colour[10]);
+  EXPECT_EQ(getpixel(SKYbmp, iXplot + r, iYplot), colour[PALRED]);
+  EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot + r), colour[PALRED]);
 }
 
 TEST(ChartMarkers, OppositionPointOfTheSun) {

@@ -162,7 +162,7 @@ TEST(StarCat, IndexedFileLoadsEveryLayerWithItsIndex) {
   EXPECT_EQ(Snum10, 1);
   EXPECT_EQ(Snum, 6);
   EXPECT_EQ(iTotStars, 6);
-  EXPECT_EQ(iHI[8], 5);
+  EXPECT_EQ(iHI[STARRECORD], 5);
   EXPECT_EQ(catlen, 6);
   EXPECT_EQ(iStarIndexed, 1);
   int b = 9 * 24 + 0;
@@ -251,7 +251,7 @@ TEST(StarCat, NegativeCountsLoadNothingOfThatLayer) {
   std::string path = writetemp("neg.bin", bytes);
   ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 0);
   EXPECT_EQ(Snum, 0);
-  EXPECT_EQ(iHI[8], -1);
+  EXPECT_EQ(iHI[STARRECORD], -1);
   bytes = indexedfile({{makestar(1, 500, 'A', '0', 3, 3)}, {makestar(2, 750, 'A', '0', 3, 3)}, {}});
   putint(bytes, 4 + 16 + 3456 + 4, -1);  // N8
   path = writetemp("neg.bin", bytes);
@@ -357,21 +357,21 @@ TEST(StarCat, StarLoadFillsTheCatalogueFields) {
   loadlayers({{makestar(5, 123, 'G', '2', 5.5f, 45.5f), makestar(6, -46, 'K', '0', 5.75f, 48.5f)}});
   starload(1);
   EXPECT_EQ(iStar, 1);
-  EXPECT_EQ(iNT[8], 1);
-  EXPECT_EQ(iNT[9], 6);
-  EXPECT_DOUBLE_EQ(dFP[18], -0.46);
-  EXPECT_DOUBLE_EQ(dFP[16], 5.75);
-  EXPECT_DOUBLE_EQ(dFP[17], 48.5);
-  EXPECT_STREQ(chSTR[8], "K0");
+  EXPECT_EQ(iNT[STARRECORD], 1);
+  EXPECT_EQ(iNT[STARNUMBER], 6);
+  EXPECT_DOUBLE_EQ(dFP[STARMAG], -0.46);
+  EXPECT_DOUBLE_EQ(dFP[STARRA], 5.75);
+  EXPECT_DOUBLE_EQ(dFP[STARDEC], 48.5);
+  EXPECT_STREQ(chSTR[STARSPECTRUM], "K0");
   starload(2);  // outside: ignored
   starload(-1);
   EXPECT_EQ(iStar, 1);
-  EXPECT_EQ(iNT[9], 6);
+  EXPECT_EQ(iNT[STARNUMBER], 6);
 }
 
 TEST(StarCat, RealTychoCatalogueLoads) {
   startallegro(32, 800, 600);
-  colour[7] = makecol(10, 20, 30);
+  colour[PALGREY] = makecol(10, 20, 30);
   ASSERT_EQ(Starinit(0), 0);
   EXPECT_EQ(catnum, 0);
   EXPECT_STREQ(StarCatID, "TYC");
@@ -383,7 +383,7 @@ TEST(StarCat, RealTychoCatalogueLoads) {
   std::string msg = mperror;
   EXPECT_EQ(msg.rfind("Done. ", 0), 0u) << msg;
   EXPECT_NE(msg.find(" Found 120200 stars in  TYC Star Catalog"), std::string::npos) << msg;
-  EXPECT_EQ(getpixel(VIDbmp, 358, 3 * VRTScale + 1), colour[7]);
+  EXPECT_EQ(getpixel(VIDbmp, 358, 3 * VRTScale + 1), colour[PALGREY]);
   // Every block entry holds exactly the stars of its block and layer.
   int32_t *num[3] = {starnum, starnum8, starnum9}, *idx[3] = {staridx, staridx8, staridx9};
   int first[4] = {0, Snum7, Snum7 + Snum8, Snum};

@@ -48,7 +48,7 @@ TEST(StarPlot, WholeSkyFollowsTheOrientation) {
   drawfresh();
   int x = plotwidth - (int)(3 * plotXscale), y = plotYcen - (int)(40 * plotYscale);
   EXPECT_EQ(getpixel(SKYbmp, x, y), calcstar[0].starcolour);
-  iNT[22] = 1;
+  iNT[SOUTHUP] = 1;
   drawfresh();
   EXPECT_EQ(getpixel(SKYbmp, x, y), 0);
   EXPECT_EQ(getpixel(SKYbmp, (int)(3 * plotXscale), plotYcen + (int)(40 * plotYscale)), calcstar[0].starcolour);
@@ -201,12 +201,12 @@ TEST_F(StarSprites, ImageRuleChoosesDotSpriteOrSheet) {
   putpixel(sheet, cx + 15, cy + 15, makecol(1, 2, 3));
   Starbmp = sheet;
   iStarimage = 1;
-  flag[19] = 1;
+  flag[STARIMAGES] = 1;
   plotstarimage(50, 60, 0);
   EXPECT_EQ(getpixel(TELbmp, 50, 60), makecol(1, 2, 3));
   EXPECT_EQ(litpixels(TELbmp, 0, 0, plottelw - 1, plottelh - 1), 1) << "the mask stays transparent";
   clear_bitmap(SKYbmp);
-  flag[19] = 0;
+  flag[STARIMAGES] = 0;
   // G star of magnitude 3: row 4, class 6, the sprite of the fixture.
   plotstarimage(50, 60, 0);
   EXPECT_EQ(getg(getpixel(TELbmp, 35, 45)), 200);

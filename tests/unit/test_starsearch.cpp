@@ -108,7 +108,7 @@ TEST(StarSearch, ResultLineIsWrittenAndClearedFirst) {
   loadchartstars({{makestar(5, 150, 'K', '5', 10.0f, 10.0f)}});
   centrechart(12, 0, 0);
   setblocks();
-  rectfill(VIDbmp, 0, 26 * 16, 400, 27 * 16 - 1, colour[9]);
+  rectfill(VIDbmp, 0, 26 * 16, 400, 27 * 16 - 1, colour[PALBLUE]);
   cursorat(20, 40);
   findstar();
   // Cleared to colour 0, then the text in colour 14.
@@ -116,8 +116,8 @@ TEST(StarSearch, ResultLineIsWrittenAndClearedFirst) {
   for (int y = 26 * 16; y < 27 * 16; y++)
     for (int x = 0; x <= 400; x++) {
       int p = getpixel(VIDbmp, x, y);
-      yellow += p == colour[14];
-      blue += p == colour[9];
+      yellow += p == colour[PALYELLOW];
+      blue += p == colour[PALBLUE];
     }
   EXPECT_EQ(blue, 0);
   EXPECT_GT(yellow, 20);

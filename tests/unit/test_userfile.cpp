@@ -39,7 +39,7 @@ class UserFile : public ::testing::Test {
     mpallegro();
     initsettings();
     day = 2459800.5;
-    dFP[37] = 14.0;
+    dFP[MPMAGLIMIT] = 14.0;
     ASSERT_EQ(MPinit(), 0);
   }
 };
@@ -53,7 +53,7 @@ TEST_F(UserFile, ShippedFileLinksAndAppends) {
   EXPECT_EQ(userobj[0], 8);
   EXPECT_EQ(userobj[3], 3000);
   EXPECT_STREQ(mp[3000].name, "Gonggong");
-  EXPECT_EQ(iHI[1], 3003);
+  EXPECT_EQ(iHI[MPRECORD], 3003);
   for (int k = 0; k < n; k++) EXPECT_EQ(obj[userobj[k]].userslot, k);
   EXPECT_EQ(MPreaduserfile("userast1.txt"), 7);  // read again: linked, not appended
   EXPECT_EQ(iNumAst, 3004);
@@ -204,12 +204,12 @@ TEST_F(UserFile, GetALineDropsCarriageReturnsAndCutsLongLines) {
 TEST_F(UserFile, PlanetPageFieldsRoundTrip) {
   int vesta = findastname("Vesta");
   ASSERT_EQ(readmpvars(vesta), 0);
-  EXPECT_EQ(iNT[1], vesta);
+  EXPECT_EQ(iNT[MPRECORD], vesta);
   EXPECT_EQ(iAst, vesta);
-  EXPECT_STREQ(chSTR[1], "Vesta");
-  EXPECT_EQ(iNT[2], 4);
-  dFP[5] = 8.5;
-  dFP[10] = 2459000.0;
+  EXPECT_STREQ(chSTR[MPNAME], "Vesta");
+  EXPECT_EQ(iNT[MPNUMBER], 4);
+  dFP[MPINCL] = 8.5;
+  dFP[MPPERIPASS] = 2459000.0;
   ASSERT_EQ(savempvars(vesta), 0);
   EXPECT_FLOAT_EQ(mp[vesta].inc, 8.5f);
   EXPECT_FLOAT_EQ(mp[vesta].peritime, 2459000.0f);

@@ -29,7 +29,7 @@ TEST_F(Windows, TableGeometry) {
   EXPECT_EQ(win[4].row, 10);
   EXPECT_EQ(win[0].frame, 1);
   EXPECT_EQ(win[3].frame, 2);
-  EXPECT_EQ(win[2].fill, colour[8]);
+  EXPECT_EQ(win[2].fill, colour[PALLIGHTGREY]);
   EXPECT_EQ(but[35].col, 38);
   EXPECT_EQ(but[35].width, 9);
   EXPECT_EQ(but[44].key, 274);
@@ -55,15 +55,15 @@ TEST_F(Windows, StackGivesBackPictureAndButtons) {
   EXPECT_EQ(iWinNum, 1);
   EXPECT_EQ(twY, 48);
   EXPECT_EQ(iButFun[19][30], -1) << "cells under a window are dead";
-  EXPECT_EQ(getpixel(b, 100, 100), colour[8]);
-  EXPECT_EQ(getpixel(b, 0, 48), colour[15]) << "raised frame";
+  EXPECT_EQ(getpixel(b, 100, 100), colour[PALLIGHTGREY]);
+  EXPECT_EQ(getpixel(b, 0, 48), colour[PALWHITE]) << "raised frame";
   rectfill(b, 300, 200, 310, 210, 12);  // the menu draws something
   markbutton(3, 3);
 
   ASSERT_EQ(openwindow(3), 3);
   EXPECT_EQ(iWinNum, 3);
   EXPECT_EQ(twX, 160);
-  EXPECT_EQ(getpixel(b, 305, 205), colour[8]);
+  EXPECT_EQ(getpixel(b, 305, 205), colour[PALLIGHTGREY]);
   EXPECT_EQ(iButFun[7][1], 3) << "window 3 does not cover column 1";
   markbutton(50, 50);
 
@@ -128,7 +128,7 @@ TEST_F(Windows, DitherRunsUpAndBackDown) {
   openwindow(4);
   drawtextback(190);
   EXPECT_EQ(getpixel(b, win[4].x + 4, win[4].y + 4), 190);
-  EXPECT_EQ(getpixel(b, win[4].x + 3, win[4].y + 4), colour[8]) << "4-pixel margin";
+  EXPECT_EQ(getpixel(b, win[4].x + 3, win[4].y + 4), colour[PALLIGHTGREY]) << "4-pixel margin";
   closewindow(4);
 }
 
@@ -141,13 +141,13 @@ TEST_F(Windows, ColourStripAndButtons) {
   getmenubutfun(9);
   drawbutton(9, 30, 0);  // "F1 HELP" at column 1, row 28
   int x = 1 * 8 + 2, y = 28 * 16;
-  EXPECT_EQ(getpixel(b, x, y), colour[15]);
+  EXPECT_EQ(getpixel(b, x, y), colour[PALWHITE]);
   drawbutton(9, 30, 2);
-  EXPECT_EQ(getpixel(b, x, y), colour[7]) << "pressed";
+  EXPECT_EQ(getpixel(b, x, y), colour[PALGREY]) << "pressed";
   clear_to_color(b, 0);
   drawbutton(9, 36, 0);  // empty on the chart: nothing drawn
   EXPECT_EQ(getpixel(b, 47 * 8 + 2, y), 0);
   drawbuttonlabel(50, 0, "OKay");
-  EXPECT_EQ(getpixel(b, 28 * 8, 19 * 16), colour[15]);
+  EXPECT_EQ(getpixel(b, 28 * 8, 19 * 16), colour[PALWHITE]);
   EXPECT_EQ(iButFun[19][37], 50);
 }
