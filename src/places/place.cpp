@@ -28,8 +28,6 @@ int iObscode = 0;
 enum { NAMECOL = 0, NAMELEN = 23, TOWNCOL = 24, TOWNLEN = 23, STATECOL = 48, STATELEN = 15, NUMCOL = 64 };
 // Elevation written for every place; the record holds none.
 enum { ELEVATION = 50 };
-// Largest size a place number may have; beyond it a field counts as unread.
-static const double kNumberLimit = 1.0e4;
 
 static const char *const kPlaceHeader[11] = {
     "; Lines begining with ; are comments (ignored).",
@@ -63,7 +61,9 @@ static void copytrimmed(char *dest, int size, const char *src, int width) {
   while (n > 0 && dest[n - 1] == ' ') dest[--n] = 0;
 }
 
-static double usable(double v) { return std::isfinite(v) && std::fabs(v) <= kNumberLimit ? v : 0.0; }
+// v when the place menu would accept it in field slot, else 0 as for an
+// unread number: a zone of 9999 would move every computed date by a year.
+static double usable(int slot, double v) { return withinlimits(slot, v) ? v : 0.0; }
 
 // Fills r from a place line of more than 64 characters.
 static void parseplace(const char *line, placerec *r) {
@@ -75,9 +75,9 @@ static void parseplace(const char *line, placerec *r) {
   double lon = 0, lat = 0, zone = 0;
   sscanf(line + NUMCOL, "%d %lf %lf %lf %d", &code, &lon, &lat, &zone, &elevation);
   r->code = code;
-  r->longit = usable(lon);
-  r->lattit = usable(lat);
-  r->tzone = usable(zone);
+  r->longit = usable(PLACELONG, lon);
+  r->lattit = usable(PLACELAT, lat);
+  r->tzone = usable(PLACEZONE, zone);
 }
 
 // After n entries were read: the counts, the current place, the field limit.

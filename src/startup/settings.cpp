@@ -107,6 +107,12 @@ int setdefaults() {
   return 0;
 }
 
+bool withinlimits(int slot, double v) {
+  for (const RealLimit &l : kRealLimits)
+    if (l.slot == slot) return v >= l.lo && v <= l.hi;
+  return false;
+}
+
 void initsettings() {
   memset(iNT, 0, sizeof iNT);
   memset(dFP, 0, sizeof dFP);

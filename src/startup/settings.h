@@ -118,5 +118,8 @@ enum : int {
 
 // Fills the edit limits iLO/iHI/dLO/dHI. Returns 0.
 int setdefaults();
+// Whether v lies within the edit limits of dFP slot (the fixed ones, set
+// or not): true or false; false for a slot without limits or a NaN.
+bool withinlimits(int slot, double v);
 // Puts every settings array back to its initial contents (program start).
 void initsettings();

@@ -127,6 +127,29 @@ TEST_F(Places, BadNumbersStayZero) {
   EXPECT_EQ(Place[2].longit, 0.0);
 }
 
+TEST_F(Places, NumbersOutsideTheMenuLimitsCountAsUnread) {
+  std::string t = line("A", "a", "a", "1 20 30 9999") + "\n";
+  t += line("B", "b", "b", "2 -180.5 90.5 12.5") + "\n";
+  t += line("C", "c", "c", "3 360.5 -90.5 -12.5") + "\n";
+  t += line("D", "d", "d", "4 -180 90 12") + "\n";
+  t += line("E", "e", "e", "5 360 -90 -12") + "\n";
+  ASSERT_EQ(readtext(t), 5);
+  EXPECT_DOUBLE_EQ(Place[0].longit, 20.0);
+  EXPECT_DOUBLE_EQ(Place[0].lattit, 30.0);
+  EXPECT_EQ(Place[0].tzone, 0.0) << "a zone of 9999 hours";
+  for (int i : {1, 2}) {
+    EXPECT_EQ(Place[i].longit, 0.0) << Place[i].name;
+    EXPECT_EQ(Place[i].lattit, 0.0) << Place[i].name;
+    EXPECT_EQ(Place[i].tzone, 0.0) << Place[i].name;
+  }
+  EXPECT_DOUBLE_EQ(Place[3].longit, -180.0) << "the limits themselves are good";
+  EXPECT_DOUBLE_EQ(Place[3].lattit, 90.0);
+  EXPECT_DOUBLE_EQ(Place[3].tzone, 12.0);
+  EXPECT_DOUBLE_EQ(Place[4].longit, 360.0);
+  EXPECT_DOUBLE_EQ(Place[4].lattit, -90.0);
+  EXPECT_DOUBLE_EQ(Place[4].tzone, -12.0);
+}
+
 TEST_F(Places, AtMostAThousandEntries) {
   ASSERT_EQ(readtext(entries(1003)), PLACEMAX);
   EXPECT_EQ(iPlacesiz, 999);
