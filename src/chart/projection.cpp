@@ -4,6 +4,8 @@
 
 #include "astro/constants.h"
 #include "chart/starcat.h"
+#include "skins/skin.h"
+#include "skins/skinbutton.h"
 #include "startup/settings.h"
 #include "ui/display.h"
 
@@ -30,12 +32,6 @@ int plottelw, plottelh, plottelXc, plottelYc;
 static const double kZoomStep = 1.4142136;
 static const double kFarPixel = 1e7;
 
-// Telescope view area of the built-in skin: x, y, width, height.
-struct TeleArea {
-  int x, y, w, h;
-};
-static const TeleArea kDefaultTeleArea = {10, 30, 230, 220};
-
 void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *dy) {
   double h, A;
   getaltaz(rahours, decdeg, &h, &A);
@@ -55,6 +51,18 @@ int pixtrunc(double v) {
   if (v > kFarPixel) return (int)kFarPixel;
   if (v < -kFarPixel) return -(int)kFarPixel;
   return (int)v;
+}
+
+int cliptochart(int *x, int *y, int *w, int *h) {
+  if (*x < 0) *w += *x, *x = 0;
+  if (*y < 0) *h += *y, *y = 0;
+  if (*x > plotwidth - 1) *x = plotwidth - 1;
+  if (*y > plothigh - 1) *y = plothigh - 1;
+  if (*w > plotwidth - *x) *w = plotwidth - *x;
+  if (*h > plothigh - *y) *h = plothigh - *y;
+  if (*w < 1) *w = 1;
+  if (*h < 1) *h = 1;
+  return 0;
 }
 
 int inchart(int x, int y) { return x > 0 && x < plotwidth && y > 0 && y < plothigh; }
@@ -102,8 +110,11 @@ int skymapinit() {
   Xcur = plotXcen;
   Ycur = plotYcen;
   plottelX = plottelY = 0;
-  const TeleArea &t = kDefaultTeleArea;
-  TELbmp = create_sub_bitmap(SKYbmp, t.x + plottelX, t.y + plottelY, t.w, t.h);
+  initskin(get_color_depth(), chSTR[SKINNAME]);
+  int x, y, w, h;
+  getteledim(plottelX, plottelY, &x, &y, &w, &h);
+  cliptochart(&x, &y, &w, &h);
+  TELbmp = create_sub_bitmap(SKYbmp, x, y, w, h);
   if (!TELbmp) {
     freechartbitmaps();
     return -1;
@@ -112,6 +123,7 @@ int skymapinit() {
   plottelh = TELbmp->h;
   plottelXc = plottelw / 2;
   plottelYc = plottelh / 2;
+  registerskinposition(SKYbmp, plottelX, plottelY, plotXst, plotYst);
   setstarplot(iZoom);
   getradechours(Xcur, Ycur, &ra, &dec);
   return 0;

@@ -29,6 +29,9 @@ int pixtrunc(double v);
 // 1 when pixel (x, y) lies strictly inside the chart, as everything drawn
 // on it is tested: 0 < x < plotwidth and 0 < y < plothigh.
 int inchart(int x, int y);
+// Brings the rectangle (*x, *y) of *w x *h pixels inside the chart, at
+// least one pixel in size. Returns 0.
+int cliptochart(int *x, int *y, int *w, int *h);
 // Pixel offsets (dx toward increasing frame azimuth, folded into -pi..pi,
 // and dy up) of a place from the frame centre, pixperrad pixels a radian.
 void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *dy);
@@ -36,7 +39,8 @@ void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *
 int wrapturn(int x, int turn);
 
 // Creates the chart, cursor and telescope-area bitmaps for the cell size
-// in force, draws the cursor image, and sets zoom 0 centred on 12 h, 0
+// in force, draws the cursor image, loads the skin named by the settings
+// (its view area becomes the telescope area), and sets zoom 0 centred on 12 h, 0
 // degrees with the cursor at the centre. Returns 0, or -1 when a bitmap
 // cannot be created.
 int skymapinit();

@@ -32,7 +32,18 @@ static void executablepath(char *exe, int size) {
   exe[n > 0 ? n : 0] = 0;
 }
 
+static char filedir[256];  // set: names are placed here instead
+
+int setfiledir(const char *dir) {
+  snprintf(filedir, sizeof filedir, "%s", dir ? dir : "");
+  return 0;
+}
+
 int getfilename(char *dest, const char *name) {
+  if (filedir[0]) {
+    snprintf(dest, 256, "%.200s/%.50s", filedir, name);
+    return 0;
+  }
   char exe[256];
   executablepath(exe, sizeof exe);
   replace_filename(dest, exe, name, 256);

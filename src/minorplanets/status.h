@@ -25,3 +25,6 @@ int MPfail(int kind, const char *text);
 // dest (at least 256 bytes) = name placed in the executable's directory.
 // Returns 0.
 int getfilename(char *dest, const char *name);
+// Places file names in folder dir instead (tests use a scratch folder);
+// nullptr or "" goes back to the executable's directory. Returns 0.
+int setfiledir(const char *dir);

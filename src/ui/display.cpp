@@ -128,7 +128,7 @@ int setuserfont(int n) {
 }
 
 // Allegro's font as it was at start-up (the current one before that).
-static FONT *allegrofont() { return oldfont ? oldfont : font; }
+FONT *allegrofont() { return oldfont ? oldfont : font; }
 
 void setfont256(int n) { font = n < 2 || !userfont ? allegrofont() : userfont; }
 
@@ -142,14 +142,16 @@ void printf256(int x, int y, int c, const char *text) { textout_ex(VIDbmp, font,
 
 void rectfill256(int x1, int y1, int x2, int y2, int c) { rectfill(VIDbmp, x1, y1, x2, y2, c); }
 
-// Box of interior colour 30 with its top and left edges in one colour and
-// its bottom and right edges in another.
+void drawbevel(BITMAP *bmp, int x, int y, int w, int h, int face, int topleft, int bottomright) {
+  rectfill(bmp, x + 1, y + 1, x + w - 2, y + h - 2, face);
+  hline(bmp, x, y, x + w - 1, topleft);
+  vline(bmp, x, y, y + h - 1, topleft);
+  hline(bmp, x + 1, y + h - 1, x + w - 1, bottomright);
+  vline(bmp, x + w - 1, y + 1, y + h - 1, bottomright);
+}
+
 static void drawbevel(int x, int y, int w, int h, int topleft, int bottomright) {
-  rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + h - 2, colour[PALBOXFACE]);
-  hline(VIDbmp, x, y, x + w - 1, topleft);
-  vline(VIDbmp, x, y, y + h - 1, topleft);
-  hline(VIDbmp, x + 1, y + h - 1, x + w - 1, bottomright);
-  vline(VIDbmp, x + w - 1, y + 1, y + h - 1, bottomright);
+  drawbevel(VIDbmp, x, y, w, h, colour[PALBOXFACE], topleft, bottomright);
 }
 
 void drawshadedbox(int x, int y, int w, int h) { drawbevel(x, y, w, h, colour[PALWHITE], colour[PALGREY]); }

@@ -85,6 +85,8 @@ int fontobject(int n);
 int setuserfont(int n);
 // n < 2: Allegro's font; else the user font.
 void setfont256(int n);
+// Allegro's own font as it was at start-up.
+FONT *allegrofont();
 // The small font (number 10) for status texts that must fit a fixed box.
 FONT *smallfont();
 // Allegro's font when text fits in width pixels, else the small font: at
@@ -94,6 +96,9 @@ void printf256(int x, int y, int c, const char *text);
 void rectfill256(int x1, int y1, int x2, int y2, int c);
 
 // Bevelled boxes; x, y top left, w, h size in pixels.
+// A box on bmp: inside in face, top and left edges in topleft, bottom and
+// right edges in bottomright (pixel values).
+void drawbevel(BITMAP *bmp, int x, int y, int w, int h, int face, int topleft, int bottomright);
 void drawshadowdial(int x, int y, int w, int h);
 void drawshadedbox(int x, int y, int w, int h);
 void drawpushedbox(int x, int y, int w, int h);

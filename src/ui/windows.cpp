@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "skins/skinbutton.h"
 #include "skins/skindraw.h"
 #include "ui/display.h"
 #include "ui/keys.h"
@@ -150,6 +151,8 @@ static void drawframe(const WINDO &w, int topleft, int bottomright) {
 int openwindow(int n) {
   if (n < 0 || n > 4) return -1;
   WINDO &w = win[n];
+  // The menu window covers the chart and the telescope skin with it.
+  if (n == 1) skinshown = 0;
   w.prev = iWinNum;
   if (winbg[n]) blit(VIDbmp, winbg[n], w.x, w.y, 0, 0, w.w, w.h);
   rectfill(VIDbmp, w.x, w.y, w.x + w.w - 1, w.y + w.h - 1, w.fill);
