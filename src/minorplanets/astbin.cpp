@@ -6,6 +6,7 @@
 
 #include "minorplanets/appulse.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
@@ -230,17 +231,7 @@ void getastdata(int i, double *hmag, double *meananom, double *ascnode, double *
 
 double getastperiod(int i, double jd, double *peritime) {
   const mprec &r = mp[i];
-  double t = r.peritime;
-  if (r.daily > 0.0f && t < jd) {
-    // Whole orbits at once: the same result as stepping one at a time,
-    // without a loop whose length depends on the data.
-    double step = 360.0 / r.daily;
-    double k = ceil((jd - t) / step);
-    if (k > 1.0 && t + (k - 1.0) * step >= jd) k -= 1.0;  // rounding of the quotient
-    t += k * step;
-    if (t < jd) t += step;
-  }
-  *peritime = t;
+  *peritime = advanceperi(r.peritime, r.daily, jd);
   return r.period;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
@@ -65,65 +66,64 @@ static void noplace(int i) {
   iBcalc[i] = 0;
 }
 
+// Stores the place of the last pass of record i with magnitude mag into
+// obj[i] and its colour class (lowest class lo); a record without a finite
+// place is cleared. Returns 1 when stored.
+static int storeplace(int i, double mag, int lo) {
+  if (!place.ok[i] || !fitsfloat(mag) || !fitsfloat(place.dist[i])) {
+    noplace(i);
+    return 0;
+  }
+  objrec &o = obj[i];
+  o.ra = rafloat(place.ra[i]);
+  o.dec = static_cast<float>(place.dec[i]);
+  o.dist = static_cast<float>(place.dist[i]);
+  o.mag = static_cast<float>(mag);
+  iBcalc[i] = i < MPPLANETS ? kPlanetClass : magclass(mag, lo);
+  return 1;
+}
+
 int calcastall(double jd) {
   memset(iBcalc, 0, sizeof iBcalc);
   memset(iBindex, 0, sizeof iBindex);
   memset(iRindex, 0, sizeof iRindex);
   showJday(jd);
   calcastalltom(jd + 1.0);
+  PASSDATE d;
+  passdate(jd, &d);
+  placerecords(&d, 0, iNumAst);
+  tablemagnitudes(0, iNumAst);
   for (int i = 0; i < iNumAst; i++) {
-    GEOPLACE g;
-    if (astplace(i, jd, i == 0, &g) != 0) {
-      noplace(i);
-      continue;
-    }
-    double mag = (mp[i].hmag + 5.0 * log10(g.dist * g.r)) * g.k;
-    if (!fitsfloat(mag) || !fitsfloat(g.dist)) {
-      noplace(i);
-      continue;
-    }
-    objrec &o = obj[i];
-    o.ra = rafloat(g.ra);
-    o.dec = static_cast<float>(g.dec);
-    o.dist = static_cast<float>(g.dist);
-    o.mag = static_cast<float>(mag);
-    o.block = skyblock(g.ra, g.dec);
-    o.phase = static_cast<int>(100.0 * (g.k > 1.0 ? 1.0 : g.k));
-    iBcalc[i] = i < MPPLANETS ? kPlanetClass : magclass(mag, kTableClassMin);
+    if (!storeplace(i, place.mag[i], kTableClassMin)) continue;
+    obj[i].block = skyblock(place.ra[i], place.dec[i]);
+    double k = place.k[i];
+    obj[i].phase = static_cast<int>(100.0 * (k > 1.0 ? 1.0 : k));
   }
   sortbackcalc(jd);
   return 0;
 }
 
 int calcastalltom(double jd) {
+  PASSDATE d;
+  passdate(jd, &d);
+  placerecords(&d, 0, iNumAst);
   for (int i = 0; i < iNumAst; i++) {
-    GEOPLACE g;
-    bool ok = astplace(i, jd, i == 0, &g) == 0;
-    obj[i].ratom = ok ? rafloat(g.ra) : 0.0f;
-    obj[i].dectom = ok ? static_cast<float>(g.dec) : 0.0f;
+    bool ok = place.ok[i];
+    obj[i].ratom = ok ? rafloat(place.ra[i]) : 0.0f;
+    obj[i].dectom = ok ? static_cast<float>(place.dec[i]) : 0.0f;
   }
   return 0;
 }
 
 int calcsingle(int i, double jd) {
   if (i < 0 || i >= iNumAst) return 0;
-  GEOPLACE g;
-  if (astplace(i, jd, 1, &g) != 0) {
-    noplace(i);
-    return 0;
-  }
+  PASSDATE d;
+  passdate(jd, &d);
+  placerecords(&d, i, 1);
   const mprec &r = mp[i];
-  double mag = (r.hmag + 2.17147 * (log(g.dist) + r.rexp * log(g.r))) / sqrt(g.k);
-  if (!fitsfloat(mag) || !fitsfloat(g.dist)) {
-    noplace(i);
-    return 0;
-  }
-  objrec &o = obj[i];
-  o.ra = rafloat(g.ra);
-  o.dec = static_cast<float>(g.dec);
-  o.dist = static_cast<float>(g.dist);
-  o.mag = static_cast<float>(mag);
-  iBcalc[i] = i < MPPLANETS ? kPlanetClass : magclass(mag, kSingleClassMin);
+  double dist = place.dist[i], k = place.k[i];
+  double mag = (r.hmag + 2.17147 * (log(dist) + r.rexp * log(place.r[i]))) / sqrt(k);
+  storeplace(i, mag, kSingleClassMin);
   return 0;
 }
 
@@ -138,14 +138,30 @@ int calctomorrow(int i, double jd) {
 }
 
 // Appends to view, in record order, every record whose key is v for v in
-// 0..bins-1, then the records without a place. Entries left over hold 0.
+// 0..bins-1, then the records without a place; keys outside both are left
+// out. Entries left over hold 0. One counting pass: counts per key, their
+// running sums as the start of each key's run, then stable placement.
 static void countingsort(int *view, int bins) {
+  int start[kRaBins + 2];
+  int nokey = bins;  // the records without a place form the last run
+  for (int v = 0; v <= bins; v++) start[v] = 0;
+  for (int i = 0; i < iNumAst; i++) {
+    int v = difint[i];
+    if (v >= 0 && v < bins) start[v]++;
+    else if (v == kNoKey) start[nokey]++;
+  }
   int n = 0;
-  for (int v = 0; v < bins; v++)
-    for (int i = 0; i < iNumAst; i++)
-      if (difint[i] == v) view[n++] = i;
-  for (int i = 0; i < iNumAst; i++)
-    if (difint[i] == kNoKey) view[n++] = i;
+  for (int v = 0; v <= bins; v++) {
+    int c = start[v];
+    start[v] = n;
+    n += c;
+  }
+  for (int i = 0; i < iNumAst; i++) {
+    int v = difint[i];
+    if (v == kNoKey) v = nokey;
+    else if (v < 0 || v >= bins) continue;
+    view[start[v]++] = i;
+  }
   for (; n < MPMAX; n++) view[n] = 0;
 }
 

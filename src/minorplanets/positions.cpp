@@ -46,9 +46,6 @@ static const char *const kPlanetNames[8] = {"Mercury", "Venus",  "Mars",    "Jup
 
 double plan[8][9];
 
-// Earth kept by astplace for records that reuse it.
-static double earthX, earthY, earthZ, earthR, earthObl;
-
 // c0 + c1 t + c2 t^2 + c3 t^3.
 static double cubic(const double *c, double t) { return c[0] + (c[1] + (c[2] + c[3] * t) * t) * t; }
 
@@ -72,9 +69,7 @@ void pelement() {
   }
 }
 
-// Precession angles of position(), radians, for jd: p in longitude, pi of
-// the ecliptic, Pi its node.
-static void precangles(double jd, double *p, double *pi, double *Pi) {
+void precangles(double jd, double *p, double *pi, double *Pi) {
   double tau = (jd - 2451544.5) / 36524.22;
   *p = 1.396319 * tau / P0;
   *pi = 0.013076 * tau / P0;
@@ -177,60 +172,15 @@ void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl
   *elong = el - 360.0 * floor(el / 360.0);
 }
 
-double keplerE(double M, double ecc) {
-  if (!(ecc >= KEPLERNEARPARABOLIC)) {
-    double E = M + ecc * sin(M) / (1.0 - ecc * cos(M));
-    for (int k = 0; k < 10; k++) E += (M - (E - ecc * sin(E))) / (1.0 - ecc * cos(E));
-    return E;
-  }
-  // Near-parabolic: the first guess above can land far from the root and ten
-  // steps do not recover. Solve for M within one turn of 0, starting from
-  // E = M + 0.85 e sign(M), from which Newton's method converges monotonically.
-  double turns = floor(M / P2 + 0.5);
-  double m = M - turns * P2;
-  double E = m + (m < 0.0 ? -0.85 : 0.85) * ecc;
-  for (int k = 0; k < KEPLERMAXSTEPS; k++) {
-    double step = (m - (E - ecc * sin(E))) / (1.0 - ecc * cos(E));
-    E += step;
-    if (fabs(step) <= 1e-15 * (1.0 + fabs(E))) break;
-  }
-  return E + turns * P2;
-}
-
-void position(double jd, double *x, double *y, double *z, double *r, double daily,
-              double semiaxis, double inc, double node, double argperi, double peritime,
-              double obl, double ecc) {
-  // Elements precessed approximately from J2000 to the date.
-  double p, pi, Pi;
-  precangles(jd, &p, &pi, &Pi);
-  double i1 = inc + pi * cos(node + Pi);
-  if (i1 == 0.0) i1 = 0.000001;
-  double w1 = argperi + pi * sin(node + Pi) / sin(i1);
-  double n1 = node + p - pi * sin(node + Pi) / tan(i1);
-
-  double M = daily * (jd - peritime);
-  if (M > 360.0) {  // as repeated subtraction of 360: a negative M stays negative
-    M = fmod(M, 360.0);
-    if (M == 0.0) M = 360.0;
-  }
-  M /= P0;
-  double E = keplerE(M, ecc);
-
-  *r = semiaxis * (1.0 - ecc * cos(E));
-  double nu = 2.0 * atan(tan(E / 2.0) * sqrt((1.0 + ecc) / (1.0 - ecc)));
-  double u = w1 + nu;
-  double X = *r * (cos(n1) * cos(u) - sin(n1) * sin(u) * cos(i1));
-  double Y = *r * (sin(n1) * cos(u) + cos(n1) * sin(u) * cos(i1));
-  double Z = *r * sin(u) * sin(i1);
-  *x = X;
-  *y = Y * cos(obl) - Z * sin(obl);
-  *z = Y * sin(obl) + Z * cos(obl);
+void prec2000angles(double jd, double *m, double *n) {
+  double T = (DJ00 - jd) / 36524.22;
+  *m = (1.2807748 - 0.0003881 * T) * T;
+  *n = (0.5566618 + 0.0001186 * T) * T;
 }
 
 void prec2000(double jd, double *ra, double *dec, double *rarad) {
-  double T = (DJ00 - jd) / 36524.22;
-  double m = (1.2807748 - 0.0003881 * T) * T;
-  double n = (0.5566618 + 0.0001186 * T) * T;
+  double m, n;
+  prec2000angles(jd, &m, &n);
   double am = (*ra + (n * sin(*rarad) * tan(*dec) + m) / 30.0) * 15.0 / P0;
   double dm = *dec + n * cos(am) / (2.0 * P0);
   *ra += (m + n * sin(am) * tan(dm)) / 15.0;
@@ -337,54 +287,6 @@ double getobjcoord(double jd, double x, double y, double z, double *ra, double *
   *dec0 = d;
   *dec = d * dRad;
   return h;
-}
-
-// Earth at jd into the kept Earth.
-static void keepearth(double jd) {
-  double ecc, elong;
-  earthpos(jd, &earthX, &earthY, &earthZ, &earthR, &earthObl, &ecc, &elong);
-}
-
-int astplace(int i, double jd, int newearth, GEOPLACE *g) {
-  double hmag, meananom, node, argperi, inc, ecc, daily, semiaxis, rexp, epoch, period, peri;
-  getastdata(i, &hmag, &meananom, &node, &argperi, &inc, &ecc, &daily, &semiaxis, &rexp, &epoch,
-             &period, &peri);
-  if (newearth) keepearth(jd);
-  if (!(ecc >= 0.0 && ecc < 1.0) || !(semiaxis > 0.0) || !(daily > 0.0)) return -1;
-  getastperiod(i, jd, &peri);
-  double x, y, z, r;
-  position(jd, &x, &y, &z, &r, daily, semiaxis, inc, node, argperi, peri, earthObl, ecc);
-  double dx = x - earthX, dy = y - earthY, dz = z - earthZ;
-  double dist = sqrt(dx * dx + dy * dy + dz * dz);
-  g->k = fabs((r * r + dist * dist - earthR * earthR) / (2.0 * dist * r));
-  double dec0, dec;
-  getobjcoord(jd, dx, dy, dz, &g->ra, &dec0, &dec, 2);
-  g->dec = dec;
-  g->dist = dist;
-  g->r = r;
-  g->R = earthR;
-  bool finite = std::isfinite(g->ra) && std::isfinite(g->dec) && std::isfinite(g->k) &&
-                std::isfinite(dist) && dist > 0.0 && r > 0.0;
-  return finite ? 0 : -1;
-}
-
-double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, double *phase,
-             double *mag) {
-  double hmag, meananom, node, argperi, inc, ecc, daily, semiaxis, rexp, epoch, period, peri;
-  getastdata(i, &hmag, &meananom, &node, &argperi, &inc, &ecc, &daily, &semiaxis, &rexp, &epoch,
-             &period, &peri);
-  double ex, ey, ez, R, obl, eecc, elong;
-  earthpos(jd, &ex, &ey, &ez, &R, &obl, &eecc, &elong);
-  getastperiod(i, jd, &peri);
-  double x, y, z, r;
-  position(jd, &x, &y, &z, &r, daily, semiaxis, inc, node, argperi, peri, obl, ecc);
-  double dx = x - ex, dy = y - ey, dz = z - ez;
-  *dist = sqrt(dx * dx + dy * dy + dz * dz);
-  double k = fabs((r * r + *dist * *dist - R * R) / (2.0 * *dist * r));
-  *phase = acos(k > 1.0 ? 1.0 : k) * dRad;
-  *mag = (hmag + 5.0 * log10(*dist)) / sqrt(k);
-  double dec0;
-  return getobjcoord(jd, dx, dy, dz, ra, &dec0, dec, mode);
 }
 
 double gmst0hut(double jd) {

@@ -35,6 +35,11 @@ double keplerE(double M, double ecc);
 void position(double jd, double *x, double *y, double *z, double *r, double daily,
               double semiaxis, double inc, double node, double argperi, double peritime,
               double obl, double ecc);
+// Precession angles of the elements from J2000 to jd, radians: p in
+// longitude, pi of the ecliptic, Pi its node.
+void precangles(double jd, double *p, double *pi, double *Pi);
+// The m and n (degrees) of prec2000 for jd.
+void prec2000angles(double jd, double *m, double *n);
 // Precesses a place of date to J2000 in place: ra hours (returned in
 // [0, 24)), dec radians; rarad is the same right ascension in radians.
 void prec2000(double jd, double *ra, double *dec, double *rarad);
@@ -66,7 +71,8 @@ double settingtime(char *dest, double jd, double ra, double dec);
 // ra hours, dec degrees at jd for the current observing place.
 void altaz(double jd, double *az, double *alt, double ra, double dec);
 
-// Geocentric J2000 place of one record, with what the magnitudes need.
+// Geocentric astrometric J2000 place of one record (the object where it
+// was when the light now arriving left it), with what the magnitudes need.
 struct GEOPLACE {
   double ra;    // hours
   double dec;   // degrees

@@ -1,0 +1,292 @@
+#include "minorplanets/placekernel.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "astro/constants.h"
+#include "minorplanets/positions.h"
+
+// The maths library under other names, declared as having vector variants
+// (glibc's libmvec provides them for x86-64), so that gcc vectorises the
+// loops below with them. Under its own names gcc would fuse sin and cos
+// into sincos, which it does not vectorise. const: they read nothing but
+// their argument (the build sets -fno-math-errno for this file).
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define KSIMD __attribute__((simd("notinbranch"), const, nothrow, leaf))
+#define KCLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
+#define KSIMD __attribute__((const))
+#define KCLONES
+#endif
+extern "C" {
+double ksin(double) __asm__("sin") KSIMD;
+double kcos(double) __asm__("cos") KSIMD;
+double ktan(double) __asm__("tan") KSIMD;
+double katan(double) __asm__("atan") KSIMD;
+double katan2(double, double) __asm__("atan2") KSIMD;
+double klog10(double) __asm__("log10") KSIMD;
+}
+
+PLACETABLE place;
+
+// Elements of the records of a pass as doubles, index-parallel to mp;
+// records that cannot be placed carry a harmless circular orbit.
+static struct {
+  double daily[MPMAX];   // degrees per day
+  double a[MPMAX];       // AU
+  double inc[MPMAX];     // radians
+  double node[MPMAX];
+  double argp[MPMAX];
+  double peri[MPMAX];    // perihelion time, Julian Day
+  double e[MPMAX];
+  double hmag[MPMAX];
+  int valid[MPMAX];
+} el;
+
+// Work arrays between the stages: mean and eccentric anomaly, radians.
+static double wM[MPMAX], wE[MPMAX];
+
+void passdate(double jd, PASSDATE *d) {
+  double ecc, elong;
+  d->jd = jd;
+  earthpos(jd, &d->ex, &d->ey, &d->ez, &d->R, &d->obl, &ecc, &elong);
+  d->cobl = cos(d->obl);
+  d->sobl = sin(d->obl);
+  precangles(jd, &d->p, &d->pi, &d->Pi);
+  prec2000angles(jd, &d->m, &d->n);
+}
+
+// Record i of mp into el.
+static void gather(int i) {
+  const mprec &r = mp[i];
+  bool ok = r.ecc >= 0.0f && r.ecc < 1.0f && r.semiaxis > 0.0f && r.daily > 0.0f &&
+            std::isfinite(r.peritime) && std::isfinite(r.inc) && std::isfinite(r.ascnode) &&
+            std::isfinite(r.argperi) && std::isfinite(r.semiaxis) && std::isfinite(r.daily);
+  el.valid[i] = ok;
+  el.daily[i] = ok ? r.daily : 1.0;
+  el.a[i] = ok ? r.semiaxis : 1.0;
+  el.e[i] = ok ? r.ecc : 0.0;
+  el.inc[i] = ok ? r.inc / dRad : 0.1;
+  el.node[i] = ok ? r.ascnode / dRad : 0.0;
+  el.argp[i] = ok ? r.argperi / dRad : 0.0;
+  el.peri[i] = ok ? r.peritime : 0.0;
+  el.hmag[i] = r.hmag;
+}
+
+// Mean anomaly at jd and the eccentric anomaly by ten Newton steps.
+static inline void keplerstage(double jd, int i) {
+  double daily = el.daily[i], e = el.e[i], t = el.peri[i];
+  double t2 = advanceperi(t, daily, jd);
+  // After the advance M is at most 0, never above 360 degrees.
+  double M = daily * (jd - t2) / P0;
+  double E = M + e * ksin(M) / (1.0 - e * kcos(M));
+#pragma GCC unroll 10
+  for (int s = 0; s < 10; s++) E += (M - (E - e * ksin(E))) / (1.0 - e * kcos(E));
+  wM[i] = M;
+  wE[i] = E;
+}
+
+// Heliocentric position and velocity (AU, AU/day), equatorial of date, of
+// an orbit at eccentric anomaly E: J2000 elements (radians, daily in
+// degrees a day) precessed approximately to the date by p, pi, Pi; cobl
+// and sobl of the obliquity. Returns the distance from the Sun.
+static inline double orbitvector(double p, double pi, double Pi, double cobl, double sobl,
+                                 double daily, double a, double inc, double node, double argp,
+                                 double e, double E, double *pos, double *vel) {
+  double sN = ksin(node + Pi), cN = kcos(node + Pi);
+  double i1 = inc + pi * cN;
+  i1 = blend(i1 == 0.0, 0.000001, i1);
+  double si = ksin(i1), ci = kcos(i1);
+  double w1 = argp + pi * sN / si;
+  double n1 = node + p - pi * sN * ci / si;
+  // Radius, and the true anomaly through its sine and cosine.
+  double sE = ksin(E), cE = kcos(E);
+  double q = 1.0 - e * cE;
+  double r = a * q;
+  double s1e = sqrt((1.0 - e) * (1.0 + e));
+  double cv = (cE - e) / q, sv = s1e * sE / q;
+  double sw = ksin(w1), cw = kcos(w1);
+  double cu = cw * cv - sw * sv, su = sw * cv + cw * sv;
+  double sn = ksin(n1), cn = kcos(n1);
+  // Radial and transverse unit vectors, ecliptic of date.
+  double Rx = cn * cu - sn * su * ci, Ry = sn * cu + cn * su * ci, Rz = su * si;
+  double Tx = -cn * su - sn * cu * ci, Ty = -sn * su + cn * cu * ci, Tz = cu * si;
+  // Speeds: radial n a^2 e sin E / r, transverse n a^2 sqrt(1 - e^2) / r.
+  double na2r = daily / P0 * a * a / r;
+  double vr = na2r * e * sE, vt = na2r * s1e;
+  double X = r * Rx, Y = r * Ry, Z = r * Rz;
+  double VX = vr * Rx + vt * Tx, VY = vr * Ry + vt * Ty, VZ = vr * Rz + vt * Tz;
+  pos[0] = X;
+  pos[1] = Y * cobl - Z * sobl;
+  pos[2] = Y * sobl + Z * cobl;
+  vel[0] = VX;
+  vel[1] = VY * cobl - VZ * sobl;
+  vel[2] = VY * sobl + VZ * cobl;
+  return r;
+}
+
+// From the eccentric anomaly to the astrometric J2000 place.
+static inline void placestage(const PASSDATE *d, int i) {
+  double h[3], v[3];
+  orbitvector(d->p, d->pi, d->Pi, d->cobl, d->sobl, el.daily[i], el.a[i], el.inc[i],
+              el.node[i], el.argp[i], el.e[i], wE[i], h, v);
+  // Light time: the object where it was when the light now arriving left
+  // it; over minutes its motion is straight to far below an arc second.
+  double dx = h[0] - d->ex, dy = h[1] - d->ey, dz = h[2] - d->ez;
+  double tau = sqrt(dx * dx + dy * dy + dz * dz) / CAUDAY;
+  double x = h[0] - v[0] * tau, y = h[1] - v[1] * tau, z = h[2] - v[2] * tau;
+  dx = x - d->ex;
+  dy = y - d->ey;
+  dz = z - d->ez;
+  double dist = sqrt(dx * dx + dy * dy + dz * dz);
+  double rr = sqrt(x * x + y * y + z * z);
+  double k = fabs((rr * rr + dist * dist - d->R * d->R) / (2.0 * dist * rr));
+  // Right ascension and declination of date.
+  double rho = sqrt(dx * dx + dy * dy);
+  rho = blend(rho > 0.0, rho, 1e-300);
+  double alpha = katan2(dy, dx);
+  alpha = blend(alpha < 0.0, alpha + 2.0 * P1, alpha);
+  double tdec = dz / rho;
+  double delta = katan(tdec);
+  double ra = alpha * dRad / 15.0;
+  // Precession to J2000 as prec2000, with sin alpha and tan delta taken
+  // from the vector.
+  double am = (ra + (d->n * (dy / rho) * tdec + d->m) / 30.0) * 15.0 / P0;
+  double cam = kcos(am), sam = ksin(am);
+  double dm = delta + d->n * cam / (2.0 * P0);
+  ra += (d->m + d->n * sam * ktan(dm)) / 15.0;
+  double dec = delta + d->n * cam / P0;
+  ra = blend(ra >= 24.0, ra - 24.0, ra);
+  ra = blend(ra < 0.0, ra + 24.0, ra);
+  place.ra[i] = ra;
+  place.dec[i] = dec * dRad;
+  place.dist[i] = dist;
+  place.r[i] = rr;
+  place.k[i] = k;
+  place.gx[i] = dx;
+  place.gy[i] = dy;
+  place.gz[i] = dz;
+}
+
+KCLONES static void keplerloop(double jd, int first, int end) {
+  for (int i = first; i < end; i++) keplerstage(jd, i);
+}
+
+KCLONES static void placeloop(const PASSDATE *d, int first, int end) {
+  for (int i = first; i < end; i++) placestage(d, i);
+}
+
+// Records near the parabola are solved again to convergence.
+static void nearparabolic(int first, int end) {
+  for (int i = first; i < end; i++)
+    if (el.e[i] >= KEPLERNEARPARABOLIC) wE[i] = keplerE(wM[i], el.e[i]);
+}
+
+// Marks the records whose place is not finite.
+static void checkplaces(int first, int end) {
+  for (int i = first; i < end; i++) {
+    bool fin = std::isfinite(place.ra[i]) && std::isfinite(place.dec[i]) &&
+               std::isfinite(place.k[i]) && std::isfinite(place.dist[i]) &&
+               place.dist[i] > 0.0 && place.r[i] > 0.0;
+    place.ok[i] = el.valid[i] && fin;
+  }
+}
+
+void placerecords(const PASSDATE *d, int first, int n) {
+  if (first < 0 || n <= 0 || first + n > MPMAX) return;
+  int end = first + n;
+  for (int i = first; i < end; i++) gather(i);
+  keplerloop(d->jd, first, end);
+  nearparabolic(first, end);
+  placeloop(d, first, end);
+  checkplaces(first, end);
+}
+
+void placerecordsscalar(const PASSDATE *d, int first, int n) {
+  if (first < 0 || n <= 0 || first + n > MPMAX) return;
+  for (int i = first; i < first + n; i++) placerecords(d, i, 1);
+}
+
+KCLONES static void magloop(int first, int end) {
+  for (int i = first; i < end; i++)
+    place.mag[i] = (el.hmag[i] + 5.0 * klog10(place.dist[i] * place.r[i])) * place.k[i];
+}
+
+void tablemagnitudes(int first, int n) {
+  if (first < 0 || n <= 0 || first + n > MPMAX) return;
+  magloop(first, first + n);
+}
+
+double keplerE(double M, double ecc) {
+  if (!(ecc >= KEPLERNEARPARABOLIC)) {
+    double E = M + ecc * ksin(M) / (1.0 - ecc * kcos(M));
+    for (int k = 0; k < 10; k++) E += (M - (E - ecc * ksin(E))) / (1.0 - ecc * kcos(E));
+    return E;
+  }
+  // Near the parabola the first guess above can land far from the root and
+  // ten steps do not recover. Solve for M within one turn of 0, from
+  // E = M + 0.85 e sign(M), from where Newton's method converges.
+  double turns = floor(M / P2 + 0.5);
+  double m = M - turns * P2;
+  double E = m + (m < 0.0 ? -0.85 : 0.85) * ecc;
+  for (int k = 0; k < KEPLERMAXSTEPS; k++) {
+    double step = (m - (E - ecc * ksin(E))) / (1.0 - ecc * kcos(E));
+    E += step;
+    if (fabs(step) <= 1e-15 * (1.0 + fabs(E))) break;
+  }
+  return E + turns * P2;
+}
+
+void position(double jd, double *x, double *y, double *z, double *r, double daily,
+              double semiaxis, double inc, double node, double argperi, double peritime,
+              double obl, double ecc) {
+  double p, pi, Pi;
+  precangles(jd, &p, &pi, &Pi);
+  double M = daily * (jd - peritime);
+  if (M > 360.0) {  // as repeated subtraction of 360: a negative M stays negative
+    M = fmod(M, 360.0);
+    if (M == 0.0) M = 360.0;
+  }
+  double pos[3], vel[3];
+  *r = orbitvector(p, pi, Pi, cos(obl), sin(obl), daily, semiaxis, inc, node, argperi, ecc,
+                   keplerE(M / P0, ecc), pos, vel);
+  *x = pos[0];
+  *y = pos[1];
+  *z = pos[2];
+}
+
+// The Earth kept by astplace for the records that reuse it.
+static PASSDATE kept;
+
+int astplace(int i, double jd, int newearth, GEOPLACE *g) {
+  if (i < 0 || i >= MPMAX) return -1;
+  if (newearth || kept.jd != jd) passdate(jd, &kept);
+  placerecords(&kept, i, 1);
+  g->ra = place.ra[i];
+  g->dec = place.dec[i];
+  g->dist = place.dist[i];
+  g->r = place.r[i];
+  g->R = kept.R;
+  g->k = place.k[i];
+  return place.ok[i] ? 0 : -1;
+}
+
+double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, double *phase,
+             double *mag) {
+  GEOPLACE g;
+  if (astplace(i, jd, 1, &g) != 0) {
+    *ra = *dec = *dist = *phase = *mag = 0.0;
+    return 0.0;
+  }
+  *dist = g.dist;
+  *phase = acos(g.k > 1.0 ? 1.0 : g.k) * dRad;
+  *mag = (mp[i].hmag + 5.0 * log10(g.dist)) / sqrt(g.k);
+  if (mode == 2) {
+    *ra = g.ra;
+    *dec = g.dec;
+    return g.ra;
+  }
+  double dec0;
+  return getobjcoord(jd, place.gx[i], place.gy[i], place.gz[i], ra, &dec0, dec, mode);
+}
