@@ -250,6 +250,20 @@ int starload(int i) {
   return 0;
 }
 
+int starsave(int i) {
+  if (!isstar(i)) return -1;
+  starrec &s = star[i];
+  s.starno = iNT[STARNUMBER];
+  double mag100 = std::round(dFP[STARMAG] * 100.0);
+  s.mag100 = (int16_t)(mag100 < INT16_MIN ? INT16_MIN : (mag100 > INT16_MAX ? INT16_MAX : mag100));
+  s.rahours = (float)dFP[STARRA];
+  s.decdeg = (float)dFP[STARDEC];
+  s.spclass = chSTR[STARSPECTRUM][0];
+  s.spsub = s.spclass ? chSTR[STARSPECTRUM][1] : 0;
+  calcstardata(i);
+  return 0;
+}
+
 int getstarname(int i, char *text) {
   int32_t no = isstar(i) ? star[i].starno : 0;
   if (no == 0) {

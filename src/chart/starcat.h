@@ -62,6 +62,9 @@ int calcstardata(int i);
 // Makes star i (0 <= i < Snum) the current star and copies it into the
 // catalogue fields. Returns 0.
 int starload(int i);
+// The catalogue fields back into star i (0 <= i < Snum) as edited, with
+// its drawing data. Returns 0, or -1 outside the stars.
+int starsave(int i);
 // text (STARNAMELEN chars) = display name of star i: "region-number-
 // component" for Tycho, the number for other catalogues, "-" for star
 // number 0 (no identifier). Returns starno (0 outside the stars).

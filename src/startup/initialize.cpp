@@ -18,6 +18,7 @@
 #include "ui/fontfile.h"
 #include "ui/input.h"
 #include "ui/menutable.h"
+#include "ui/project.h"
 #include "ui/windows.h"
 
 void introbox() {
@@ -53,8 +54,10 @@ int initialize(int depth) {
   drawtitle();
   setuserfont(iDEFONT);
   initsettings();
+  initchoices();
   introbox();
   dJDay = 2451290.5;
+  loadproject(0);
   Starinit(0);
   dialogERR(mperror);
   redrawbuffer();

@@ -91,21 +91,23 @@ static const RealLimit kRealLimits[] = {
     {APPULSEDIST, 0, 10},
 };
 
-int setdefaults() {
+int editlimits(int *ilo, int *ihi, double *dlo, double *dhi) {
   for (int i = 0; i < 40; i++) {
-    iLO[i] = iHI[i] = 0;
-    dLO[i] = dHI[i] = 0;
+    ilo[i] = ihi[i] = 0;
+    dlo[i] = dhi[i] = 0;
   }
   for (const IntLimit &l : kIntLimits) {
-    iLO[l.slot] = l.lo;
-    iHI[l.slot] = l.hi;
+    ilo[l.slot] = l.lo;
+    ihi[l.slot] = l.hi;
   }
   for (const RealLimit &l : kRealLimits) {
-    dLO[l.slot] = l.lo;
-    dHI[l.slot] = l.hi;
+    dlo[l.slot] = l.lo;
+    dhi[l.slot] = l.hi;
   }
   return 0;
 }
+
+int setdefaults() { return editlimits(iLO, iHI, dLO, dHI); }
 
 bool withinlimits(int slot, double v) {
   for (const RealLimit &l : kRealLimits)

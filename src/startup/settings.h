@@ -116,6 +116,9 @@ enum : int {
   STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
 };
 
+// Fills ilo/ihi/dlo/dhi (40 each) with the edit limits the program sets
+// before any file is read. Returns 0.
+int editlimits(int *ilo, int *ihi, double *dlo, double *dhi);
 // Fills the edit limits iLO/iHI/dLO/dHI. Returns 0.
 int setdefaults();
 // Whether v lies within the edit limits of dFP slot (the fixed ones, set

@@ -1,5 +1,46 @@
-// Project files.
+// Project files: every setting the menus edit, saved to and loaded from
+// "<project name>.CFG" beside the program (1172 bytes, little-endian).
 #pragma once
+#include <cstdio>
 
-// Asks whether to save, then writes the project file. Returns 0 on success.
+enum : int {
+  PROJECTSIZE = 1172,  // the whole file
+  PROJECTDFP = 0,      // 40 doubles
+  PROJECTINT = 320,    // 40 ints
+  PROJECTFLAG = 480,   // 20 ints
+  PROJECTCHOICE = 560, // current choice of each of the 10 choice records
+  PROJECTTEXT = 600,   // 14 texts of 40 bytes
+  PROJECTAST = 1160,   // current minor-planet record
+  PROJECTPLACE = 1164, // current observing place
+  PROJECTSTAR = 1168,  // current star record
+};
+
+// dest (256 bytes) = the project file of the project name setting: the
+// program directory, the name, extension "CFG". Returns 0.
+int projectfilename(char *dest);
+// Writes the settings to f in the project layout; the bytes after each
+// text's terminator are zero. Returns 0, or 1 when a write failed.
+int projectwrite(FILE *f);
+// Reads a project from f: the whole blocks present are taken, then every
+// setting is clamped into its edit limits and every text terminated.
+// Returns the bytes read, or -1 when not even the dFP block is there
+// (nothing changed).
+int projectread(FILE *f);
+// Brings the blocks of a project file of that many bytes into their
+// limits: numbers into the edit limits of their fields, switches to 0 or
+// 1, choices into their range (the choice records follow their iNT slots),
+// texts cut to their edit lengths and zeroed after the terminator; the
+// current record numbers into their tables. Returns 0.
+int projectclamp(int bytes);
+// line (size bytes) = the save question for the project file name:
+// "Overwrite project %s?" when it exists, else "Create project %s?".
+// Returns 1 when it exists.
+int projectquestion(char *line, int size, const char *name);
+// Asks "Create project %s?" or "Overwrite project %s?", then writes the
+// project file through a new file renamed into place. Returns 0, or the
+// result of the error report.
 int saveproject();
+// Reads the project file (ask 1: after "Load project %s?") and brings the
+// current place, star and minor planet into the fields. Returns 0, or the
+// result of the error report when the file cannot be read.
+int loadproject(int ask);

@@ -1,0 +1,407 @@
+#include "ui/menu.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "chart/starcat.h"
+#include "chart/starsearch.h"
+#include "minorplanets/astbin.h"
+#include "minorplanets/calcall.h"
+#include "minorplanets/mplist.h"
+#include "minorplanets/status.h"
+#include "minorplanets/userfile.h"
+#include "places/place.h"
+#include "startup/settings.h"
+#include "startup/switches.h"
+#include "timefmt/instant.h"
+#include "ui/dialogs.h"
+#include "ui/display.h"
+#include "ui/help.h"
+#include "ui/input.h"
+#include "ui/keys.h"
+#include "ui/listview.h"
+#include "ui/project.h"
+#include "ui/windows.h"
+
+int iSel[10];
+int iSelMax = 0;
+int iClick = 0;
+int iHelpLine = 29;
+
+enum : int {
+  MENUWIN = 1,          // the window every menu opens in
+  FIELDROW = 4,         // text row of field 0
+  VALUECOL = 13,        // text column of the values: button column + width
+  FOCUSBARBUTTON = 33,  // the function-key bar's F4 position, drawn lit
+  HELPLINEWIDTH = 296,  // pixels of the help line, from HORScale - 2
+  CHOICEBOXW = 64,
+  CHECKBOXW = 12,
+  CHECKBOXH = 10,
+  DISPLAYBOXW = 98,
+};
+
+// First entry shown of each list page, kept while the program runs.
+static int liststart[LISTAPPULSES + 1];
+
+int menulist(int menu) {
+  switch (menu) {
+    case MENULOCATION: return LISTPLACES;
+    case MENUCATALOG: return LISTSTARS;
+    case MENUPLANET: return LISTPLANETS;
+    case MENUEPHEMERIS: return LISTEPHEM;
+    case MENUTELESCOPE: return LISTCCD;
+    case MENUAPPULSE: return LISTAPPULSES;
+    default: return -1;
+  }
+}
+
+int menulistpage(int menu, int code) {
+  int list = menulist(menu);
+  if (list < 0) return 0;
+  return catview(&liststart[list], list, code);
+}
+
+// The help line of field n of the open menu, in place of the last one.
+static void drawhelpline(const PROMPT &fld) {
+  int x = HORScale, y = iHelpLine * VRTScale;
+  rectfill(VIDbmp, x - 2, y, x - 2 + HELPLINEWIDTH, y + 11, win[0].fill);
+  printf256(x, y + 3, colour[PALDARKBLUE], fld.help);
+}
+
+// The value of field fld at pixel (x, y), text cell (row, VALUECOL).
+static void drawvalue(const PROMPT &fld, int row, int x, int y) {
+  int s = fld.setting;
+  char text[64];
+  switch (fld.kind) {
+    case MKVALUE:
+      if (fld.type == VTWHOLE)
+        showint(row, VALUECOL, iNT[s]);
+      else if (fld.type == VTTEXT)
+        showastring(row, VALUECOL, chSTR[s], lenstr[s]);
+      else
+        showafloat(row, VALUECOL, dFP[s]);
+      break;
+    case MKCHOICE: {
+      const MCHOICE &c = mchoice[s];
+      int cur = c.current >= 0 && c.current < CHOICETEXTS ? c.current : 0;
+      drawshadedbox(x, y + 2, CHOICEBOXW, 12);
+      printf256(x + 4, y + 4, colour[PALDARKRED], c.text[cur]);
+      break;
+    }
+    case MKSWITCH:
+      if (flag[s]) {
+        drawpushedbox(x + 2, y + 3, CHECKBOXW, CHECKBOXH);
+        rectfill(VIDbmp, x + 6, y + 6, x + 10, y + 10, colour[PALDARKRED]);
+      } else {
+        drawshadedbox(x + 2, y + 3, CHECKBOXW, CHECKBOXH);
+      }
+      break;
+    case MKDISPLAY:
+      if (fld.type == VTWHOLE)
+        snprintf(text, sizeof text, "%d", iNT[s]);
+      else if (fld.type == VTTEXT)
+        snprintf(text, sizeof text, "%s", chSTR[s]);
+      else
+        snprintf(text, sizeof text, "%f", dFP[s]);
+      rectfill(VIDbmp, x + 2, y + 2, x + 2 + DISPLAYBOXW, y + 16, colour[PALLIGHTGREY]);
+      printf256(x + 4, y + 4, colour[PALDARKRED], text);
+      break;
+    default:
+      break;
+  }
+}
+
+int drawmenu() {
+  setuserfont(iDEFONT);
+  if (iFun < 0 || iFun >= MENUCOUNT) return 0;
+  // The chart's N/S key flips the orientation behind the menu's back.
+  mchoice[CHOICEORIENT].current = iNT[SOUTHUP] ? 1 : 0;
+  int selectable = 0;
+  for (int n = 0; n < MENUFIELDS; n++) {
+    const PROMPT &fld = prompt[iFun][n];
+    if (fld.kind == MKEMPTY) continue;
+    const BUTTON &b = but[n];
+    int x = VALUECOL * HORScale, y = b.row * VRTScale;
+    if (n == iFocus) drawhelpline(fld);
+    if (fld.kind == MKNOTE) {
+      drawhelptextonly(iFun, n);
+      continue;
+    }
+    drawbutton(iFun, n, n == iFocus ? (iClick ? 2 : 1) : 0);
+    selectable++;
+    drawvalue(fld, b.row, x, y);
+  }
+  menulistpage(iFun, 0);
+  drawextrabuttons(iFun, FOCUSBARBUTTON, 1);
+  setuserfont(iDEFONT);
+  return selectable;
+}
+
+// Asks text with one %s filled by arg. Returns 1 for yes.
+static int askyes(const char *format, const char *arg) {
+  char line[128];
+  snprintf(line, sizeof line, format, arg);
+  return dialogYN(line) == 'Y';
+}
+
+static int askrecalculate() { return dialogYN("Recalculate Asteroids?") == 'Y'; }
+
+// Edits value field fld (entry n) in place. Returns 0 when a value was stored.
+static int editvalue(const PROMPT &fld, int n) {
+  int row = but[n].row, s = fld.setting;
+  switch (fld.type) {
+    case VTWHOLE: {
+      int v = iNT[s];
+      int k = getint(row, VALUECOL, &v, iLO[s], iHI[s]);
+      if (k == 0) iNT[s] = v;
+      return k;
+    }
+    case VTTEXT: {
+      char text[sizeof chSTR[0]];
+      int len = lenstr[s] < (int)sizeof text - 1 ? lenstr[s] : (int)sizeof text - 1;
+      snprintf(text, sizeof text, "%s", chSTR[s]);
+      int k = getastring(row, VALUECOL, text, "", len);
+      if (k == 0) snprintf(chSTR[s], sizeof chSTR[s], "%s", text);
+      return k;
+    }
+    case VTCOORD: {
+      double v = dFP[s];
+      int k = getcoord(row, VALUECOL, &v, dLO[s], dHI[s]);
+      if (k == 0) dFP[s] = v;
+      return k;
+    }
+    default: {
+      double v = dFP[s];
+      int k = getafloat(row, VALUECOL, &v, dLO[s], dHI[s]);
+      if (k == 0) dFP[s] = v;
+      return k;
+    }
+  }
+}
+
+int findstarfield() {
+  int n = findstarnumber(iNT[STARNUMBER]);
+  if (n >= 0) starload(n);
+  return n;
+}
+
+int findmpfield() {
+  int n = findastnumber(iNT[MPNUMBER]);
+  readmpvars(n >= 0 ? n : iNT[MPRECORD]);
+  return n;
+}
+
+int observatoryfield() {
+  if (iNT[PLACENUM] >= PLACEMAX) return -1;
+  // A number past the last place opens a new place at the end.
+  if (iNT[PLACENUM] > iPlacesiz) {
+    iPlacesiz++;
+    iNT[PLACENUM] = iPlacesiz;
+  }
+  return locload(iNT[PLACENUM]);
+}
+
+int storeplace(int (*writeplaces)()) {
+  if (locsave(iNT[PLACENUM]) < 0) return -1;
+  int r = writeplaces();
+  // Writing closes up emptied places and renumbers the current one: the
+  // field follows it, and shows what the table now holds there, so the
+  // next F2 cannot store into another place.
+  locload(iPlace);
+  getaplace(iPlace);
+  return r;
+}
+
+int runfollowup(int action) {
+  switch (action) {
+    case FUOBSERVATORY:
+      return observatoryfield();
+    case FUSTARRECORD:
+      if (iNT[STARRECORD] >= 0 && iNT[STARRECORD] < Snum) starload(iNT[STARRECORD]);
+      return 0;
+    case FUSTARNUMBER:
+      findstarfield();
+      return 0;
+    case FUMPRECORD:
+      if (iNT[MPRECORD] >= 0 && iNT[MPRECORD] < iNumAst) readmpvars(iNT[MPRECORD]);
+      return 0;
+    case FUMPNUMBER:
+      findmpfield();
+      return 0;
+    case FUJULIANDAY:
+      if (askrecalculate()) makeFPdate();
+      return 0;
+    case FUCCD:  // the camera table is not part of the program yet
+    default:
+      return 0;
+  }
+}
+
+// Acts on Enter on field n of the open menu by its kind. Returns the key
+// that follows: 27 when the action closes the menu, else 0.
+static int enterfield(int n) {
+  const PROMPT &fld = prompt[iFun][n];
+  switch (fld.kind) {
+    case MKCHOICE:
+      nextchoice(fld.setting);
+      break;
+    case MKVALUE:
+      if (editvalue(fld, n) == 0 && iFun == MENUPLANET && fld.setting == MPRECORD && fld.type == VTWHOLE) {
+        readmpvars(iNT[MPRECORD]);
+        iNT[USERMPS] = loguserobj(iNT[MPRECORD]);
+      }
+      break;
+    case MKSWITCH:
+      flag[fld.setting] = 1 - (flag[fld.setting] ? 1 : 0);
+      break;
+    case MKHELP:
+      helpwindow();
+      break;
+    case MKLOADPROJECT:
+      loadproject(1);
+      break;
+    case MKSAVEPROJECT:
+      saveproject();
+      break;
+    case MKLOADDATABASE:
+      if (dialogYN("Reload Asteroids?") == 'Y') {
+        ASTreadpage(iNT[MPSTART]);
+        dialogOK(mperror);
+        realtimedate();
+        iNT[USERMPS] = 0;
+      }
+      break;
+    case MKLOADUSER:
+      if (askyes("Reload User Selected Objects in %s?", chSTR[USERFILE])) {
+        iNT[USERMPS] = MPreaduserfile(chSTR[USERFILE]);
+        dialogOK(mperror);
+        realtimedate();
+      }
+      break;
+    case MKSAVEUSER:
+      if (askyes("Save User Selected Asteroids in %s?", chSTR[USERFILE]) && MPwriteuserfile(chSTR[USERFILE]))
+        dialogERR(mperror);
+      break;
+    case MKSCOPEGOTO:
+      // The chart (and with it the telescope view) goes to the telescope's
+      // place, as F4 does on the sky map.
+      gotomyradec(dFP[TELRA], dFP[TELDEC]);
+      return KEYESC;
+    case MKMAKEMYDAY:
+      if (askrecalculate()) makemydate();
+      break;
+    case MKSYSTEMCLOCK:
+      if (askrecalculate()) realtimedate();
+      break;
+    case MKGENEPHEM:    // the ephemeris, appulse search and skins are not
+    case MKGENAPPULSE:  // part of the program yet: their fields do nothing
+    case MKLOADSKIN:
+    default:
+      break;
+  }
+  runfollowup(fld.action);
+  return 0;
+}
+
+int menufunctionkey(int code) {
+  switch (code) {
+    case KEYF2:
+      if (iFun == MENULOCATION) storeplace(Placewritefile);
+      if (iFun == MENUPLANET) {
+        savempvars(iNT[MPRECORD]);
+        calcsingle(iNT[MPRECORD], dJDay);
+      }
+      if (iFun == MENUCATALOG) starsave(iNT[STARRECORD]);
+      return 0;
+    case KEYF3:
+      if (iFun == MENUCATALOG) findstarfield();
+      if (iFun == MENUPLANET) findmpfield();
+      return 0;
+    case KEYF4:
+      switch (iFun) {
+        case MENUCATALOG: gotostar(iNT[STARRECORD]); return KEYESC;
+        case MENUPLANET: gotoasteroid(iNT[MPRECORD]); return KEYESC;
+        case MENUSKYMAP: gotomyradec(dFP[CHARTRA], dFP[CHARTDEC]); return KEYESC;
+        default: return 0;
+      }
+    default:
+      return 0;
+  }
+}
+
+// Keys passed on to the open menu's list page.
+static bool listkey(int code) {
+  return code == KEYPGDN || code == KEYPGUP || code == KEYF9 || code == KEYF10 || code == KEYHOME || code == KEYEND ||
+         (code > 0 && code < 123);
+}
+
+// Switches to menu m in place, remembering the focus of the open one.
+static void switchmenu(int m) {
+  if (m == iFun) return;
+  if (iFun >= 0 && iFun < MENUCOUNT) iSel[iFun] = iFocus;
+  iFun = m;
+  blankwindow(MENUWIN);
+  Heading(m);
+  iFocus = iSel[m];
+}
+
+static int waitmenukey() {
+  if (iGotamouse) mouseshow();
+  int k = getapress();
+  if (iGotamouse) mousehide();
+  return k;
+}
+
+int menufunction(int menu) {
+  if (menu < 0 || menu >= MENUCOUNT) return KEYESC;
+  iFun = menu;
+  openwindow(MENUWIN);
+  int code = altkey[menu];
+  Heading(menu);
+  iFocus = iSel[menu];
+  iClick = 0;
+  int drawn = -1;  // focus of the last drawing; -1 asks for a new one
+  while (code != KEYESC) {
+    int m = menuofkey(code);
+    if (m >= 0) {
+      switchmenu(m);
+      drawn = -1;
+    }
+    iSelMax = selectablefields(iFun);
+    if (iFocus < 0 || iFocus >= iSelMax) iFocus = 0;
+    if (iFocus != drawn) {
+      iSelMax = drawmenu();
+      drawn = iFocus;
+    }
+    code = waitmenukey();
+    if (code == KEYUP || code == KEYDOWN) {
+      iFocus += code == KEYUP ? -1 : 1;
+      if (iFocus < 0) iFocus = iSelMax - 1;
+      if (iFocus >= iSelMax) iFocus = 0;
+      iClick = 1;
+      iSelMax = drawmenu();
+      iClick = 0;
+      drawn = iFocus;
+    } else if (code == KEYF1) {
+      helpwindow();
+    } else if (code == KEYF2 || code == KEYF3 || code == KEYF4) {
+      if (menufunctionkey(code) == KEYESC) code = KEYESC;
+      drawn = -1;
+    } else if (code == KEYENTER) {
+      if (iFocus >= 0 && iFocus < iSelMax && enterfield(iFocus) == KEYESC) code = KEYESC;
+      drawn = -1;
+    } else if (menuofkey(code) < 0 && code != KEYESC && listkey(code)) {
+      if (menulistpage(iFun, code)) drawn = -1;
+    }
+  }
+  iSel[iFun] = iFocus;
+  closewindow(MENUWIN);
+  if (dJDay != day) {
+    day = dJDay;
+    showJday(dJDay);
+  }
+  Heading(-1);
+  iFun = -1;
+  return code;
+}
