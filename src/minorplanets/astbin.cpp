@@ -70,60 +70,84 @@ int MPinit() {
   return ASTreadfile(0, "astdat.bin");
 }
 
+int mpplausible(const mprec *r) {
+  if (!mpfinite(r)) return 0;
+  if (r->epoch < MINEPOCH || r->epoch > MAXEPOCH) return 0;
+  if (!(r->ecc >= 0.0f && r->ecc < 1.0f)) return 0;  // the database holds ellipses
+  if (!(r->semiaxis > 0.0f && r->semiaxis <= MAXSEMIAXIS)) return 0;
+  return r->daily > 0.0f && r->daily <= MAXDAILY;
+}
+
+// A page as read from the file, before it replaces the table in use.
+static mprec staged[MPPAGE];
+
 int ASTreadfile(int start, const char *file) {
   iAstMax = MPPAGE;
   getfilename(bfile, file);
   FILE *f = fopen(bfile, "rb");
   if (!f) return MPfail(FAILREAD, bfile);
-  // The header and the planets are read before the table is touched, so a
-  // file too short to hold them leaves the previous table in place.
   int32_t count = 0;
-  mprec planets[MPPLANETS];
   if (fread(&count, sizeof count, 1, f) != 1 ||
-      fread(planets, sizeof(mprec), MPPLANETS, f) != static_cast<size_t>(MPPLANETS)) {
+      fread(staged, sizeof(mprec), MPPLANETS, f) != static_cast<size_t>(MPPLANETS)) {
     fclose(f);
     return MPfail(FAILREAD, bfile);
   }
-  emptytable();
-  iAstEnd = count;
+  int examined = MPPLANETS, rejected = 0;
+  bool planetok[MPPLANETS];
+  for (int i = 0; i < MPPLANETS; i++) {
+    planetok[i] = mpplausible(&staged[i]);
+    if (!planetok[i]) rejected++;
+  }
   // A negative start reads page 0 and counts as page 0, so that stepping
   // on from it reaches page 1.
-  iAstPage = start < 0 ? 0 : start / MPPAGE;
-  iAstStart = start;
+  int page = start < 0 ? 0 : start / MPPAGE;
+  long first = start < MPPLANETS ? MPPLANETS : start;
+  long next = first;
+  if (first >= count) {
+    first = 0;
+    page = 0;
+    next = MPPLANETS;
+  }
+  if (next != MPPLANETS && fseek(f, 4 + kRecSize * next, SEEK_SET) != 0) next = count;
+  int n = MPPLANETS;
+  for (; n < MPPAGE && next < count; next++) {
+    mprec *r = &staged[n];
+    if (fread(r, sizeof(mprec), 1, f) != 1) break;
+    examined++;
+    if (!mpplausible(r)) {
+      rejected++;
+      continue;
+    }
+    if (!(r->hmag < dFP[MPMAGLIMIT])) continue;
+    if (r->number < 1) r->number = 0;
+    cleanname(r->name);
+    n++;
+  }
+  fclose(f);
+  // Random bytes or another kind of file: the table in use stays.
+  if (2 * rejected > examined) return MPfail(FAILREAD, bfile);
+  emptytable();
+  iAstEnd = count;
+  iAstPage = page;
+  iAstStart = static_cast<int>(first);
   iAstMaxPage = count / MPPAGE;
-  memcpy(mp, planets, sizeof planets);
+  iNT[MPSTART] = iAstStart;
+  memcpy(mp, staged, sizeof(mprec) * n);
+  iNumAst = n;
+  // The slot after the last accepted record may hold a rejected one.
+  if (iNumAst < MPMAX) mp[iNumAst].number = -1;
   for (int i = 0; i < MPPLANETS; i++) {
     cleanname(mp[i].name);
     mp[i].number = 0;
   }
-  // Saturn..Pluto are used as stored unless the file holds no finite
+  // Saturn..Pluto are used as stored unless the file holds no possible
   // elements for them; the mean elements of the date stand in then.
   for (int i = 4; i < MPPLANETS; i++)
-    if (!mpfinite(&mp[i])) outerplanet(i, day);
+    if (!planetok[i]) outerplanet(i, day);
   mainplanets(day);
-  iNumAst = MPPLANETS;
-  if (start < MPPLANETS) iAstStart = MPPLANETS;
-  long next = iAstStart;
-  if (iAstStart >= count) {
-    iAstStart = 0;
-    iAstPage = 0;
-    next = MPPLANETS;
-  }
-  iNT[MPSTART] = iAstStart;
-  if (next != MPPLANETS && fseek(f, 4 + kRecSize * next, SEEK_SET) != 0) next = count;
-  for (; iNumAst < MPPAGE && next < count; next++) {
-    mprec *r = &mp[iNumAst];
-    if (fread(r, sizeof(mprec), 1, f) != 1) break;
-    // Unplaceable (non-finite) elements are rejected like faint objects.
-    if (!(r->hmag < dFP[MPMAGLIMIT]) || !mpfinite(r)) continue;
-    if (r->number < 1) r->number = 0;
-    cleanname(r->name);
-    iNumAst++;
-  }
-  // The slot after the last accepted record may hold a rejected one.
-  if (iNumAst < MPMAX) mp[iNumAst].number = -1;
-  fclose(f);
-  snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst, dFP[MPMAGLIMIT]);
+  int len = snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst,
+                     dFP[MPMAGLIMIT]);
+  if (rejected > 0) snprintf(readbuf + len, sizeof readbuf - len, ", %d impossible records skipped", rejected);
   setdefaults();
   iHI[MPRECORD] = iNumAst - 1;
   MPOKay(OKDONE, readbuf);

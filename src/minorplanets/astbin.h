@@ -63,9 +63,22 @@ extern short iMpmax;            // capacity of the user list after a read
 // Start-up load: empties the user list, magnitude limit 14.0, reads page 0
 // of "astdat.bin". Returns ASTreadfile's status.
 int MPinit();
+// Limits of a possible database record.
+constexpr int32_t MINEPOCH = 2000000;    // epoch, Julian Day
+constexpr int32_t MAXEPOCH = 3000000;
+constexpr float MAXSEMIAXIS = 100000.0f;  // AU
+constexpr float MAXDAILY = 20.0f;         // degrees per day; Mercury moves 4.1
+
+// 1 when record r can be a real ellipse of the database: finite, epoch
+// within MINEPOCH..MAXEPOCH, eccentricity 0 <= e < 1, semi-major axis and
+// daily motion positive and within their limits; else 0.
+int mpplausible(const mprec *r);
 // Loads the planets and the minor planets from file index start on that
-// are brighter than dFP[MPMAGLIMIT]. 0 on success, 2 when the file cannot be
-// opened or holds no complete planet records (table left untouched).
+// are brighter than dFP[MPMAGLIMIT]; records that cannot be real are
+// skipped and counted in the report (", %d impossible records skipped").
+// 0 on success, 2 when the file cannot be opened, holds no complete planet
+// records, or most of the records read cannot be real (table left
+// untouched).
 int ASTreadfile(int start, const char *file);
 // ASTreadfile with the "ASTEROID FILE" setting chSTR[DATABASEFILE].
 int ASTreadpage(int start);

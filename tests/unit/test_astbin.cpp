@@ -321,3 +321,58 @@ TEST_F(AstBin, ConverterReadsMpcOneLineFormat) {
         out2 + " > /dev/null && cmp -s " + out + " " + out2;
   EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
+
+TEST_F(AstBin, ImpossibleRecordsAreSkippedAndCounted) {
+  std::vector<mprec> recs;
+  auto odd = [&](const char *name, void (*spoil)(mprec *)) {
+    mprec r = mprecord(1, name, 5);
+    spoil(&r);
+    recs.push_back(r);
+  };
+  odd("EccOne", [](mprec *r) { r->ecc = 1.0f; });
+  odd("EccNeg", [](mprec *r) { r->ecc = -0.1f; });
+  odd("AxisZero", [](mprec *r) { r->semiaxis = 0.0f; });
+  odd("AxisNeg", [](mprec *r) { r->semiaxis = -2.0f; });
+  odd("AxisHuge", [](mprec *r) { r->semiaxis = 1.0e6f; });
+  odd("DailyZero", [](mprec *r) { r->daily = 0.0f; });
+  odd("DailyHuge", [](mprec *r) { r->daily = 50.0f; });
+  odd("EpochLow", [](mprec *r) { r->epoch = 1999999; });
+  odd("EpochHigh", [](mprec *r) { r->epoch = 3000001; });
+  for (int i = 0; i < 12; i++) recs.push_back(mprecord(100 + i, "Good", 5));
+  mprec edge = mprecord(200, "Edge", 5);
+  edge.ecc = 0.0f;
+  edge.epoch = 2000000;
+  recs.push_back(edge);
+  writedb("t_odd.bin", 8 + static_cast<int>(recs.size()), recs);
+  ASSERT_EQ(ASTreadfile(0, "t_odd.bin"), 0);
+  EXPECT_EQ(iNumAst, 8 + 13);
+  for (int i = 8; i < iNumAst; i++) EXPECT_GE(mp[i].number, 100) << mp[i].name;
+  EXPECT_STREQ(mperror, "Done. Found 21 planets brighter than 14.0, 9 impossible records skipped");
+  for (const mprec &r : recs) EXPECT_EQ(mpplausible(&r), r.number >= 100 ? 1 : 0) << r.name;
+}
+
+TEST_F(AstBin, RandomBytesAreRefusedAndTheTableKept) {
+  ASSERT_EQ(MPinit(), 0);
+  int n = iNumAst;
+  std::string ceres = mp[8].name;
+  srand(7);
+  std::string junk(4 + 84 * 3200, '\0');
+  for (char &c : junk) c = static_cast<char>(rand());
+  junk[0] = static_cast<char>(0x80);  // a count of 3000 and more
+  junk[1] = junk[2] = 0x0c;
+  junk[3] = 0;
+  writetext("t_junk.bin", junk);
+  EXPECT_EQ(ASTreadfile(0, "t_junk.bin"), FAILREAD);
+  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved("t_junk.bin"));
+  EXPECT_EQ(iNumAst, n);
+  EXPECT_EQ(mp[8].name, ceres);
+  writedb("t_junkplanets.bin", -1, {});  // a count that reads no minor planet
+  {
+    FILE *f = fopen(runtimepath("t_junkplanets.bin").c_str(), "r+b");
+    fseek(f, 4, SEEK_SET);
+    fwrite(junk.data() + 4, 1, 84 * 8, f);
+    fclose(f);
+  }
+  EXPECT_EQ(ASTreadfile(0, "t_junkplanets.bin"), FAILREAD) << "planets of random bytes";
+  EXPECT_EQ(iNumAst, n);
+}
