@@ -65,8 +65,9 @@ int chartkey(int key) {
     case '+': iCurStep *= 2; return 0;
     case '-': iCurStep /= 2; return 0;
     case '*':
-      catnum = catnum + 1 > 1 ? 0 : catnum + 1;
-      readskycatalog(catnum);
+      // A catalogue that cannot be loaded leaves the stars, their number
+      // and their label as they were.
+      if (readskycatalog(catnum + 1 > 1 ? 0 : catnum + 1) != 0) dialogERR(mperror);
       return 1;
     case '1': iZoom = 0; return 1;
     case KEYF2: centreoncursor(); return 1;

@@ -27,6 +27,7 @@ int iStarIndexed;
 int catnum;
 char StarCatID[4] = "TYC";
 int32_t catlen;
+int iStarRejected;
 
 static int maxmagclass;  // highest magnitude class loaded since start-up
 
@@ -66,16 +67,10 @@ static int truncint(double x) {
   return (int)x;
 }
 
-// Keeps a record's position on the sky whatever the file holds.
-static void checkposition(starrec &s) {
-  if (!std::isfinite(s.rahours) || s.rahours < 0 || s.rahours >= 24) {
-    float r = std::isfinite(s.rahours) ? std::fmod(s.rahours, 24.0f) : 0.0f;
-    if (r < 0) r += 24.0f;
-    s.rahours = r < 24.0f ? r : 0.0f;
-  }
-  if (!std::isfinite(s.decdeg)) s.decdeg = 0;
-  if (s.decdeg < -90) s.decdeg = -90;
-  if (s.decdeg > 90) s.decdeg = 90;
+int starplausible(const starrec &s) {
+  if (!(s.rahours >= 0.0f && s.rahours <= 24.0f)) return 0;  // false for NaN too
+  if (!(s.decdeg >= -90.0f && s.decdeg <= 90.0f)) return 0;
+  return s.mag100 >= MINSTARMAG100 && s.mag100 <= MAXSTARMAG100;
 }
 
 int calcstardata(int i) {
@@ -110,19 +105,51 @@ int calcstardata(int i) {
 
 static bool readint(FILE *f, int32_t *v) { return fread(v, sizeof *v, 1, f) == 1; }
 
-// Reads a layer's count and records into star from index first; records
-// beyond the capacity are skipped. Returns the stars stored; *whole is
-// false when the count is negative or the records end early.
+// A catalogue as read from a file, before it replaces the one in use.
+// Records that cannot be real are dropped as they are read; file
+// positions (where the block indexes point) map to kept records through
+// prefix.
+struct StagedCatalogue {
+  starrec stars[MAXSTARS];
+  int32_t prefix[MAXSTARS + 1];  // records kept before each file position
+  int32_t num[4][SKYBLOCKS], idx[4][SKYBLOCKS];
+  int count[4];  // records kept per layer
+  int kept;      // records kept in all
+  int examined, rejected;
+  int indexed;
+  bool hascatlen;
+  int32_t catlen;
+};
+static StagedCatalogue staged;
+
+enum { READCHUNK = 1024 };  // records per read
+
+// Reads a layer's count records from file position first; records beyond
+// the capacity are skipped. Returns the file records read; *whole is false
+// when the count is negative or the records end early.
 static int readlayer(FILE *f, int first, int32_t count, bool *whole) {
+  StagedCatalogue &c = staged;
   *whole = count >= 0;
+  c.prefix[first] = c.kept;
   if (count <= 0) return 0;
   int room = MAXSTARS - first;
   int keep = count < room ? count : room;
-  int got = (int)fread(star + first, sizeof(starrec), keep, f);
-  for (int i = first; i < first + got; i++) {
-    checkposition(star[i]);
-    calcstardata(i);
+  int got = 0;
+  starrec chunk[READCHUNK];
+  while (got < keep) {
+    int want = keep - got < READCHUNK ? keep - got : READCHUNK;
+    int n = (int)fread(chunk, sizeof(starrec), want, f);
+    for (int i = 0; i < n; i++, got++) {
+      c.prefix[first + got] = c.kept;
+      c.examined++;
+      if (starplausible(chunk[i]))
+        c.stars[c.kept++] = chunk[i];
+      else
+        c.rejected++;
+    }
+    if (n < want) break;
   }
+  c.prefix[first + got] = c.kept;
   if (got < keep) *whole = false;
   if (*whole && count > keep && fseek(f, (long)(count - keep) * (long)sizeof(starrec), SEEK_CUR) != 0)
     *whole = false;
@@ -131,70 +158,107 @@ static int readlayer(FILE *f, int first, int32_t count, bool *whole) {
 
 // Reads the block index of layer n; a short read leaves it empty.
 static bool readindex(FILE *f, int n) {
-  bool ok = fread(kLayerNum[n], sizeof starnum, 1, f) == 1 && fread(kLayerIdx[n], sizeof staridx, 1, f) == 1;
+  bool ok = fread(staged.num[n], sizeof staged.num[n], 1, f) == 1 &&
+            fread(staged.idx[n], sizeof staged.idx[n], 1, f) == 1;
   if (!ok) {
-    memset(kLayerNum[n], 0, sizeof starnum);
-    memset(kLayerIdx[n], 0, sizeof staridx);
+    memset(staged.num[n], 0, sizeof staged.num[n]);
+    memset(staged.idx[n], 0, sizeof staged.idx[n]);
   }
   return ok;
 }
 
-// Cuts every block entry of layer n to the stars of that layer.
-static void clipindex(int n, int first) {
-  int end = first + *kLayerCount[n];
+// Cuts every block entry of layer n to the got records the layer has from
+// file position first on, then points it at the records kept.
+static void clipindex(int n, int first, int got) {
+  int end = first + got;
   for (int b = 0; b < SKYBLOCKS; b++) {
-    int32_t &cnt = kLayerNum[n][b], &idx = kLayerIdx[n][b];
+    int32_t &cnt = staged.num[n][b], &idx = staged.idx[n][b];
     if (cnt <= 0 || idx < first || idx >= end) {
       cnt = 0;
       idx = first;
     } else if (cnt > end - idx) {
       cnt = end - idx;
     }
+    int32_t from = staged.prefix[idx], to = staged.prefix[idx + cnt];
+    idx = from;
+    cnt = to - from;
   }
 }
 
+// Reads one layer into the staged catalogue from file position first.
+// Returns the file records read.
+static int stagelayer(FILE *f, int n, int first, int32_t count, bool *whole) {
+  int before = staged.kept;
+  int got = readlayer(f, first, count, whole);
+  staged.count[n] = staged.kept - before;
+  return got;
+}
+
 // Layers 8, 9 and 10 of an indexed file, after the layer-7 index.
-static void readupperlayers(FILE *f) {
-  int first = Snum7;
+static void readupperlayers(FILE *f, int first) {
   for (int n = 1; n < 4; n++) {
     int32_t count;
     if (!readint(f, &count)) return;
     if (n == 3 && count == 0) return;
     bool whole;
-    *kLayerCount[n] = readlayer(f, first, count, &whole);
+    int got = stagelayer(f, n, first, count, &whole);
     if (!whole || !readindex(f, n)) return;
-    clipindex(n, first);
-    first += *kLayerCount[n];
+    clipindex(n, first, got);
+    first += got;
   }
 }
 
-static void clearindexes() {
-  for (int n = 0; n < 4; n++) {
-    memset(kLayerNum[n], 0, sizeof starnum);
-    memset(kLayerIdx[n], 0, sizeof staridx);
-  }
-}
-
-int loadstarfile(const char *indexed, const char *fallback) {
-  FILE *f = fopen(indexed, "rb");
-  bool isindexed = f != nullptr;
-  if (!f) f = fopen(fallback, "rb");
-  if (!f) return 2;
-  Snum7 = Snum8 = Snum9 = Snum10 = 0;
+// Reads the file at f (indexed or one layer) into the staged catalogue.
+static void stagecatalogue(FILE *f, bool isindexed) {
+  StagedCatalogue &c = staged;
+  c.kept = c.examined = c.rejected = 0;
+  c.indexed = 0;
+  c.hascatlen = false;
+  memset(c.count, 0, sizeof c.count);
   // A one-layer file has no index: none of the previous catalogue's stays.
-  clearindexes();
-  iStarIndexed = 0;
+  memset(c.num, 0, sizeof c.num);
+  memset(c.idx, 0, sizeof c.idx);
   int32_t count;
   bool whole = false;
-  if (readint(f, &count)) Snum7 = readlayer(f, 0, count, &whole);
+  int got = 0;
+  if (readint(f, &count)) got = stagelayer(f, 0, 0, count, &whole);
   if (isindexed && whole && readindex(f, 0)) {
-    iStarIndexed = 1;
-    clipindex(0, 0);
-    if (readint(f, &catlen)) readupperlayers(f);
+    c.indexed = 1;
+    clipindex(0, 0, got);
+    c.hascatlen = readint(f, &c.catlen);
+    if (c.hascatlen) readupperlayers(f, got);
   }
-  fclose(f);
-  iTotStars = Snum = Snum7 + Snum8 + Snum9 + Snum10;
+}
+
+// Makes the staged catalogue the one in use.
+static void commitcatalogue() {
+  const StagedCatalogue &c = staged;
+  memcpy(star, c.stars, sizeof(starrec) * c.kept);
+  for (int n = 0; n < 4; n++) {
+    *kLayerCount[n] = c.count[n];
+    memcpy(kLayerNum[n], c.num[n], sizeof c.num[n]);
+    memcpy(kLayerIdx[n], c.idx[n], sizeof c.idx[n]);
+  }
+  iStarIndexed = c.indexed;
+  if (c.hascatlen) catlen = c.catlen;
+  iStarRejected = c.rejected;
+  iTotStars = Snum = c.kept;
+  for (int i = 0; i < Snum; i++) calcstardata(i);
   iHI[STARRECORD] = iTotStars - 1;
+}
+
+int loadstarfile(const char *indexed, const char *fallback, const char **opened) {
+  const char *path = indexed;
+  FILE *f = fopen(indexed, "rb");
+  bool isindexed = f != nullptr;
+  if (!f) f = fopen(path = fallback, "rb");
+  if (opened) *opened = path;
+  if (!f) return 2;
+  stagecatalogue(f, isindexed);
+  fclose(f);
+  // Random bytes or another kind of file: the stars in use stay.
+  if (2 * staged.rejected > staged.examined) return 2;
+  commitcatalogue();
   return 0;
 }
 
@@ -206,21 +270,28 @@ static void drawcatalogtitle(const char *title) {
 }
 
 int readskycatalog(int catalogue) {
-  const char *indexed = "hipstar.bin", *fallback = "hipstar.bin";
-  if (catalogue >= 0 && catalogue < 3) {
+  const char *indexed = "hipstar.bin", *fallback = "hipstar.bin", *id = StarCatID;
+  bool known = catalogue >= 0 && catalogue < 3;
+  if (known) {
     const CatalogueFiles &c = kCatalogues[catalogue];
-    snprintf(StarCatID, sizeof StarCatID, "%s", c.id);
+    id = c.id;
     indexed = c.indexed;
     fallback = c.fallback;
   }
   char path[256], path7[256];
   getfilename(path, indexed);
   getfilename(path7, fallback);
-  if (loadstarfile(path, path7) != 0) return MPfail(FAILREAD, fallback);
-  char title[32], text[96];
+  const char *opened = fallback;
+  if (loadstarfile(path, path7, &opened) != 0) return MPfail(FAILREAD, opened == path ? indexed : fallback);
+  // Only a catalogue that loaded names the stars in use.
+  if (known) catnum = catalogue;
+  if (id != StarCatID) snprintf(StarCatID, sizeof StarCatID, "%s", id);
+  char title[32], text[128];
   snprintf(title, sizeof title, " %s Star Catalog", StarCatID);
   drawcatalogtitle(title);
-  snprintf(text, sizeof text, "%d Found %d stars in %s", maxmagclass, Snum, title);
+  int len = snprintf(text, sizeof text, "%d Found %d stars in %s", maxmagclass, Snum, title);
+  if (iStarRejected > 0)
+    snprintf(text + len, sizeof text - len, ", %d impossible records skipped", iStarRejected);
   MPOKay(OKDONE, text);
   return 0;
 }

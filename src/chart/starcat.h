@@ -41,6 +41,10 @@ extern int iStarIndexed;  // 1 when the loaded file carried block indexes
 extern int catnum;        // 0 Tycho, 1 HIP, 2 PPM
 extern char StarCatID[4];
 extern int32_t catlen;    // catalogue word of the file, kept only
+extern int iStarRejected; // records of the last load that could not be real
+
+// Limits of a possible star record.
+enum { MINSTARMAG100 = -200, MAXSTARMAG100 = 2000 };  // magnitude x 100
 
 // Start-up of the star subsystem with the catalogue number: star sprites,
 // image sheet, chart set-up, then the catalogue. Returns the readskycatalog
@@ -48,14 +52,20 @@ extern int32_t catlen;    // catalogue word of the file, kept only
 int Starinit(int catalogue);
 // Loads catalogue 0 (TYC), 1 (HIP) or 2 (PPM) from the program directory,
 // its indexed file or else its one-layer file; draws the catalogue title
-// and leaves the status in mperror. Returns 0, or 2 when neither file opens
-// (the loaded stars stay).
+// and leaves the status in mperror; on success catnum and StarCatID name
+// it. Returns 0, or 2 when neither file opens or the file is refused (the
+// loaded stars, catnum and StarCatID stay).
 int readskycatalog(int catalogue);
+// 1 when star record s can be real: R.A. 0..24 h, declination -90..+90,
+// magnitude -2..20; else 0.
+int starplausible(const starrec &s);
 // Loads a catalogue from the file at path indexed, or when that cannot be
-// opened from the one-layer file at path fallback. Counts, records and
-// block entries are checked against the capacity and the stars read.
-// Returns 0, or 2 when neither opens (nothing changed).
-int loadstarfile(const char *indexed, const char *fallback);
+// opened from the one-layer file at path fallback (*opened, when given,
+// says which path was tried last). Counts, records and block entries are
+// checked against the capacity and the stars read; records that cannot be
+// real are dropped and counted in iStarRejected. Returns 0, or 2 when
+// neither opens or most records read cannot be real (nothing changed).
+int loadstarfile(const char *indexed, const char *fallback, const char **opened = nullptr);
 // Fills calcstar[i] from star[i]. Returns the highest magnitude class seen
 // since start-up.
 int calcstardata(int i);

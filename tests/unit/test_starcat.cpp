@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -303,23 +305,79 @@ TEST(StarCat, TruncatedLayerKeepsTheStarsRead) {
   remove(path.c_str());
 }
 
-TEST(StarCat, PositionsOffTheSkyAreBroughtBack) {
+TEST(StarCat, ImpossibleRecordsAreDroppedAndTheIndexFollows) {
   startallegro(32);
-  std::vector<starrec> l7 = {makestar(1, 300, 'A', '0', 25.5f, 95.0f), makestar(2, 300, 'A', '0', -1.0f, -100.0f),
-                             makestar(3, 300, 'A', '0', __builtin_nanf(""), __builtin_inff())};
-  std::string path = writetemp("odd.bin", fallbackfile(l7));
-  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 0);
-  EXPECT_FLOAT_EQ(star[0].rahours, 1.5f);
-  EXPECT_FLOAT_EQ(star[0].decdeg, 90.0f);
-  EXPECT_FLOAT_EQ(star[1].rahours, 23.0f);
-  EXPECT_FLOAT_EQ(star[1].decdeg, -90.0f);
-  EXPECT_FLOAT_EQ(star[2].rahours, 0.0f);
-  EXPECT_FLOAT_EQ(star[2].decdeg, 0.0f);
-  for (int i = 0; i < 3; i++) {
-    EXPECT_GE(calcstar[i].block, 0);
-    EXPECT_LT(calcstar[i].block, SKYBLOCKS);
-  }
+  std::vector<starrec> l7 = {makestar(1, 300, 'A', '0', 0.5f, 1.0f), makestar(2, 300, 'A', '0', 0.6f, 1.0f),
+                             makestar(3, 300, 'A', '0', 0.7f, 1.0f), makestar(4, 310, 'B', '1', 13.2f, -45.0f),
+                             makestar(5, 320, 'B', '1', 13.3f, -45.0f)};
+  l7[1].mag100 = 2001;  // fainter than any catalogue holds
+  l7[4].mag100 = -201;
+  std::vector<starrec> l8 = {makestar(6, 2500, 'G', '2', 0.5f, 1.5f), makestar(7, 760, 'G', '2', 0.8f, 1.5f)};
+  std::vector<starrec> l9 = {makestar(8, 850, 'K', '3', 13.5f, -44.0f), makestar(9, 860, 'M', '4', 0.1f, 2.0f),
+                             makestar(10, -3000, 'M', '4', 0.2f, 2.0f)};
+  std::string path = writetemp("odd.bin", indexedfile({l7, l8, l9}));
+  ASSERT_EQ(loadstarfile(path.c_str(), "/nonexistent"), 0);
+  EXPECT_EQ(iStarRejected, 4);
+  EXPECT_EQ(Snum7, 3);
+  EXPECT_EQ(Snum8, 1);
+  EXPECT_EQ(Snum9, 2);
+  EXPECT_EQ(Snum, 6);
+  EXPECT_EQ(iHI[STARRECORD], 5);
+  auto numbers = [](const int32_t *num, const int32_t *idx, int b) {
+    std::vector<int> out;
+    for (int i = idx[b]; i < idx[b] + num[b]; i++) out.push_back(star[i].starno);
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  EXPECT_EQ(numbers(starnum, staridx, 9 * 24), (std::vector<int>{1, 3}));
+  EXPECT_EQ(numbers(starnum, staridx, 4 * 24 + 13), (std::vector<int>{4}));
+  EXPECT_EQ(numbers(starnum8, staridx8, 9 * 24), (std::vector<int>{7}));
+  EXPECT_EQ(numbers(starnum9, staridx9, 4 * 24 + 13), (std::vector<int>{8}));
+  EXPECT_EQ(numbers(starnum9, staridx9, 9 * 24), (std::vector<int>{9}));
+  for (int i = 0; i < Snum; i++) EXPECT_EQ(starplausible(star[i]), 1) << i;
   remove(path.c_str());
+}
+
+TEST(StarCat, PositionsOffTheSkyAreDropped) {
+  startallegro(32);
+  std::vector<starrec> l7 = {makestar(1, 300, 'A', '0', 25.5f, 5.0f), makestar(2, 300, 'A', '0', -1.0f, 5.0f),
+                             makestar(3, 300, 'A', '0', 5.0f, -100.0f), makestar(4, 300, 'A', '0', __builtin_nanf(""), 1),
+                             makestar(5, 300, 'A', '0', 1, 1), makestar(6, 300, 'A', '0', 2, 2),
+                             makestar(7, 300, 'A', '0', 3, 3), makestar(8, 300, 'A', '0', 4, 4),
+                             makestar(9, 300, 'A', '0', 24, 90)};
+  std::string path = writetemp("offsky.bin", fallbackfile(l7));
+  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 0);
+  EXPECT_EQ(iStarRejected, 4);
+  ASSERT_EQ(Snum, 5);
+  for (int i = 0; i < Snum; i++) EXPECT_EQ(star[i].starno, 5 + i);
+  for (int i = 0; i < Snum; i++) EXPECT_LT(calcstar[i].block, SKYBLOCKS);
+  remove(path.c_str());
+}
+
+TEST(StarCat, RandomBytesAreRefusedAndTheStarsKept) {
+  startallegro(32);
+  loadlayers({{makestar(1, 300, 'A', '0', 1, 1), makestar(2, 400, 'A', '0', 2, 2)}});
+  srand(11);
+  std::vector<unsigned char> junk(4 + 16 * 5000);
+  for (unsigned char &c : junk) c = static_cast<unsigned char>(rand());
+  putint(junk, 0, 5000);
+  std::string path = writetemp("junk.bin", junk);
+  EXPECT_EQ(loadstarfile(path.c_str(), path.c_str()), 2);
+  EXPECT_EQ(Snum, 2);
+  EXPECT_EQ(star[1].starno, 2);
+  EXPECT_EQ(starnum[9 * 24 + 1], 1) << "the index in use stays";
+  remove(path.c_str());
+}
+
+TEST(StarCat, LimitsOfARealStar) {
+  EXPECT_EQ(starplausible(makestar(1, -200, 'A', '0', 0.0f, -90.0f)), 1);
+  EXPECT_EQ(starplausible(makestar(1, 2000, 'A', '0', 24.0f, 90.0f)), 1);
+  EXPECT_EQ(starplausible(makestar(1, -201, 'A', '0', 1, 1)), 0);
+  EXPECT_EQ(starplausible(makestar(1, 2001, 'A', '0', 1, 1)), 0);
+  EXPECT_EQ(starplausible(makestar(1, 500, 'A', '0', -0.01f, 1)), 0);
+  EXPECT_EQ(starplausible(makestar(1, 500, 'A', '0', 24.01f, 1)), 0);
+  EXPECT_EQ(starplausible(makestar(1, 500, 'A', '0', 1, -90.01f)), 0);
+  EXPECT_EQ(starplausible(makestar(1, 500, 'A', '0', 1, __builtin_inff())), 0);
 }
 
 TEST(StarCat, AccessorsOfOneStar) {
@@ -443,26 +501,54 @@ TEST(StarCat, RealFallbackCataloguesHoldLayerSeven) {
   }
 }
 
-TEST(StarCat, MissingCatalogueKeepsTheLoadedStars) {
+// The PPM files are the only catalogue files not shipped; one test alone
+// writes them, so that no two tests race on them.
+TEST(StarCat, MissingOrJunkCatalogueKeepsTheLoadedStars) {
   startallegro(32);
   loadlayers({{makestar(11, 300, 'A', '0', 1, 1), makestar(12, 300, 'A', '0', 2, 2)}});
+  catnum = 0;
+  snprintf(StarCatID, sizeof StarCatID, "TYC");
+  std::string path = runtimefile("ppmdat.bin");
   remove(runtimefile("ppmstar.bin").c_str());
-  remove(runtimefile("ppmdat.bin").c_str());
-  catnum = 2;
+  remove(path.c_str());
   EXPECT_EQ(readskycatalog(2), 2);
   EXPECT_STREQ(mperror, "Error reading file: ppmdat.bin");
   EXPECT_EQ(Snum, 2);
   EXPECT_EQ(star[1].starno, 12);
-  // The PPM one-layer file loads when present.
-  std::string path = runtimefile("ppmdat.bin");
-  FILE *f = fopen(path.c_str(), "wb");
-  std::vector<unsigned char> bytes = fallbackfile({makestar(77, 300, 'A', '0', 1, 1)});
-  fwrite(bytes.data(), 1, bytes.size(), f);
-  fclose(f);
+  EXPECT_EQ(catnum, 0) << "a failed switch changes neither the number";
+  EXPECT_STREQ(StarCatID, "TYC") << "nor the label";
+  auto put = [&](const std::vector<unsigned char> &bytes) {
+    FILE *f = fopen(path.c_str(), "wb");
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+  };
+  // Random bytes: refused like a missing file.
+  srand(3);
+  std::vector<unsigned char> junk(4 + 16 * 3000);
+  for (unsigned char &c : junk) c = static_cast<unsigned char>(rand());
+  putint(junk, 0, 3000);
+  put(junk);
+  EXPECT_EQ(readskycatalog(2), 2);
+  EXPECT_STREQ(mperror, "Error reading file: ppmdat.bin");
+  EXPECT_EQ(Snum, 2);
+  EXPECT_EQ(catnum, 0);
+  EXPECT_STREQ(StarCatID, "TYC");
+  // The PPM one-layer file loads when present; the report counts what
+  // could not be real.
+  put(fallbackfile({makestar(77, 300, 'A', '0', 1, 1), makestar(78, 300, 'A', '0', 30, 1),
+                    makestar(79, 300, 'A', '0', 2, 1)}));
   EXPECT_EQ(readskycatalog(2), 0);
+  EXPECT_EQ(catnum, 2);
   EXPECT_STREQ(StarCatID, "PPM");
-  EXPECT_EQ(Snum, 1);
+  EXPECT_EQ(Snum, 2);
+  EXPECT_NE(std::string(mperror).find("Found 2 stars in  PPM Star Catalog, 1 impossible records skipped"),
+            std::string::npos)
+      << mperror;
+  put(fallbackfile({makestar(77, 300, 'A', '0', 1, 1)}));
+  EXPECT_EQ(readskycatalog(2), 0);
   EXPECT_NE(std::string(mperror).find("Found 1 stars in  PPM Star Catalog"), std::string::npos) << mperror;
+  EXPECT_EQ(std::string(mperror).find("impossible"), std::string::npos) << mperror;
   remove(path.c_str());
   catnum = 0;
 }
+
