@@ -1,7 +1,7 @@
 """Runs the program once under a private Xvfb (1280 x 1024 x 24): answers
 the start-up prompts, shows the minor planets of the date on the chart ("a":
 without a project file the display switches start off), saves a
-screenshot, then leaves through the exit questions.
+screenshot and one of the telescope view ("t", "4", "C"), then leaves through the exit questions.
 Usage: headless_run.py EXE SCREENSHOT [ARGS...]"""
 import os
 import sys
@@ -15,6 +15,11 @@ with Session(exe, args, in_place=True) as s:
     s.capture().save_png(shot.replace(".png", "-banner.png"))
     s.pass_startup()
     s.key("a").save_png(shot)
+    # The telescope view over the chart, one zoom step in, with its CCD frame.
+    s.key("t")
+    s.key("4")
+    s.key("C").save_png(shot.replace(".png", "-telescope.png"))
+    s.key("t")
     rc = s.exit_program()
 print("screenshot: %s (exit status %s)" % (shot, rc))
 sys.exit(0 if rc == 0 else 1)

@@ -129,18 +129,27 @@ int skymapinit() {
   return 0;
 }
 
-int setstarplot(int zoom) {
-  if (zoom < 2) zoom = 0;
-  if (zoom > MAXZOOM) zoom = MAXZOOM;
-  iZoom = zoom;
+int setframe() {
   last = (dStarX + 12) * dRATORAD;
   glat = dDEGTORAD * (90 - dStarY);
   coslat = cos(glat);
   sinlat = sin(glat);
-  plothigh = 22 * VRTScale;
+  return 0;
+}
+
+double zoomfactor(int zoom) {
   double scale = 1;
   for (int z = 0; z < zoom; z++) scale *= kZoomStep;
-  PixPerDeg = plothigh * scale / 180.0;
+  return scale;
+}
+
+int setstarplot(int zoom) {
+  if (zoom < 2) zoom = 0;
+  if (zoom > MAXZOOM) zoom = MAXZOOM;
+  iZoom = zoom;
+  setframe();
+  plothigh = 22 * VRTScale;
+  PixPerDeg = plothigh * zoomfactor(zoom) / 180.0;
   plotXscale = zoom == 0 ? plotwidth / 24.0 : 15 * PixPerDeg;
   plotYscale = PixPerDeg;
   dStarXcon = PixPerDeg / dDEGTORAD;

@@ -44,6 +44,11 @@ int wrapturn(int x, int turn);
 // degrees with the cursor at the centre. Returns 0, or -1 when a bitmap
 // cannot be created.
 int skymapinit();
+// Sets the rotation last, glat, coslat, sinlat of the oblique frame for
+// the centre dStarX, dStarY. Returns 0.
+int setframe();
+// Field shrink of a zoom: 1.4142136 to the power zoom (zoom >= 0).
+double zoomfactor(int zoom);
 // Sets iZoom (1 and below become 0, above 12 becomes 12) and the scales
 // and frame rotation for it and the centre dStarX, dStarY. Returns 0.
 int setstarplot(int zoom);

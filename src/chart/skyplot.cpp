@@ -11,9 +11,11 @@
 #include "chart/starcat.h"
 #include "chart/starplot.h"
 #include "chart/starsearch.h"
+#include "chart/telescope.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/status.h"
+#include "skins/skinbutton.h"
 #include "startup/switches.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
@@ -294,6 +296,10 @@ int drawskyplot(int key) {
     iReplot = 0;
   }
   drawstatusline(marks);
+  if (flag[TELESCOPEON])
+    drawtelskin(key);
+  else
+    skinshown = 0;
   showchart();
   return marks;
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chart/ccd.h"
 #include "chart/projection.h"
 #include "chart/starpix.h"
 #include "minorplanets/status.h"
@@ -300,6 +301,7 @@ int Starinit(int catalogue) {
   iGottapix = readstarpix();
   readstarsheet();
   skymapinit();
+  loadccd(iNT[CCDNUM]);
   catnum = catalogue;
   return readskycatalog(catalogue);
 }

@@ -59,7 +59,9 @@ int drawskintext(BITMAP *bmp, int entry, int x, int y, const char *text, int lin
   const skinentry &s = skin[entry];
   const skinentry &f = skin[SKINFONT];
   if (f.nstates == 0 || !skinbmp) {
-    FONT *af = allegrofont();
+    // Cells are sized for a small skin font; a text too wide for the
+    // default font takes the small one.
+    FONT *af = fittingfont(text, s.width);
     int left = s.posx + x + (s.width - text_length(af, text)) / 2;
     int top = s.posy + y + (s.height - text_height(af)) / 2 + SKINTEXTPITCH * line;
     textout_ex(bmp, af, text, left, top, colour[PALGREEN], -1);

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
@@ -60,6 +61,7 @@ int initialize(int depth) {
   loadproject(0);
   Starinit(0);
   dialogERR(mperror);
+  initccd(iNT[CCDNUM]);
   redrawbuffer();
   iNT[USERMPS] = 0;
   Placeinit();

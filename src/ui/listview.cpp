@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "chart/starcat.h"
+#include "chart/ccd.h"
 #include "chart/starsearch.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/mplist.h"
@@ -72,6 +73,11 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
       *style = LISTSTYLE{4, listfont(iNT[MPLISTFONT]), colour[PALMPLISTTEXT]};
       *count = iNumAst;
       return true;
+    case LISTCCD:
+      // Every camera can be picked, the last one too.
+      *style = LISTSTYLE{4, 10, colour[PALDARKRED]};
+      *count = CCDCOUNT;
+      return true;
     default:
       return false;
   }
@@ -93,6 +99,9 @@ static void listselect(int list, int entry) {
       readmpvars(iAst);
       iNT[USERMPS] = loguserobj(iAst);
       break;
+    case LISTCCD:
+      loadccd(entry);
+      break;
     default:
       break;
   }
@@ -107,6 +116,8 @@ static int listfill(int list, int start, int rows) {
       return stlist(2, start, rows);
     case LISTPLANETS:
       return mplist(2, start, rows);
+    case LISTCCD:
+      return ccdlist(2, start, rows);
     default:
       return 0;
   }

@@ -1,0 +1,86 @@
+#include "chart/ccd.h"
+
+#include <cstdio>
+
+#include "startup/settings.h"
+#include "ui/windows.h"
+
+const ccdrec ccd[CCDCOUNT] = {
+    {"Apogee AP1", "KAF-0400", 6.9f, 4.6f, 768, 512, 9, 9},
+    {"Apogee AP2", "KAF-1600", 14.0f, 9.3f, 1536, 1024, 9, 9},
+    {"Apogee AP4", "KAF-4200", 18.4f, 18.4f, 2048, 2048, 9, 9},
+    {"Apogee AP6", "KAF-1000", 24.6f, 24.6f, 1024, 1024, 24, 24},
+    {"Apogee AP7", "SIA502AB", 12.3f, 12.3f, 512, 512, 24, 24},
+    {"Apogee AP8", "SIA502AB", 24.6f, 24.6f, 1024, 1024, 24, 24},
+    {"Apogee AP9", "KAF-6300", 27.6f, 18.4f, 3072, 2048, 9, 9},
+    {"HiSis22", "KAF-0400", 6.9f, 4.6f, 768, 512, 9, 9},
+    {"Lynxx 2000", "TC-255", 3.2f, 2.4f, 320, 240, 10, 10},
+    {"Pictor 416", "KAF-0400", 6.9f, 4.6f, 768, 512, 9, 9},
+    {"Pictor 208", "TC-255", 3.3f, 2.4f, 336, 242, 10, 19},
+    {"Pictor 216", "TC-255", 3.3f, 2.4f, 336, 242, 10, 10},
+    {"Pictor 1616", "KAF-1600", 13.8f, 9.2f, 1536, 1024, 9, 9},
+    {"Starlight MX7-C", "ICX249AK", 6.47f, 4.83f, 752, 582, 8.6f, 8.3f},
+    {"Starlight HX516", "ICX084AL", 4.9f, 3.6f, 660, 490, 7.4f, 7.4f},
+    {"Starlight MX516", "ICX055AL", 4.9f, 3.8f, 500, 290, 9.8f, 12.6f},
+    {"Starlight MX516C", "ICX055CK", 4.9f, 3.6f, 500, 290, 9.8f, 12.6f},
+    {"Starlight MX916", "ICX083AL", 8.7f, 6.7f, 752, 582, 11.6f, 11.2f},
+    {"Starlight SXF", "ICX027BL-6", 6.4f, 4.3f, 500, 256, 12.4f, 16.6f},
+    {"Starlight SXL8", "FT-12", 7.6f, 7.6f, 512, 512, 15, 15},
+    {"SBIG ST4", "TC-211", 2.6f, 2.6f, 192, 165, 13.7f, 16},
+    {"SBIG ST5", "TC-255", 3.2f, 2.4f, 320, 240, 10, 10},
+    {"SBIG ST6", "TC-241", 23.0f, 27.0f, 375, 242, 23, 27},
+    {"SBIG ST7", "KAF-0400", 6.9f, 4.6f, 768, 512, 9, 9},
+    {"SBIG ST8", "KAF-1600", 13.8f, 9.2f, 1536, 1024, 9, 9},
+    {"SBIG ST9", "KAF0261E", 10.2f, 10.2f, 512, 512, 20, 20},
+    {"SBIG ST237", "TC-237", 4.7f, 3.6f, 640, 480, 7.4f, 7.4f},
+};
+const int iCCDmax = CCDCOUNT - 1;
+int iCCD;
+
+static const double kArcsecPerRad = 206256.0;
+static const double kArcsecPerArcmin = 60.0;
+static const double kDefaultFocal = 1000.0;  // mm
+static const int kListTextEnd = 77;          // rows end here; byte 78 marks the current camera
+
+int ccdfov() {
+  if (!(dFP[TELFOCAL] > 0)) dFP[TELFOCAL] = kDefaultFocal;
+  dFP[CCDFIELDH] = dFP[CCDCHIPH] * kArcsecPerRad / dFP[TELFOCAL] / kArcsecPerArcmin;
+  dFP[CCDFIELDV] = dFP[CCDCHIPV] * kArcsecPerRad / dFP[TELFOCAL] / kArcsecPerArcmin;
+  return 0;
+}
+
+int loadccd(int n) {
+  if (n < 0 || n > iCCDmax) n = 0;
+  if (!(dFP[TELFOCAL] > 0)) dFP[TELFOCAL] = kDefaultFocal;
+  const ccdrec &c = ccd[n];
+  iCCD = iNT[CCDNUM] = n;
+  snprintf(chSTR[CCDTYPE], sizeof chSTR[CCDTYPE], "%s", c.name);
+  snprintf(chSTR[CCDCHIP], sizeof chSTR[CCDCHIP], "%s", c.chip);
+  dFP[CCDCHIPH] = c.chipw;
+  dFP[CCDCHIPV] = c.chiph;
+  iNT[CCDPIXH] = c.pixh;
+  iNT[CCDPIXV] = c.pixv;
+  ccdfov();
+  return n;
+}
+
+int initccd(int n) { return loadccd(n); }
+
+int ccdlist(int firstline, int first, int lines) {
+  if (lines <= 0) return 0;
+  snprintf(achDLine[1], sizeof achDLine[1], "No.  CCD Type             Chip            Chip Size    Pixels");
+  snprintf(achDLine[0], sizeof achDLine[0], "CCD Selection (%d on file) Page %d/%d ", CCDCOUNT, first / lines + 1,
+           CCDCOUNT / lines + 1);
+  const int rows = (int)(sizeof achDLine / sizeof achDLine[0]);
+  int k = 0;
+  for (; k < lines && first + k < CCDCOUNT; k++) {
+    if (first + k < 0 || firstline + k < 0 || firstline + k >= rows) break;
+    const ccdrec &c = ccd[first + k];
+    char *line = achDLine[firstline + k];
+    snprintf(line, kListTextEnd + 1, "%2d  %-20s %-15s %4.1f %4.1f %4d %4d", first + k, c.name, c.chip, c.chipw,
+             c.chiph, (int)c.pixh, (int)c.pixv);
+    line[kListTextEnd + 1] = first + k == iCCD ? 'C' : 0;
+    line[kListTextEnd + 2] = 0;
+  }
+  return k;
+}
