@@ -1,5 +1,8 @@
-// Astronomical constants, named once for every calculation.
+// Astronomical constants and the small numeric rules every calculation
+// shares, each named once.
 #pragma once
+#include <climits>
+#include <cmath>
 
 // Full-precision values.
 constexpr double DPI = 3.141592653589793238462643;    // pi
@@ -28,3 +31,16 @@ constexpr double P0 = 57.29577951;    // degrees per radian
 constexpr double P1 = 3.1415926536;   // pi
 constexpr double P2 = 6.2831853072;   // 2 pi
 constexpr double dRad = 57.29577951;  // degrees per radian
+
+// Truncation toward zero that stays defined for any double: NaN gives 0,
+// values beyond the int range its nearest end.
+inline int truncint(double x) {
+  if (!(x == x)) return 0;
+  if (x >= INT_MAX) return INT_MAX;
+  if (x <= INT_MIN) return INT_MIN;
+  return (int)x;
+}
+// v brought into lo..hi.
+inline int clampint(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+// Fractional part, with the sign of x.
+inline double frac(double x) { return x - std::trunc(x); }

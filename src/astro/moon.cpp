@@ -59,7 +59,6 @@ static const MoonTerm kLatitudeTerms[45] = {
 static const int kNumLongitude = (int)(sizeof kLongitudeTerms / sizeof *kLongitudeTerms);
 static const int kNumLatitude = (int)(sizeof kLatitudeTerms / sizeof *kLatitudeTerms);
 
-static double frac(double x) { return x - std::trunc(x); }
 static double rad(double deg) { return deg * DPI / 180.0; }
 
 // Mean arguments in radians and the eccentricity factor.

@@ -12,8 +12,6 @@ static const double kArcsecToRad = kDegToRad / 3600.0;
 static double nutmjd = -10000.0, nutdeps, nutdpsi;
 static double eqmjd = -10000.0, eqseps, eqceps;
 
-static double frac(double x) { return x - std::trunc(x); }
-
 int range(double *v, double r) {
   *v -= r * std::floor(*v / r);
   if (*v >= r) *v = 0.0;  // a tiny negative v rounds up to r itself

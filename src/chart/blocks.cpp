@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 
+#include "astro/constants.h"
 #include "chart/projection.h"
 #include "chart/telescope.h"
 #include "minorplanets/appulse.h"
@@ -15,19 +16,6 @@ static const int kColumnHour[49] = {12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 
                                     5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
                                     22, 23, 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12};
 
-static int32_t *const kLayerNum[4] = {starnum, starnum8, starnum9, starnum10};
-static int32_t *const kLayerIdx[4] = {staridx, staridx8, staridx9, staridx10};
-static int *const kLayerCount[4] = {&Snum7, &Snum8, &Snum9, &Snum10};
-
-// Truncation toward zero that stays defined for any double.
-static int truncint(double x) {
-  if (!(x == x)) return 0;
-  if (x >= INT_MAX) return INT_MAX;
-  if (x <= INT_MIN) return INT_MIN;
-  return (int)x;
-}
-
-int skyblock(double rahours, double decdeg) { return truncint(decdeg / 10 + 9) * 24 + truncint(rahours); }
 
 // A centre outside 0..24 h must not run off the column table.
 static int columnhour(int column) {
@@ -110,8 +98,8 @@ int searchstarblock(int block, int mp, double rahours, double decdeg, double rad
   if (block < 0 || block >= SKYBLOCKS) return 0;
   int found = 0;
   for (int n = 0; n < 4; n++) {
-    if (*kLayerCount[n] == 0) continue;
-    int first = kLayerIdx[n][block], end = first + kLayerNum[n][block];
+    if (*layersize[n] == 0) continue;
+    int first = layeridx[n][block], end = first + layernum[n][block];
     for (int i = first; i < end; i++) {
       double s = separation(star[i], rahours, decdeg, true);
       if (s <= radius) {
@@ -146,8 +134,7 @@ static void searchcolumn(int block, bool lower, bool upper, int mp, double rahou
 }
 
 int searchstarapp(int mp, double rahours, double decdeg, double radius) {
-  int band = truncint(decdeg / 10 + 9);
-  int block = truncint(rahours) + 24 * band;
+  int block = skyblock(rahours, decdeg), band = block / 24;
   if (Snum < LINEARSEARCHSTARS) return scanstars(block, mp, rahours, decdeg, radius);
   // A one-layer file has no block index to search.
   if (!iStarIndexed) return scanstars(-1, mp, rahours, decdeg, radius);

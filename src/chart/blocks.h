@@ -8,9 +8,6 @@ enum { BLOCKMARK = 99, LINEARSEARCHSTARS = 16000 };
 extern int drawblock[SKYBLOCKS];   // 99 = block in the sky chart's view
 extern int Tdrawblock[SKYBLOCKS];  // the same for the telescope view
 
-// Sky block of R.A. hours and declination degrees (truncating toward
-// zero): band * 24 + hour. Not range-checked.
-int skyblock(double rahours, double decdeg);
 // Marks in drawblock the blocks the sky chart shows (chart state of the
 // projection). Returns the number of marks set.
 int setblocks();

@@ -32,18 +32,16 @@ int plottelw, plottelh, plottelXc, plottelYc;
 static const double kZoomStep = 1.4142136;
 static const double kFarPixel = 1e7;
 
-void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *dy) {
-  double h, A;
-  getaltaz(rahours, decdeg, &h, &A);
-  if (A > DPI) A -= D2PI;
-  *dx = pixtrunc(A * pixperrad);
-  *dy = pixtrunc(h * pixperrad);
+int foldedaltaz(double rahours, double decdeg, double *h, double *A) {
+  getaltaz(rahours, decdeg, h, A);
+  if (*A > DPI) *A -= D2PI;
+  return 0;
 }
 
-int wrapturn(int x, int turn) {
-  if (x < -100) return x + turn;
-  if (x >= turn) return x - turn;
-  return x;
+void wholeskypixel(double rahours, double decdeg, int turned, int *x, int *y) {
+  int dx = pixtrunc(rahours * plotXscale), dy = pixtrunc(decdeg * plotYscale);
+  *x = turned ? dx : plotwidth - dx;
+  *y = turned ? plotYcen + dy : plotYcen - dy;
 }
 
 int pixtrunc(double v) {
@@ -182,16 +180,13 @@ int isplotable(double rahours, double decdeg) {
   bool turned = iNT[SOUTHUP] != 0;
   int x, y;
   if (iZoom < 2) {
-    int dx = pixtrunc(rahours * plotXscale), dy = pixtrunc(decdeg * plotYscale);
-    x = turned ? dx : plotwidth - dx;
-    y = turned ? plotYcen + dy : plotYcen - dy;
+    wholeskypixel(rahours, decdeg, turned, &x, &y);
   } else {
-    int dx, dy;
-    planeoffset(rahours, decdeg, dStarXcon, &dx, &dy);
-    x = turned ? plotXcen + dx : plotXcen - dx;
-    y = turned ? plotYcen + dy : plotYcen - dy;
+    double h, A;
+    foldedaltaz(rahours, decdeg, &h, &A);
+    framepixel(h, A, dStarXcon, plotXcen, plotYcen, turned, turned, &x, &y);
   }
-  x = wrapturn(x, plotXmax);
+  x = wrapturn(x, plotXmax, WRAPLOW);
   iXplotold = iXplot;
   iYplotold = iYplot;
   iXplot = x;

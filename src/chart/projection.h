@@ -32,11 +32,38 @@ int inchart(int x, int y);
 // Brings the rectangle (*x, *y) of *w x *h pixels inside the chart, at
 // least one pixel in size. Returns 0.
 int cliptochart(int *x, int *y, int *w, int *h);
-// Pixel offsets (dx toward increasing frame azimuth, folded into -pi..pi,
-// and dy up) of a place from the frame centre, pixperrad pixels a radian.
-void planeoffset(double rahours, double decdeg, double pixperrad, int *dx, int *dy);
-// x brought back by a full turn of turn pixels when it lies beyond it.
-int wrapturn(int x, int turn);
+
+// Placing a sky position. Every view places the same way: the whole-sky
+// map straight from R.A. and declination, a zoomed chart and the
+// telescope view from the oblique frame's latitude h and longitude A about
+// their centre, then a wrap by a full turn.
+
+// Whole-sky pixel of R.A. hours and declination degrees, not wrapped:
+// x = plotwidth - trunc(ra * plotXscale), y = plotYcen - trunc(dec *
+// plotYscale); with the chart turned south x = trunc(..), y = plotYcen + ...
+void wholeskypixel(double rahours, double decdeg, int turned, int *x, int *y);
+// Pixel of frame latitude h and longitude A (radians) about centre (xc,
+// yc) at pixperrad pixels a radian, not wrapped: x = xc - trunc(A *
+// pixperrad) (plus when flipx), y = yc - trunc(h * pixperrad) (plus when
+// flipy).
+inline void framepixel(double h, double A, double pixperrad, int xc, int yc, int flipx, int flipy, int *x,
+                       int *y) {
+  int dx = pixtrunc(A * pixperrad), dy = pixtrunc(h * pixperrad);
+  *x = flipx ? xc + dx : xc - dx;
+  *y = flipy ? yc + dy : yc - dy;
+}
+// The frame place of R.A. hours and declination degrees with A folded into
+// -pi..pi, so that a place just behind the centre lies beside it. Returns 0.
+int foldedaltaz(double rahours, double decdeg, double *h, double *A);
+// Places left of low pixels come back by a full turn of turn pixels, as
+// do those at or beyond turn. Stars and placed positions use WRAPLOW, the
+// minor-planet overlay 0.
+enum { WRAPLOW = -100 };
+inline int wrapturn(int x, int turn, int low) {
+  if (x < low) return x + turn;
+  if (x >= turn) return x - turn;
+  return x;
+}
 
 // Creates the chart, cursor and telescope-area bitmaps for the cell size
 // in force, draws the cursor image, loads the skin named by the settings

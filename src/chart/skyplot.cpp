@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "astro/constants.h"
 #include "astro/constellations.h"
 #include "astro/moon.h"
 #include "chart/blocks.h"
@@ -92,8 +93,6 @@ int mousecursor(int mx, int my, int *x, int *y) {
   *y = my - plotYst;
   return 1;
 }
-
-static int clampint(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 int clampcursor(int *x, int *y) {
   *y = clampint(*y, CURSORMARGIN, plothigh - CURSORMARGIN);

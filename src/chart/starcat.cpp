@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "astro/constants.h"
 #include "chart/ccd.h"
 #include "chart/projection.h"
 #include "chart/starpix.h"
@@ -54,18 +55,12 @@ static const SpectralTint kTints[] = {
     {'M', 1.1, 0.45, 0.35, 230, 6}, {'R', 1.2, 0.25, 0.0, 210, 7},  {'N', 1.2, 0.25, 0.0, 210, 7},
 };
 
-static int32_t *const kLayerNum[4] = {starnum, starnum8, starnum9, starnum10};
-static int32_t *const kLayerIdx[4] = {staridx, staridx8, staridx9, staridx10};
-static int *const kLayerCount[4] = {&Snum7, &Snum8, &Snum9, &Snum10};
+int *const layersize[STARLAYERS] = {&Snum7, &Snum8, &Snum9, &Snum10};
+int32_t *const layernum[STARLAYERS] = {starnum, starnum8, starnum9, starnum10};
+int32_t *const layeridx[STARLAYERS] = {staridx, staridx8, staridx9, staridx10};
 
-static int clampint(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
-// Truncation toward zero that stays defined for any double.
-static int truncint(double x) {
-  if (!(x == x)) return 0;
-  if (x >= INT_MAX) return INT_MAX;
-  if (x <= INT_MIN) return INT_MIN;
-  return (int)x;
+int skyblock(double rahours, double decdeg) {
+  return clampint(truncint(decdeg / 10 + 9), 0, 17) * 24 + clampint(truncint(rahours), 0, 23);
 }
 
 int starplausible(const starrec &s) {
@@ -82,7 +77,7 @@ int calcstardata(int i) {
   c.cosdec = (float)cos(s.decdeg * dDEGTORAD);
   c.sindec = (float)sin(s.decdeg * dDEGTORAD);
   // +90 and 24 h belong to the last band and hour.
-  c.block = clampint(truncint(s.decdeg / 10.0 + 9), 0, 17) * 24 + clampint(truncint(s.rahours), 0, 23);
+  c.block = skyblock(s.rahours, s.decdeg);
   c.dotsize = (910 - s.mag100) / 100;
   if (c.dotsize < 0) c.dotsize = 0;
   int m = (s.mag100 + 300) / 100;
@@ -113,8 +108,8 @@ static bool readint(FILE *f, int32_t *v) { return fread(v, sizeof *v, 1, f) == 1
 struct StagedCatalogue {
   starrec stars[MAXSTARS];
   int32_t prefix[MAXSTARS + 1];  // records kept before each file position
-  int32_t num[4][SKYBLOCKS], idx[4][SKYBLOCKS];
-  int count[4];  // records kept per layer
+  int32_t num[STARLAYERS][SKYBLOCKS], idx[STARLAYERS][SKYBLOCKS];
+  int count[STARLAYERS];  // records kept per layer
   int kept;      // records kept in all
   int examined, rejected;
   int indexed;
@@ -236,9 +231,9 @@ static void commitcatalogue() {
   const StagedCatalogue &c = staged;
   memcpy(star, c.stars, sizeof(starrec) * c.kept);
   for (int n = 0; n < 4; n++) {
-    *kLayerCount[n] = c.count[n];
-    memcpy(kLayerNum[n], c.num[n], sizeof c.num[n]);
-    memcpy(kLayerIdx[n], c.idx[n], sizeof c.idx[n]);
+    *layersize[n] = c.count[n];
+    memcpy(layernum[n], c.num[n], sizeof c.num[n]);
+    memcpy(layeridx[n], c.idx[n], sizeof c.idx[n]);
   }
   iStarIndexed = c.indexed;
   if (c.hascatlen) catlen = c.catlen;

@@ -5,7 +5,7 @@
 
 #include "astro/constants.h"
 
-enum { MAXSTARS = 120200, SKYBLOCKS = 432, STARNAMELEN = 24 };
+enum { MAXSTARS = 120200, SKYBLOCKS = 432, STARNAMELEN = 24, STARLAYERS = 4 };
 
 // One star as stored in a catalogue file (16 bytes, little-endian).
 struct starrec {
@@ -37,6 +37,11 @@ extern int32_t starnum[SKYBLOCKS], staridx[SKYBLOCKS];      // layer 7 block ind
 extern int32_t starnum8[SKYBLOCKS], staridx8[SKYBLOCKS];
 extern int32_t starnum9[SKYBLOCKS], staridx9[SKYBLOCKS];
 extern int32_t starnum10[SKYBLOCKS], staridx10[SKYBLOCKS];
+// The four magnitude layers (7..10) by number 0..3: star counts and block
+// indexes.
+extern int *const layersize[STARLAYERS];
+extern int32_t *const layernum[STARLAYERS];
+extern int32_t *const layeridx[STARLAYERS];
 extern int iStarIndexed;  // 1 when the loaded file carried block indexes
 extern int catnum;        // 0 Tycho, 1 HIP, 2 PPM
 extern char StarCatID[4];
@@ -45,6 +50,11 @@ extern int iStarRejected; // records of the last load that could not be real
 
 // Limits of a possible star record.
 enum { MINSTARMAG100 = -200, MAXSTARMAG100 = 2000 };  // magnitude x 100
+
+// Sky block of R.A. hours and declination degrees: band trunc(dec / 10 +
+// 9) * 24 + trunc(hours), the band kept in 0..17 and the hour in 0..23, so
+// that any place, pole and 24 h included, has a block in 0..431.
+int skyblock(double rahours, double decdeg);
 
 // Start-up of the star subsystem with the catalogue number: star sprites,
 // image sheet, chart set-up, then the catalogue. Returns the readskycatalog

@@ -6,8 +6,6 @@
 #include "chart/starpix.h"
 #include "startup/settings.h"
 
-static int32_t *const kLayerNum[STARLAYERS] = {starnum, starnum8, starnum9, starnum10};
-static int32_t *const kLayerIdx[STARLAYERS] = {staridx, staridx8, staridx9, staridx10};
 
 // Whole-sky dot radius by magnitude x 100: below each limit the radius
 // beside it; -1 a single pixel; fainter than the last limit not drawn.
@@ -23,15 +21,14 @@ int layerstart(int n) {
 }
 
 int layercount(int n) {
-  static int *const counts[STARLAYERS] = {&Snum7, &Snum8, &Snum9, &Snum10};
-  return n >= 0 && n < STARLAYERS ? *counts[n] : 0;
+  return n >= 0 && n < STARLAYERS ? *layersize[n] : 0;
 }
 
 int layerblock(int n, int b, int *first) {
   *first = 0;
   if (n < 0 || n >= STARLAYERS || b < 0 || b >= SKYBLOCKS) return 0;
   int lo = layerstart(n), hi = lo + layercount(n);
-  int start = kLayerIdx[n][b], count = kLayerNum[n][b];
+  int start = layeridx[n][b], count = layernum[n][b];
   // The loader clips block entries to their layer; stay inside it anyway.
   if (count <= 0 || start < lo || start >= hi) return 0;
   if (count > hi - start) count = hi - start;
@@ -53,9 +50,8 @@ static void drawwholesky() {
   bool turned = iNT[SOUTHUP] != 0;
   for (int i = 0; i < Snum7; i++) {
     const starrec &s = star[i];
-    int dx = pixtrunc(s.rahours * plotXscale), dy = pixtrunc(s.decdeg * plotYscale);
-    int x = turned ? dx : plotwidth - dx;
-    int y = turned ? plotYcen + dy : plotYcen - dy;
+    int x, y;
+    wholeskypixel(s.rahours, s.decdeg, turned, &x, &y);
     if (!inchart(x, y)) continue;
     for (const DotRule &r : kWholeSkyDots) {
       if (s.mag100 >= r.maglimit) continue;
@@ -74,11 +70,9 @@ static void plotrange(int first, int count) {
   for (int i = first; i < first + count; i++) {
     double h, A;
     staraltaz(i, &h, &A);
-    int dx = pixtrunc(A * dStarXcon), dy = pixtrunc(h * dStarXcon);
-    int x = turned ? plotXcen + dx : plotXcen - dx;
-    int y = turned ? plotYcen + dy : plotYcen - dy;
-    if (x < -100) x += plotXmax;
-    if (x >= plotXmax) x -= plotXmax;
+    int x, y;
+    framepixel(h, A, dStarXcon, plotXcen, plotYcen, turned, turned, &x, &y);
+    x = wrapturn(x, plotXmax, WRAPLOW);
     if (inchart(x, y)) plotstardot(SKYbmp, x, y, i);
   }
 }
@@ -93,7 +87,6 @@ int drawstars() {
     plotrange(0, Snum7);
     return 0;
   }
-  setblocks();
   int layers = iZoom >= 7 ? 4 : 2;
   for (int b = 0; b < SKYBLOCKS; b++) {
     if (!drawblock[b]) continue;

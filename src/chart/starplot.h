@@ -3,7 +3,7 @@
 #pragma once
 #include <allegro.h>
 
-enum { STARLAYERS = 4 };
+#include "chart/starcat.h"
 
 // Stars of layer n (0..3 for layers 7..10) in sky block b: returns their
 // count and sets *first to the index of the first. 0 for a layer not
@@ -14,7 +14,8 @@ int layerstart(int n);
 int layercount(int n);
 // Draws every star the zoom shows into SKYbmp: layer 7 up to zoom 4 (or
 // without layer 8), from zoom 5 the blocks in view of layers 7 and 8, from
-// zoom 7 also 9 and 10. Returns 0.
+// zoom 7 also 9 and 10, taking the blocks in view from drawblock as the
+// rebuild set them (setblocks). Returns 0.
 int drawstars();
 // Zoomed-chart dot of star i at (x, y) on bmp: a pixel below dot size 4,
 // else a disc of radius dotsize / 3. Returns 0.

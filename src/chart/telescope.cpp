@@ -38,16 +38,17 @@ int Tgetradec(int x, int y, double *rao, double *deco) {
   return altazradec(h, A, rao, deco);
 }
 
-// View pixel of frame offsets dx (east), dy (north) in pixels.
-static void telpixel(int dx, int dy, int *x, int *y) {
-  *x = wrapturn(Twest ? plottelXc + dx : plottelXc - dx, TplotXmax);
-  *y = Tnorth ? plottelYc + dy : plottelYc - dy;
+// View pixel of frame latitude h and longitude A (radians), wrapped.
+static void telpixel(double h, double A, int *x, int *y) {
+  framepixel(h, A, dTPixPerRad, plottelXc, plottelYc, Twest, Tnorth, x, y);
+  *x = wrapturn(*x, TplotXmax, WRAPLOW);
 }
 
 int Tisplotable(double rahours, double decdeg) {
-  int dx, dy, x, y;
-  planeoffset(rahours, decdeg, dTPixPerRad, &dx, &dy);
-  telpixel(dx, dy, &x, &y);
+  double h, A;
+  int x, y;
+  foldedaltaz(rahours, decdeg, &h, &A);
+  telpixel(h, A, &x, &y);
   iTXplotold = iTXplot;
   iTYplotold = iTYplot;
   iTXplot = x;
@@ -75,7 +76,7 @@ int Tplotstars(int first, int count) {
     double h, A;
     int c = staraltaz(i, &h, &A);
     int x, y;
-    telpixel(pixtrunc(A * dTPixPerRad), pixtrunc(h * dTPixPerRad), &x, &y);
+    telpixel(h, A, &x, &y);
     if (x <= 0 || x >= plottelw || y <= 0 || y >= plottelh) continue;
     plotstarimage(x, y, i);
     if (!label) continue;

@@ -56,24 +56,20 @@ static void drawcross(BITMAP *bmp, int x, int y, int c) {
   line(bmp, x, y - kCrossArm, x, y + kCrossArm, c);
 }
 
-static int paletteentry(int k) { return k >= 0 && k <= 256 ? colour[k] : colour[PALWHITE]; }
+static int paletteentry(int k) { return k >= 0 && k <= PALMASK ? colour[k] : colour[PALWHITE]; }
 
 // Chart pixel of record i (not yet wrapped); *c its colour.
 static void mppixel(int i, int *x, int *y, int *c) {
   bool turned = iNT[SOUTHUP] != 0;
   if (iZoom <= 1) {
     *c = colour[PALRED];
-    int dx = pixtrunc(obj[i].ra * plotXscale), dy = pixtrunc(obj[i].dec * plotYscale);
-    *x = turned ? dx : plotwidth - dx;
-    *y = turned ? plotYcen + dy : plotYcen - dy;
+    wholeskypixel(obj[i].ra, obj[i].dec, turned, x, y);
     return;
   }
   *c = paletteentry(iBcalc[i]);
   double h, A;
   getaltaz(obj[i].ra, obj[i].dec, &h, &A);
-  int dx = pixtrunc(A * dStarXcon), dy = pixtrunc(h * dStarXcon);
-  *x = turned ? plotXcen + dx : plotXcen - dx;
-  *y = turned ? plotYcen + dy : plotYcen - dy;
+  framepixel(h, A, dStarXcon, plotXcen, plotYcen, turned, turned, x, y);
 }
 
 int drawmps() {
@@ -83,8 +79,7 @@ int drawmps() {
     if (iBcalc[i] == 0) continue;
     int x, y, c;
     mppixel(i, &x, &y, &c);
-    if (x < 0) x += plotXmax;
-    if (x >= plotXmax) x -= plotXmax;
+    x = wrapturn(x, plotXmax, 0);
     if (!inchart(x, y)) continue;
     drawn++;
     if (iZoom <= 1 && i >= MPPLANETS) {

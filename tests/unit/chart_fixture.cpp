@@ -1,6 +1,7 @@
 #include "chart_fixture.h"
 
 #include "allegro_env.h"
+#include "chart/blocks.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "starcat_fixture.h"
@@ -28,6 +29,7 @@ void centrechart(double rahours, double decdeg, int zoom) {
   dStarX = rahours;
   dStarY = decdeg;
   setstarplot(zoom);
+  setblocks();
 }
 
 void loadchartstars(std::vector<std::vector<starrec>> layers) { loadlayers(std::move(layers)); }
