@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "astro/constants.h"
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/safewrite.h"
@@ -62,8 +63,6 @@ int projectread(FILE *f) {
   projectclamp(n);
   return n;
 }
-
-static int clampint(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 static double clampreal(double v, double lo, double hi) {
   if (std::isnan(v)) return lo;
