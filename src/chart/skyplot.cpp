@@ -26,6 +26,7 @@
 #include "ui/keys.h"
 
 double Sunra, Sundec;
+double Moonra, Moondec;
 int iCurStep = 2;
 int iReplot = 1;
 
@@ -217,14 +218,23 @@ double oppositionra(double sunra) {
   return opp > 24 ? opp - 24 : opp;
 }
 
-// Sun, opposition point and Moon, with r the marker radius in pixels.
-static void drawmarkers(int r) {
+int skymarkers() {
   double eqt, dpsi, deps, obl;
   getsunpos(day, &Sunra, &Sundec, &eqt, &dpsi, &deps, &obl);
+  place2000(day, &Sunra, &Sundec);
+  domoon();
+  Moonra = moonra;
+  Moondec = moondec;
+  place2000(day, &Moonra, &Moondec);
+  return 0;
+}
+
+// Sun, opposition point and Moon, with r the marker radius in pixels.
+static void drawmarkers(int r) {
+  skymarkers();
   if (isplotable(Sunra, Sundec)) circle(SKYbmp, iXplot, iYplot, r, colour[PALRED]);
   if (isplotable(oppositionra(Sunra), -Sundec)) circle(SKYbmp, iXplot, iYplot, 2 * r, colour[PALLIGHTGREY]);
-  domoon();
-  if (isplotable(moonra, moondec)) circle(SKYbmp, iXplot, iYplot, r, colour[PALWHITE]);
+  if (isplotable(Moonra, Moondec)) circle(SKYbmp, iXplot, iYplot, r, colour[PALWHITE]);
 }
 
 int rebuildchart() {

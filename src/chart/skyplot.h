@@ -2,7 +2,8 @@
 // with its grid and overlays, and the status line.
 #pragma once
 
-extern double Sunra, Sundec;  // Sun of the last rebuild: hours, degrees
+extern double Sunra, Sundec;    // Sun of the last rebuild, J2000: hours, degrees
+extern double Moonra, Moondec;  // Moon of the last rebuild, J2000: hours, degrees
 extern int iCurStep;          // cursor pixels per arrow key, 1..64
 extern int iReplot;           // 1: the next call with a key rebuilds the chart
 
@@ -33,6 +34,11 @@ int mousecursor(int mx, int my, int *x, int *y);
 // Keeps (*x, *y) 10 pixels inside the chart and iCurStep in 1..64.
 // Returns 0.
 int clampcursor(int *x, int *y);
+// Sun and Moon of the instant day, brought from their places of date to
+// J2000 like every other place on the chart, into Sunra, Sundec, Moonra
+// and Moondec (the star search and the telescope view use them too).
+// Returns 0.
+int skymarkers();
 // R.A. hours of the opposition point of a Sun at sunra hours.
 double oppositionra(double sunra);
 // dest (at least 96 bytes) = the status line for the cursor, in the

@@ -191,6 +191,12 @@ void prec2000(double jd, double *ra, double *dec, double *rarad) {
   if (*ra < 0.0) *ra += 24.0;
 }
 
+void place2000(double jd, double *rahours, double *decdeg) {
+  double dec = *decdeg * DD2R, rarad = *rahours * DH2R;
+  prec2000(jd, rahours, &dec, &rarad);
+  *decdeg = dec * DR2D;
+}
+
 void prec1950(double jd, double *ra, double *dec, double *rarad) {
   double T = (jd - 2433282.423) / 36524.22;
   double m = (1.2805267 + 0.0003875 * T) * T;

@@ -43,6 +43,9 @@ void prec2000angles(double jd, double *m, double *n);
 // Precesses a place of date to J2000 in place: ra hours (returned in
 // [0, 24)), dec radians; rarad is the same right ascension in radians.
 void prec2000(double jd, double *ra, double *dec, double *rarad);
+// prec2000 for a place of date in hours (returned in [0, 24)) and
+// degrees, as the chart's Sun and Moon come.
+void place2000(double jd, double *rahours, double *decdeg);
 // As prec2000 towards B1950.
 void prec1950(double jd, double *ra, double *dec, double *rarad);
 // Precesses ra (hours) and dec (degrees) from year1 to year2 (IAU 1976).
