@@ -301,6 +301,7 @@ TEST_F(Chart, SunOppositionAndMoonMarkers) {
   day = 2460000.5;  // 2023 Feb 24: Sun near 22.5 h, Moon about 45 degrees east of it
   double sr, sd, eqt, dpsi, deps, obl;
   getsunpos(day, &sr, &sd, &eqt, &dpsi, &deps, &obl);
+  place2000(day, &sr, &sd);  // the chart is J2000
   flag[SHOWGRID] = flag[PLOTMPS] = flag[CONSTNAMES] = 0;
   iReplot = 1;
   drawskyplot(1);
@@ -314,7 +315,11 @@ TEST_F(Chart, SunOppositionAndMoonMarkers) {
   EXPECT_EQ(getpixel(SKYbmp, iXplot + 6, iYplot), colour[PALLIGHTGREY]) << "the opposition circle is twice as wide";
   EXPECT_EQ(getpixel(SKYbmp, iXplot - 6, iYplot), colour[PALLIGHTGREY]);
   domoon();
-  ASSERT_TRUE(isplotable(moonra, moondec));
+  double mr = moonra, md = moondec;
+  place2000(day, &mr, &md);
+  EXPECT_DOUBLE_EQ(Moonra, mr);
+  EXPECT_DOUBLE_EQ(Moondec, md);
+  ASSERT_TRUE(isplotable(Moonra, Moondec));
   EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot - 3), colour[PALWHITE]);
   // Zoom 8 centred on the Sun (cursor off it): radius PixPerDeg / 4.
   dStarX = sr;
