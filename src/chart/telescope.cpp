@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "astro/constants.h"
-#include "astro/moon.h"
 #include "chart/blocks.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
@@ -165,7 +164,7 @@ static void drawmarkers() {
   int r = pixtrunc(TPixPerDeg / 4);
   if (Tisplotable(Sunra, Sundec)) circlefill(TELbmp, iTXplot, iTYplot, r, colour[PALRED]);
   if (Tisplotable(oppositionra(Sunra), -Sundec)) circle(TELbmp, iTXplot, iTYplot, 2 * r, colour[PALLIGHTGREY]);
-  if (Tisplotable(moonra, moondec)) circle(TELbmp, iTXplot, iTYplot, r, colour[PALWHITE]);
+  if (Tisplotable(Moonra, Moondec)) circle(TELbmp, iTXplot, iTYplot, r, colour[PALWHITE]);
 }
 
 // Cross-hair, CCD frame and appulse circle around the centre of view.

@@ -137,8 +137,8 @@ TEST_F(Telescope, SunOppositionAndMoonMarkers) {
   // The Sun at the centre: a filled disc of radius 55 / 4 = 13.
   Sunra = 6;
   Sundec = 20;
-  moonra = 6.1;  // 1.4 degrees east (R.A. increases to the left)
-  moondec = 20;
+  Moonra = 6.1;  // 1.4 degrees east (R.A. increases to the left)
+  Moondec = 20;
   drawtelskin(0);
   EXPECT_EQ(viewpixel(115, 110), colour[PALRED]);
   EXPECT_EQ(viewpixel(115 + 12, 110), colour[PALRED]);
