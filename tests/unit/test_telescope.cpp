@@ -7,7 +7,6 @@
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/telescope.h"
-#include "astro/moon.h"
 #include "chart/starpix.h"
 #include "chart_fixture.h"
 #include "starcat_fixture.h"
