@@ -83,11 +83,19 @@ static int storeplace(int i, double mag, int lo) {
   return 1;
 }
 
+// Mercury..Jupiter hold elements for the whole Julian Day of jd: rebuilt
+// when the date moves to another day, since their mean elements lose
+// accuracy fast (Mercury a thousand arc seconds in three years).
+static void planetsfordate(double jd) {
+  if (iNumAst >= MPDATEPLANETS && mp[0].epoch != static_cast<int32_t>(floor(jd))) mainplanets(jd);
+}
+
 int calcastall(double jd) {
   memset(iBcalc, 0, sizeof iBcalc);
   memset(iBindex, 0, sizeof iBindex);
   memset(iRindex, 0, sizeof iRindex);
   showJday(jd);
+  planetsfordate(jd);
   calcastalltom(jd + 1.0);
   PASSDATE d;
   passdate(jd, &d);
@@ -117,6 +125,7 @@ int calcastalltom(double jd) {
 
 int calcsingle(int i, double jd) {
   if (i < 0 || i >= iNumAst) return 0;
+  if (i < MPDATEPLANETS) planetsfordate(jd);
   PASSDATE d;
   passdate(jd, &d);
   placerecords(&d, i, 1);

@@ -1,5 +1,6 @@
 #include "minorplanets/positions.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include "astro/constants.h"
 #include "astro/moon.h"
 #include "minorplanets/astbin.h"
+#include "minorplanets/placekernel.h"
 #include "places/place.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
@@ -92,6 +94,42 @@ static void elementsj2000(double jd, double *inc, double *node, double *argperi)
   if (*argperi < 0.0) *argperi += 360.0;
 }
 
+// Mean anomaly (degrees, 0..360) at jd of a record holding perihelion
+// time peri and daily motion daily, as the place kernel steps it.
+static double recordanomaly(double jd, float peri, float daily) {
+  double t = advanceperi(peri, daily, jd);
+  double M = fmod(static_cast<double>(daily) * (jd - t), 360.0);
+  return M < 0.0 ? M + 360.0 : M;
+}
+
+// f moved by u units in its last place.
+static float nudgeulps(float f, int u) {
+  for (; u > 0; u--) f = nextafterf(f, FLT_MAX);
+  for (; u < 0; u++) f = nextafterf(f, -FLT_MAX);
+  return f;
+}
+
+void storedpassage(double jd, double M, double daily, float *peri, float *dailyf) {
+  float base = static_cast<float>(daily);
+  double t0 = jd - M / daily, besterr = -1.0;
+  *peri = static_cast<float>(t0);
+  *dailyf = base;
+  for (int n = 0; n <= 2 * PASSAGEMAXORBITS; n++) {
+    int k = (n + 1) / 2 * (n % 2 ? 1 : -1);  // 0, 1, -1, 2, -2, ...
+    float t = static_cast<float>(t0 + k * 360.0 / daily);
+    for (int m = 0; m <= 2 * PASSAGENUDGEULPS; m++) {
+      float dl = nudgeulps(base, (m + 1) / 2 * (m % 2 ? -1 : 1));  // 0, -1, 1, ...
+      double err = fabs(remainder(recordanomaly(jd, t, dl) - M, 360.0)) * 3600.0;
+      if (besterr < 0.0 || err < besterr) {
+        besterr = err;
+        *peri = t;
+        *dailyf = dl;
+      }
+      if (err <= PASSAGEARCSEC) return;
+    }
+  }
+}
+
 // Writes record p of mp from row p of plan, evaluated for the whole
 // Julian Day d (rows 0-3 already hold the mean anomaly and the argument of
 // perihelion).
@@ -110,14 +148,13 @@ static void planetrecord(int p, double d) {
   r.inc = static_cast<float>(inc);
   r.ecc = static_cast<float>(plan[p][3]);
   r.semiaxis = static_cast<float>(plan[p][6]);
-  r.daily = static_cast<float>(plan[p][1]);
   r.diameter = static_cast<float>(plan[p][7]);
   r.period = static_cast<float>(pow(plan[p][6], 1.5));
   r.epoch = static_cast<int32_t>(d);
   r.rexp = 1.0f;
   r.fixed1 = 0.15f;
   r.fixed2 = 0.0f;
-  r.peritime = static_cast<float>(d - M / plan[p][1]);
+  storedpassage(d, M, plan[p][1], &r.peritime, &r.daily);
 }
 
 // Mean anomaly and argument of perihelion (degrees) of plan row p.
@@ -134,14 +171,14 @@ void mainplanets(double jd) {
   double d = floor(jd);
   mjd = d - DJ1900;
   pelement();
-  for (int p = 0; p < 4; p++) {
+  for (int p = 0; p < MPDATEPLANETS; p++) {
     planetanomaly(p);
     planetrecord(p, d);
   }
 }
 
 void outerplanet(int p, double jd) {
-  if (p < 4 || p > 7) return;
+  if (p < MPDATEPLANETS || p >= MPPLANETS) return;
   double d = floor(jd);
   mjd = d - DJ1900;
   pelement();

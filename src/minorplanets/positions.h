@@ -13,8 +13,22 @@ extern double plan[8][9];
 // mainplanets sets the shared time argument mjd (astro/moon.h) to the whole
 // days since JD 2415020.0 of the date it evaluates.
 
+// How a record's single-precision perihelion time is chosen (the same in
+// tools/mkastdat): the passage nearest the epoch whose float value, with
+// the float daily motion moved by at most PASSAGENUDGEULPS units in its
+// last place, gives the mean anomaly at the epoch within PASSAGEARCSEC.
+constexpr int PASSAGENUDGEULPS = 8;
+constexpr int PASSAGEMAXORBITS = 4000;
+constexpr double PASSAGEARCSEC = 0.3;
+// Perihelion time and daily motion as stored for mean anomaly M (degrees)
+// at the instant jd and daily motion daily (degrees a day); the best found
+// when none reaches PASSAGEARCSEC.
+void storedpassage(double jd, double M, double daily, float *peri, float *dailyf);
+
 // Evaluates elements for mjd into plan.
 void pelement();
+// Records 0..MPDATEPLANETS-1 (Mercury..Jupiter) are computed for the date.
+constexpr int MPDATEPLANETS = 4;
 // Rebuilds records 0-3 of mp (Mercury..Jupiter) from elements for jd.
 void mainplanets(double jd);
 // Rebuilds one of records 4-7 (Saturn..Pluto) from elements for jd, for a
