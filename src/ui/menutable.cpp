@@ -143,7 +143,11 @@ int iFun = -1;
 int iFocus = 0;
 
 int initchoices() {
-  for (int c = 0; c < CHOICECOUNT; c++) mchoice[c] = kInitialChoices[c];
+  for (int c = 0; c < CHOICECOUNT; c++) {
+    mchoice[c] = kInitialChoices[c];
+    // The slot holds what the menu shows: APPEND MODE starts on Overwrite.
+    if (mchoice[c].slot > 0) iNT[mchoice[c].slot] = mchoice[c].current;
+  }
   return 0;
 }
 

@@ -109,7 +109,8 @@ extern const int altkey[11];
 extern int iFun;    // open menu 0..8, 9 while the chart's buttons are up, -1 none
 extern int iFocus;  // focused field of the open menu
 
-// Puts every choice record back to its initial choice. Returns 0.
+// Puts every choice record back to its initial choice, and that choice
+// into its iNT slot. Returns 0.
 int initchoices();
 // Steps choice c to the next (after the last back to the first) and
 // stores it in its iNT slot. Returns the new choice, or -1 for no record.
