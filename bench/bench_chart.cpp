@@ -12,6 +12,7 @@
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "startup/switches.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"

@@ -7,6 +7,7 @@
 
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"

@@ -11,6 +11,7 @@
 
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/status.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"

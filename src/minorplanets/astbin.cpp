@@ -5,11 +5,10 @@
 #include <cstring>
 
 #include "minorplanets/appulse.h"
-#include "minorplanets/calcall.h"
-#include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
+#include "minorplanets/textline.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 
@@ -17,21 +16,12 @@
 #error "the database records are read as little-endian memory images"
 #endif
 
-mprec mp[MPMAX];
-objrec obj[MPMAX];
-int userobj[MPUSERMAX];
-mprec ast;
-int iNumAst;
 int iAstMax = MPPAGE;
 int iAstStart;
 int iAstEnd;
 int iAstPage;
 int iAstMaxPage;
-char readbuf[256];
 char bfile[256];
-int iUserFile;
-short iMpsiz;
-short iMpmax;
 
 static const long kRecSize = static_cast<long>(sizeof(mprec));
 
@@ -53,29 +43,12 @@ static void cleanname(char *name) {
   for (int k = 18; k >= 0 && (name[k] == '\0' || name[k] == ' '); k--) name[k] = '\0';
 }
 
-int mpfinite(const mprec *r) {
-  const float v[] = {r->period,  r->fixed1,  r->fixed2,  r->diameter, r->peritime, r->hmag,
-                     r->meananom, r->argperi, r->ascnode, r->inc,      r->ecc,      r->daily,
-                     r->semiaxis, r->rexp};
-  for (float x : v)
-    if (!std::isfinite(x)) return 0;
-  return 1;
-}
-
 int MPinit() {
   iApp = iNumApps = 0;
   for (int &slot : userobj) slot = -1;
   dFP[MPMAGLIMIT] = 14.0;
   iAstStart = 0;
   return ASTreadfile(0, "astdat.bin");
-}
-
-int mpplausible(const mprec *r) {
-  if (!mpfinite(r)) return 0;
-  if (r->epoch < MINEPOCH || r->epoch > MAXEPOCH) return 0;
-  if (!(r->ecc >= 0.0f && r->ecc < 1.0f)) return 0;  // the database holds ellipses
-  if (!(r->semiaxis > 0.0f && r->semiaxis <= MAXSEMIAXIS)) return 0;
-  return r->daily > 0.0f && r->daily <= MAXDAILY;
 }
 
 // A page as read from the file, before it replaces the table in use.
@@ -190,111 +163,4 @@ int ASTreadblock(int n) {
   char name[32];
   snprintf(name, sizeof name, "ast%03d.bin", n);
   return ASTreadfile(0, name);
-}
-
-// Copies the fields the user file carries from one record to another.
-static void copyelements(mprec *to, const mprec *from) {
-  to->hmag = from->hmag;
-  to->meananom = from->meananom;
-  to->argperi = from->argperi;
-  to->ascnode = from->ascnode;
-  to->inc = from->inc;
-  to->ecc = from->ecc;
-  to->daily = from->daily;
-  to->semiaxis = from->semiaxis;
-  to->rexp = from->rexp;
-  to->epoch = from->epoch;
-  to->number = from->number;
-  memcpy(to->name, from->name, sizeof to->name);
-  to->name[19] = '\0';
-}
-
-void copymp2ast(int i) {
-  if (i < 0 || i >= MPMAX) return;
-  copyelements(&ast, &mp[i]);
-}
-
-void copyast2mp(int i) {
-  if (i < 0 || i >= MPMAX) return;
-  mprec *r = &mp[i];
-  copyelements(r, &ast);
-  r->peritime = ast.peritime;
-  r->period = static_cast<float>(pow(static_cast<double>(ast.semiaxis), 1.5));
-  r->fixed1 = 0.15f;
-  r->fixed2 = 0.0f;
-  r->diameter = 0.1f;
-}
-
-int getastname(int i, char *dest) {
-  if (i < 0 || i >= MPMAX) {
-    dest[0] = '\0';
-    return 0;
-  }
-  memcpy(dest, mp[i].name, sizeof mp[i].name);
-  dest[19] = '\0';
-  return mp[i].number;
-}
-
-void getastdata(int i, double *hmag, double *meananom, double *ascnode, double *argperi,
-                double *inc, double *ecc, double *daily, double *semiaxis, double *rexp,
-                double *epoch, double *period, double *peritime) {
-  const mprec &r = mp[i];
-  *hmag = r.hmag;
-  *meananom = r.meananom;
-  *ascnode = r.ascnode / dRad;
-  *argperi = r.argperi / dRad;
-  *inc = r.inc / dRad;
-  *ecc = r.ecc;
-  *daily = r.daily;
-  *semiaxis = r.semiaxis;
-  *rexp = r.rexp;
-  *epoch = r.epoch + 0.5;
-  *period = r.period;
-  *peritime = r.peritime;
-}
-
-double getastperiod(int i, double jd, double *peritime) {
-  const mprec &r = mp[i];
-  *peritime = advanceperi(r.peritime, r.daily, jd);
-  return r.period;
-}
-
-int findastname(const char *name) {
-  for (int i = 0; i < iNumAst; i++)
-    if (strcmp(mp[i].name, name) == 0) return i;
-  return -1;
-}
-
-int findastnumber(int number) {
-  for (int i = 0; i < iNumAst; i++)
-    if (mp[i].number == number) return i;
-  return -1;
-}
-
-int getmpnumber(int row) {
-  if (row < 0 || row >= MPMAX) return row;
-  if (iNT[MPSORT] == 1) return iRindex[row];
-  if (iNT[MPSORT] == 2) return iBindex[row];
-  return row;
-}
-
-int countuserobj() {
-  int n = 0;
-  for (int slot : userobj)
-    if (slot != -1) n++;
-  return n;
-}
-
-int loguserobj(int i) {
-  if (i < 0 || i >= MPMAX) return countuserobj();
-  for (int slot : userobj)
-    if (slot == i) return countuserobj();
-  for (int k = 0; k < MPUSERMAX; k++) {
-    if (userobj[k] == -1) {
-      userobj[k] = i;
-      obj[i].userslot = k;
-      return countuserobj();
-    }
-  }
-  return MPUSERMAX;
 }

@@ -1,78 +1,20 @@
-// The element table: major planets, one page of the minor-planet
-// database and the user's objects, their sky states and the user list.
+// The minor-planet database file: loading a page of it into the element
+// table, stepping pages, and the table's block files.
 #pragma once
 #include <cstdint>
 
-// Element record, byte for byte as in the database files (84 bytes,
-// little-endian). Angles in degrees, referred to the ecliptic of J2000.
-struct mprec {
-  int32_t number;    // catalogue number; 0 unnumbered and major planets
-  char name[20];     // NUL-terminated, at most 19 characters
-  int32_t epoch;     // whole Julian Day number; the epoch instant is epoch + 0.5
-  float period;      // years, semiaxis^1.5
-  float fixed1;      // 0.15, carried only
-  float fixed2;      // 0, carried only
-  float diameter;    // planets: angular diameter at 1 AU ("); else 0.1
-  float peritime;    // Julian Day of a perihelion passage
-  float hmag;        // absolute magnitude H
-  float meananom;    // mean anomaly at the epoch
-  float argperi;     // argument of perihelion
-  float ascnode;     // longitude of the ascending node
-  float inc;         // inclination
-  float ecc;         // eccentricity
-  float daily;       // mean daily motion, degrees per day
-  float semiaxis;    // AU
-  float rexp;        // factor on the 5 log10(r) magnitude term, 1.0
-};
-static_assert(sizeof(mprec) == 84, "mprec must match the file layout");
+#include "minorplanets/elements.h"
 
-// Sky state of one element record, filled by the table calculation.
-struct objrec {
-  int32_t userslot;  // user-list slot linking here, -1 if none
-  float ra;          // J2000 right ascension, hours
-  float dec;         // J2000 declination, degrees
-  float dist;        // distance from the Earth, AU
-  float mag;         // apparent magnitude
-  int32_t block;     // sky block 0..431
-  float ratom;       // right ascension one day later, hours
-  float dectom;      // declination one day later, degrees
-  int32_t phase;     // trunc(100 |cos phase angle|)
-};
-
-constexpr int MPMAX = 3064;     // records in the table
-constexpr int MPPAGE = 3000;    // records per database page, planets included
-constexpr int MPUSERMAX = 64;   // user-list slots
-constexpr int MPPLANETS = 8;    // major-planet records at the start
-
-extern mprec mp[MPMAX];
-extern objrec obj[MPMAX];
-extern int userobj[MPUSERMAX];  // record index held by each slot, -1 free
-extern mprec ast;               // staging record of the user file
-extern int iNumAst;             // records in use, planets included
 extern int iAstMax;             // records per page, 3000
 extern int iAstStart;           // file index of the first minor planet loaded
 extern int iAstEnd;             // record count of the database file
 extern int iAstPage;            // requested start / 3000
 extern int iAstMaxPage;         // record count / 3000
-extern char readbuf[256];       // user-file line and message work buffer
 extern char bfile[256];         // resolved path of the last database opened
-extern int iUserFile;           // 1 after the user file was opened
-extern short iMpsiz;            // user-file entries taken by the last read
-extern short iMpmax;            // capacity of the user list after a read
 
 // Start-up load: empties the user list, magnitude limit 14.0, reads page 0
 // of "astdat.bin". Returns ASTreadfile's status.
 int MPinit();
-// Limits of a possible database record.
-constexpr int32_t MINEPOCH = 2000000;    // epoch, Julian Day
-constexpr int32_t MAXEPOCH = 3000000;
-constexpr float MAXSEMIAXIS = 100000.0f;  // AU
-constexpr float MAXDAILY = 20.0f;         // degrees per day; Mercury moves 4.1
-
-// 1 when record r can be a real ellipse of the database: finite, epoch
-// within MINEPOCH..MAXEPOCH, eccentricity 0 <= e < 1, semi-major axis and
-// daily motion positive and within their limits; else 0.
-int mpplausible(const mprec *r);
 // Loads the planets and the minor planets from file index start on that
 // are brighter than dFP[MPMAGLIMIT]; records that cannot be real are
 // skipped and counted in the report (", %d impossible records skipped").
@@ -89,28 +31,3 @@ int ASTprevpage();
 int ASTwriteblock(int n);
 // Loads "ast%03d.bin" of n from its start. Status as ASTreadfile.
 int ASTreadblock(int n);
-// Record i to ast and back (the latter deriving period and the constants).
-void copymp2ast(int i);
-void copyast2mp(int i);
-// Copies the name of record i to dest (20 bytes); returns its number.
-int getastname(int i, char *dest);
-// Elements of record i as doubles; node, argument of perihelion and
-// inclination in radians, epoch as the epoch instant (Julian Day).
-void getastdata(int i, double *hmag, double *meananom, double *ascnode, double *argperi,
-                double *inc, double *ecc, double *daily, double *semiaxis, double *rexp,
-                double *epoch, double *period, double *peritime);
-// *peritime = record i's perihelion time advanced by whole orbits to the
-// first passage not before jd. Returns the period in years.
-double getastperiod(int i, double jd, double *peritime);
-// First record index with exactly this name / number; -1 if none.
-int findastname(const char *name);
-int findastnumber(int number);
-// Record index at list row for the sort in iNT[MPSORT] (0 normal, 1 R.A., 2 OPP).
-int getmpnumber(int row);
-// Number of occupied user-list slots.
-int countuserobj();
-// Links record i into the lowest free user slot. Returns the new count, or
-// 64 when the list is full.
-int loguserobj(int i);
-// 1 when every real field of r is finite.
-int mpfinite(const mprec *r);

@@ -9,6 +9,7 @@
 
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
+#include "startup/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
@@ -230,4 +231,11 @@ int getpos(const char *prefix, char *dest, int i) {
   memcpy(dest, line, n);
   dest[n] = '\0';
   return 0;
+}
+
+int getmpnumber(int row) {
+  if (row < 0 || row >= MPMAX) return row;
+  if (iNT[MPSORT] == 1) return iRindex[row];
+  if (iNT[MPSORT] == 2) return iBindex[row];
+  return row;
 }

@@ -1,12 +1,16 @@
 // Whole-table calculation, the two sorted views, the date line and list
 // rows of the element table.
 #pragma once
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 
 extern int iBcalc[MPMAX];   // colour class of each record; 0 not computed
 extern int iRindex[MPMAX];  // record indices in right-ascension order
 extern int iBindex[MPMAX];  // record indices nearest the opposition point first
 extern int difint[MPMAX];   // sort key of each record while sorting
+
+// Record index at list row for the sort in iNT[MPSORT] (0 normal, 1 R.A.,
+// 2 OPP).
+int getmpnumber(int row);
 
 // Sky state of every record at jd and next-day places, then the views.
 // Returns 0.

@@ -8,6 +8,7 @@
 #include "chart/telescope.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"

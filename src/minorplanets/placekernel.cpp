@@ -290,3 +290,9 @@ double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, 
   double dec0;
   return getobjcoord(jd, place.gx[i], place.gy[i], place.gz[i], ra, &dec0, dec, mode);
 }
+
+double getastperiod(int i, double jd, double *peritime) {
+  const mprec &r = mp[i];
+  *peritime = advanceperi(r.peritime, r.daily, jd);
+  return r.period;
+}

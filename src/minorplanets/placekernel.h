@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 
 // What a pass needs of its date, computed once per date.
 struct PASSDATE {
@@ -77,3 +77,7 @@ inline double advanceperi(double t, double daily, double jd) {
   t2 = blend(t2 < jd, t2 + step, t2);
   return blend((daily > 0.0) & (t < jd) & (q < 2251799813685248.0), t2, t);
 }
+
+// *peritime = record i's perihelion time advanced by whole orbits to the
+// first passage not before jd. Returns the period in years.
+double getastperiod(int i, double jd, double *peritime);

@@ -7,7 +7,7 @@
 
 #include "astro/constants.h"
 #include "astro/moon.h"
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
 #include "places/place.h"
 #include "timefmt/angles.h"

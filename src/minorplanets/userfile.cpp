@@ -4,13 +4,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
+#include "minorplanets/textline.h"
 #include "startup/settings.h"
 #include "timefmt/calendar.h"
 
 int iAst;
+int iUserFile;
+short iMpsiz;
+short iMpmax;
 
 static const int kMinLine = 64;         // a line is taken when longer than this
 static const long kDateEpoch = 10000000;  // epochs from here on are YYYYMMDD
@@ -28,22 +32,6 @@ static const char *const kHeader[9] = {
     ("; No.  Planet Name        EPOC     Hmag   MeanAnom   ArgPeri    AscNode     Inc          Ecc      "
      "SemiAxis   Comment"),
 };
-
-int getaline(FILE *f) {
-  int n = 0;
-  int c;
-  while ((c = fgetc(f)) != EOF) {
-    if (c == '\r') continue;
-    if (c == '\n') {
-      readbuf[n] = '\0';
-      // A line starting with a NUL byte counts as empty, not as the end.
-      return readbuf[0] ? static_cast<unsigned char>(readbuf[0]) : 1;
-    }
-    if (n < 255) readbuf[n++] = static_cast<char>(c);
-  }
-  readbuf[n] = '\0';
-  return 0;
-}
 
 int convertepoc(long v) {
   return static_cast<int>(caltoj(static_cast<int>(v / 10000), static_cast<int>((v / 100) % 100),

@@ -2,7 +2,10 @@
 #pragma once
 #include <cstdio>
 
-extern int iAst;  // record last shown on the planet page
+extern int iAst;        // record last shown on the planet page
+extern int iUserFile;   // 1 after the user file was opened
+extern short iMpsiz;    // user-file entries taken by the last read
+extern short iMpmax;    // capacity of the user list after a read
 
 // Reads the user file name from the program directory: links or appends
 // each listed object (at most 64). Returns the number of objects taken;
@@ -11,10 +14,6 @@ int MPreaduserfile(const char *name);
 // Writes the objects of the user list to name. 0, or 3 when it cannot be
 // created.
 int MPwriteuserfile(const char *name);
-// Reads one line of f into readbuf (CRs dropped, at most 255 characters).
-// Returns 0 at the end of the file, else the line's first character, or 1
-// for an empty line.
-int getaline(FILE *f);
 // Julian Day number of 0h of the date yyyymmdd (the epoch instant is the
 // result + 0.5).
 int convertepoc(long yyyymmdd);

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "minorplanets/astbin.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
+#include "minorplanets/textline.h"
 #include "minorplanets/userfile.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"

@@ -8,7 +8,7 @@
 
 #include "astro/constants.h"
 #include "chart/starcat.h"
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"

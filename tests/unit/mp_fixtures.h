@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/status.h"
 
 // Allegro without a display, for its file-name functions (once).

@@ -6,6 +6,8 @@
 
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
+#include "minorplanets/placekernel.h"
 #include "minorplanets/status.h"
 #include "mp_fixtures.h"
 #include "startup/settings.h"

@@ -6,6 +6,7 @@
 
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"
 #include "startup/settings.h"

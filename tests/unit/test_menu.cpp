@@ -10,7 +10,7 @@
 #include "allegro_env.h"
 #include "chart/starcat.h"
 #include "keyfeed.h"
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
 #include "mp_fixtures.h"
 #include "places/place.h"

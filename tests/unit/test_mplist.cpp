@@ -12,6 +12,7 @@
 #include "chart_fixture.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"

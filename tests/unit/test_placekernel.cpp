@@ -6,6 +6,7 @@
 
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "astro/constants.h"

@@ -9,6 +9,7 @@
 
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"

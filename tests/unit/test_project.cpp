@@ -13,7 +13,7 @@
 #include "allegro_env.h"
 #include "chart/starcat.h"
 #include "keyfeed.h"
-#include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/settings.h"

@@ -5,7 +5,10 @@
 #include <string>
 
 #include "minorplanets/astbin.h"
+#include "minorplanets/elements.h"
+#include "minorplanets/placekernel.h"
 #include "minorplanets/status.h"
+#include "minorplanets/textline.h"
 #include "minorplanets/userfile.h"
 #include "mp_fixtures.h"
 #include "startup/settings.h"
