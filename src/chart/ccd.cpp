@@ -40,7 +40,6 @@ int iCCD;
 static const double kArcsecPerRad = 206256.0;
 static const double kArcsecPerArcmin = 60.0;
 static const double kDefaultFocal = 1000.0;  // mm
-static const int kListTextEnd = 77;          // rows end here; byte 78 marks the current camera
 
 int ccdfov() {
   if (!(dFP[TELFOCAL] > 0)) dFP[TELFOCAL] = kDefaultFocal;
@@ -76,11 +75,10 @@ int ccdlist(int firstline, int first, int lines) {
   for (; k < lines && first + k < CCDCOUNT; k++) {
     if (first + k < 0 || firstline + k < 0 || firstline + k >= rows) break;
     const ccdrec &c = ccd[first + k];
-    char *line = achDLine[firstline + k];
-    snprintf(line, kListTextEnd + 1, "%2d  %-20s %-15s %4.1f %4.1f %4d %4d", first + k, c.name, c.chip, c.chipw,
+    char text[sizeof achDLine[0] + sizeof c.name + sizeof c.chip];
+    snprintf(text, sizeof text, "%2d  %-20s %-15s %4.1f %4.1f %4d %4d", first + k, c.name, c.chip, c.chipw,
              c.chiph, (int)c.pixh, (int)c.pixv);
-    line[kListTextEnd + 1] = first + k == iCCD ? 'C' : 0;
-    line[kListTextEnd + 2] = 0;
+    setlistrow(achDLine[firstline + k], text, first + k == iCCD ? 'C' : 0, 0);
   }
   return k;
 }

@@ -18,7 +18,6 @@
 char chStar[32] = " ";
 
 static const double kSunMagnitude = -26.7;
-static const int kListTextEnd = 77;  // list rows end here; byte 78 marks the current star
 static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
 
 // Sky position placed in the chart within 5 pixels of the cursor in x and y.
@@ -104,8 +103,7 @@ int stlist(int firstline, int first, int perpage) {
   for (; k < perpage && first + k < Snum && firstline + k < kListLines; k++) {
     char *line = achDLine[firstline + k];
     starstring(first + k, line);
-    line[kListTextEnd] = 0;
-    line[kListTextEnd + 1] = first + k == iStar ? 'S' : 0;
+    setlistrow(line, line, first + k == iStar ? 'S' : 0, 0);
   }
   return k;
 }

@@ -22,7 +22,6 @@
 
 static int iGraphnum;  // screen dumps saved so far
 
-static const int kListTextEnd = 77;  // rows end here; bytes 78 and 79 are marks
 static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
 static const int kDumpNameChars = 7;
 static const int kMaxDumpNumber = 100000;  // keeps a dump name within DUMPNAMELEN
@@ -45,9 +44,7 @@ int mplist(int firstline, int start, int count) {
     int i = getmpnumber(start + r);
     char *line = achDLine[firstline + r];
     findpos(line, i);
-    line[kListTextEnd] = line[kListTextEnd + 1] = line[kListTextEnd + 2] = 0;
-    if (i == iAst) line[kListTextEnd + 1] = 'A';
-    if (i >= 0 && i < MPMAX && obj[i].userslot != -1) line[kListTextEnd + 2] = 'U';
+    setlistrow(line, line, i == iAst ? 'A' : 0, i >= 0 && i < MPMAX && obj[i].userslot != -1 ? 'U' : 0);
   }
   return r;
 }

@@ -290,13 +290,10 @@ int loclist(int, int first, int lines) {
   for (int k = 0; k < n; k++) {
     int i = first + k;
     const placerec &r = Place[i];
-    char *line = achDLine[k + 2];
-    // Rows longer than 77 characters are cut there.
-    int len = snprintf(line, 78, "%-4d %-4d %s, %s, %s ", i, (int)r.code, r.name, r.locality, r.country);
-    if (len < 0) line[0] = 0;
-    line[77] = 0;
-    line[78] = i == iPlace ? 'C' : 0;
-    line[79] = 0;
+    char text[sizeof achDLine[0] + 3 * sizeof r.name];
+    if (snprintf(text, sizeof text, "%-4d %-4d %s, %s, %s ", i, (int)r.code, r.name, r.locality, r.country) < 0)
+      text[0] = 0;
+    setlistrow(achDLine[k + 2], text, i == iPlace ? 'C' : 0, 0);
   }
   return n;
 }

@@ -128,8 +128,8 @@ static void clearlistlines() {
   for (int i = 0; i < LISTLINES; i++) {
     listbox[i] = -1;
     achDLine[i][0] = 0;
-    achDLine[i][78] = 0;
-    achDLine[i][79] = 0;
+    achDLine[i][LISTCURRENT] = 0;
+    achDLine[i][LISTKIND] = 0;
   }
 }
 
@@ -140,9 +140,9 @@ static void drawlistarea(int toprow) {
 }
 
 static int linecolour(int list, const char *line, int textcolour) {
-  if (line[78]) return colour[PALRED];
-  if (line[79] == 'U') return colour[PALGREEN];
-  if (list == LISTEPHEM && line[79] == 'Z') return colour[PALDARKBLUE];
+  if (line[LISTCURRENT]) return colour[PALRED];
+  if (line[LISTKIND] == 'U') return colour[PALGREEN];
+  if (list == LISTEPHEM && line[LISTKIND] == 'Z') return colour[PALDARKBLUE];
   return textcolour;
 }
 
@@ -159,10 +159,10 @@ static void drawlistlines(int list, int toprow, int written, int textcolour) {
   for (int line = 0; line < written + 2; line++) {
     int y = line * listpitch + toprow * VRTScale;
     char *text = achDLine[line];
-    text[77] = 0;
+    text[LISTTEXTEND] = 0;
     if (line >= 2) {
       listbox[line - 2] = listlabels[line - 2];
-      drawlabelbox(line - 2, y, text[78] != 0, textcolour);
+      drawlabelbox(line - 2, y, text[LISTCURRENT] != 0, textcolour);
     }
     printf256((listXst + 2) * HORScale, y + 2, linecolour(list, text, textcolour), text);
   }

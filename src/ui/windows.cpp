@@ -328,3 +328,11 @@ void drawtextback(int first) {
   blit(tile, VIDbmp, 0, 0, x, y, w, h);
   destroy_bitmap(tile);
 }
+
+int setlistrow(char *line, const char *text, int current, int kind) {
+  if (text != line) snprintf(line, LISTTEXTEND + 1, "%s", text);
+  line[LISTTEXTEND] = 0;
+  line[LISTCURRENT] = static_cast<char>(current);
+  line[LISTKIND] = static_cast<char>(kind);
+  return 0;
+}

@@ -43,6 +43,14 @@ extern int iWinNum;   // current window, -1 for none
 extern int twX, twY;  // pixel origin of the current window
 
 extern char achDLine[64][80];  // list-page lines
+
+// A list row holds its text in bytes 0..76 (byte 77 ends it), the mark of
+// the current entry in byte 78 and the kind of the row in byte 79; 0 is no
+// mark.
+enum { LISTTEXTEND = 77, LISTCURRENT = 78, LISTKIND = 79 };
+// Writes text (cut at 77 characters; text may be line itself) into the
+// list row line with its marks current and kind. Returns 0.
+int setlistrow(char *line, const char *text, int current, int kind);
 extern char title[80];         // title-bar text
 
 // Defines windows 0..4, no current window, fills title.

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 #include "allegro_env.h"
 #include "ui/display.h"
 #include "ui/menutable.h"
@@ -150,4 +154,22 @@ TEST_F(Windows, ColourStripAndButtons) {
   drawbuttonlabel(50, 0, "OKay");
   EXPECT_EQ(getpixel(b, 28 * 8, 19 * 16), colour[PALWHITE]);
   EXPECT_EQ(iButFun[19][37], 50);
+}
+
+TEST(ListRow, TextCutAt77WithItsMarks) {
+  char line[80];
+  memset(line, 'x', sizeof line);
+  std::string longtext(100, 'a');
+  EXPECT_EQ(setlistrow(line, longtext.c_str(), 'C', 'U'), 0);
+  EXPECT_EQ(strlen(line), 77u);
+  EXPECT_EQ(line[LISTCURRENT], 'C');
+  EXPECT_EQ(line[LISTKIND], 'U');
+  // A row built in place keeps its text and loses old marks.
+  snprintf(line, sizeof line, "%s", "row text");
+  line[LISTCURRENT] = 'S';
+  line[LISTKIND] = 'Z';
+  setlistrow(line, line, 0, 0);
+  EXPECT_STREQ(line, "row text");
+  EXPECT_EQ(line[LISTCURRENT], 0);
+  EXPECT_EQ(line[LISTKIND], 0);
 }
