@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "chart/starsearch.h"
 #include "minorplanets/astbin.h"
@@ -13,6 +14,7 @@
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
+#include "skins/skin.h"
 #include "startup/settings.h"
 #include "startup/switches.h"
 #include "timefmt/instant.h"
@@ -233,10 +235,25 @@ int runfollowup(int action) {
     case FUJULIANDAY:
       if (askrecalculate()) makeFPdate();
       return 0;
-    case FUCCD:  // the camera table is not part of the program yet
+    case FUCCD:
+      loadccd(iNT[CCDNUM]);
+      return 0;
     default:
       return 0;
   }
+}
+
+// LOAD NEW SKIN: the skin named in PROGRAM SKIN, for the depth drawn in,
+// behind an alert; the title bar takes it at once, the chart when the
+// menu closes.
+static void loadskinfield() {
+  char line[64];
+  snprintf(line, sizeof line, "Checking Skin %s.skt", chSTR[SKINNAME]);
+  const char *lines[2] = {line, "Please wait..."};
+  openalert(2, lines);
+  initskin(bitmap_color_depth(VIDbmp), chSTR[SKINNAME]);
+  closealert();
+  drawtitle();
 }
 
 // Acts on Enter on field n of the open menu by its kind. Returns the key
@@ -248,10 +265,15 @@ static int enterfield(int n) {
       nextchoice(fld.setting);
       break;
     case MKVALUE:
-      if (editvalue(fld, n) == 0 && iFun == MENUPLANET && fld.setting == MPRECORD && fld.type == VTWHOLE) {
+      if (editvalue(fld, n) != 0) break;
+      if (iFun == MENUPLANET && fld.setting == MPRECORD && fld.type == VTWHOLE) {
         readmpvars(iNT[MPRECORD]);
         iNT[USERMPS] = loguserobj(iNT[MPRECORD]);
       }
+      // The camera's field of view follows its chip and the focal length.
+      if (iFun == MENUTELESCOPE && fld.type == VTNUMBER &&
+          (fld.setting == TELFOCAL || fld.setting == CCDCHIPH || fld.setting == CCDCHIPV))
+        ccdfov();
       break;
     case MKSWITCH:
       flag[fld.setting] = 1 - (flag[fld.setting] ? 1 : 0);
@@ -295,9 +317,11 @@ static int enterfield(int n) {
     case MKSYSTEMCLOCK:
       if (askrecalculate()) realtimedate();
       break;
-    case MKGENEPHEM:    // the ephemeris, appulse search and skins are not
-    case MKGENAPPULSE:  // part of the program yet: their fields do nothing
     case MKLOADSKIN:
+      loadskinfield();
+      break;
+    case MKGENEPHEM:    // the ephemeris and the appulse search are not part
+    case MKGENAPPULSE:  // of the program yet: their fields do nothing
     default:
       break;
   }

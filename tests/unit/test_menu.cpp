@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "allegro_env.h"
+#include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "keyfeed.h"
 #include "minorplanets/elements.h"
@@ -357,4 +358,19 @@ TEST_F(Menu, DrawnFieldsShowTheirKinds) {
   EXPECT_EQ(getpixel(VIDbmp, vx + 8, but[1].row * VRTScale + 8), colour[PALDARKRED]);
   EXPECT_NE(getpixel(VIDbmp, vx + 8, but[2].row * VRTScale + 8), colour[PALDARKRED]);
   iFun = -1;
+}
+
+TEST_F(Menu, CameraNumberSelectsAndFocalLengthMovesTheField) {
+  iSel[MENUTELESCOPE] = 7;  // CCD NUMBER
+  dFP[TELFOCAL] = 1000;
+  run(MENUTELESCOPE, {KEYENTER, KEYDELETE, KEYDELETE, '5', KEYENTER, KEYESC});
+  EXPECT_EQ(iNT[CCDNUM], 5);
+  EXPECT_STREQ(chSTR[CCDTYPE], ccd[5].name);
+  double fov = dFP[CCDFIELDH];
+  EXPECT_NEAR(fov, ccd[5].chipw * 206256.0 / 1000 / 60, 1e-3);
+  iSel[MENUTELESCOPE] = 2;  // FOCAL LENGTH
+  run(MENUTELESCOPE, {KEYENTER, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE,
+                      KEYDELETE, KEYDELETE, KEYDELETE, '2', '0', '0', '0', KEYENTER, KEYESC});
+  EXPECT_DOUBLE_EQ(dFP[TELFOCAL], 2000);
+  EXPECT_NEAR(dFP[CCDFIELDH], fov / 2, 1e-3) << "twice the focal length, half the field";
 }
