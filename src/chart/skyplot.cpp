@@ -87,8 +87,19 @@ int chartkey(int key) {
   return 0;
 }
 
+// The mouse position of the last look; none before the first.
+static bool mouselooked = false;
+static int lastmousex, lastmousey;
+
 int mousecursor(int mx, int my, int *x, int *y) {
-  if (flag[CURSORLOCK] || !iGotamouse) return 0;
+  // A mouse resting where it was is no request: Allegro reports the screen
+  // centre before any motion, and a resting pointer would otherwise pull
+  // the cursor back (and the centre with it at each zoom) on every key.
+  bool moved = mouselooked && (mx != lastmousex || my != lastmousey);
+  mouselooked = true;
+  lastmousex = mx;
+  lastmousey = my;
+  if (!moved || flag[CURSORLOCK] || !iGotamouse) return 0;
   if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
   *x = mx - plotXst;
   *y = my - plotYst;
@@ -247,9 +258,13 @@ int rebuildchart() {
   if (flag[SHOWGRID]) drawcoords();
   if (flag[CONSTNAMES]) drawconstellations();
   drawmarkers(r);
+  // The cursor keeps its sky position when that lies on the chart; else
+  // it comes to the nearest place on the chart, and takes that position.
   isplotable(ra, dec);
   Xcur = iXplot;
   Ycur = iYplot;
+  clampcursor(&Xcur, &Ycur);
+  if (Xcur != iXplot || Ycur != iYplot) getradechours(Xcur, Ycur, &ra, &dec);
   if (flag[PLOTMPS]) drawmps();
   drawstars();
   savecursorbg();

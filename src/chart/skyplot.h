@@ -28,6 +28,7 @@ int chartkey(int key);
 // current step. Returns 1 for an arrow key, else 0 (nothing changed).
 int arrowkey(int key, int *x, int *y);
 // Replaces (*x, *y) by the mouse position (mx, my on screen) when the
+// mouse has moved since the last call (the first call only looks), the
 // cursor is not locked, a mouse is installed and the mouse lies strictly
 // inside the chart. Returns 1 when it did.
 int mousecursor(int mx, int my, int *x, int *y);

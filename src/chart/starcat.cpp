@@ -11,6 +11,7 @@
 #include "chart/ccd.h"
 #include "chart/projection.h"
 #include "chart/starpix.h"
+#include "minorplanets/calcall.h"
 #include "minorplanets/status.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
@@ -258,11 +259,16 @@ int loadstarfile(const char *indexed, const char *fallback, const char **opened)
   return 0;
 }
 
+enum { TITLEWIDTH = 122 };  // pixels of the catalogue title's box
+
 // The catalogue title on the video buffer.
 static void drawcatalogtitle(const char *title) {
   if (!VIDbmp) return;
-  rectfill(VIDbmp, 358, 3 * VRTScale + 1, 480, 4 * VRTScale - 2, colour[PALGREY]);
-  textout_ex(VIDbmp, font, title, 360, 3 * VRTScale + 4, colour[PALWHITE], -1);
+  // Right after the JD line's box, which grows with the cell width (at
+  // 640 x 480 this is x = 358).
+  int x = 2 * HORScale + JDLINEWIDTH + 1;
+  rectfill(VIDbmp, x, 3 * VRTScale + 1, x + TITLEWIDTH, 4 * VRTScale - 2, colour[PALGREY]);
+  textout_ex(VIDbmp, font, title, x + 2, 3 * VRTScale + 4, colour[PALWHITE], -1);
 }
 
 int readskycatalog(int catalogue) {

@@ -20,28 +20,39 @@ char chStar[32] = " ";
 static const double kSunMagnitude = -26.7;
 static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
 
-// Sky position placed in the chart within 5 pixels of the cursor in x and y.
-static int nearcursor(double rahours, double decdeg) {
-  return isplotable(rahours, decdeg) && abs(iXplot - Xcur) < NEARPIXELS && abs(iYplot - Ycur) < NEARPIXELS;
+// Squared pixel distance from the cursor of a sky position placed in the
+// chart within 5 pixels of it in x and y, else -1.
+static int cursordistance(double rahours, double decdeg) {
+  if (!isplotable(rahours, decdeg)) return -1;
+  int dx = iXplot - Xcur, dy = iYplot - Ycur;
+  if (abs(dx) >= NEARPIXELS || abs(dy) >= NEARPIXELS) return -1;
+  return dx * dx + dy * dy;
 }
 
-static int nearstar(int i) { return nearcursor(star[i].rahours, star[i].decdeg); }
+// Keeps star i as the best so far when it is nearer, or as near and
+// brighter.
+static void weighstar(int i, int *best, int *bestd) {
+  int d = cursordistance(star[i].rahours, star[i].decdeg);
+  if (d < 0) return;
+  if (*best < 0 || d < *bestd || (d == *bestd && star[i].mag100 < star[*best].mag100)) {
+    *best = i;
+    *bestd = d;
+  }
+}
 
-int starnearcursor() {
-  for (int i = 0; i < Snum7; i++)
-    if (nearstar(i)) return i;
+int starnearcursor(int *dist2) {
+  int best = -1, bestd = 0;
+  for (int i = 0; i < Snum7; i++) weighstar(i, &best, &bestd);
   for (int n = 1; n < STARLAYERS; n++) {
     if (layercount(n) == 0) continue;
-    int found = -1;
     for (int b = 0; b < SKYBLOCKS; b++) {
       if (!drawblock[b]) continue;
       int first, count = layerblock(n, b, &first);
-      for (int i = first; i < first + count; i++)
-        if (nearstar(i)) found = i;
+      for (int i = first; i < first + count; i++) weighstar(i, &best, &bestd);
     }
-    if (found >= 0) return found;
   }
-  return -1;
+  if (dist2) *dist2 = bestd;
+  return best;
 }
 
 // Result line of star i.
@@ -60,10 +71,12 @@ int findstar() {
   rectfill(VIDbmp, 0, 26 * VRTScale, 400, 27 * VRTScale - 1, colour[PALBLACK]);
   char text[OBJSTRLEN + 8];
   int c = colour[PALYELLOW];
-  int i = starnearcursor();
-  if (i >= 0) {
+  int stard, i = starnearcursor(&stard);
+  int sund = cursordistance(Sunra, Sundec);
+  // The Sun outshines any star as near.
+  if (i >= 0 && (sund < 0 || stard < sund)) {
     starline(text, sizeof text, i);
-  } else if (nearcursor(Sunra, Sundec)) {
+  } else if (sund >= 0) {
     double mag = kSunMagnitude;
     objectstr(text, -1, "SUN", &Sunra, &Sundec, &mag);
     snprintf(chStar, sizeof chStar, "SUN");

@@ -6,13 +6,14 @@ extern char chStar[32];  // name of the star last identified, "SUN" or " "
 
 enum { NEARPIXELS = 5 };
 
-// Index of the star nearest in search order to the chart cursor: the first
-// layer-7 star in file order within 5 pixels in x and y, else the last such
-// star of layer 8 in the marked blocks, then of layer 9, then 10. -1 if
-// none.
-int starnearcursor();
-// Identifies the star (or the Sun) at the chart cursor and writes the
-// result line on the screen. Returns 0.
+// Index of the star nearest to the chart cursor among those within 5
+// pixels of it in x and y (layer 7, and layers 8 to 10 in the marked
+// blocks), the brighter of two as near; -1 if none. *dist2, when given,
+// = its squared distance in pixels.
+int starnearcursor(int *dist2 = nullptr);
+// Identifies the star or the Sun nearest to the chart cursor (the Sun
+// when as near as the star) and writes the result line on the screen.
+// Returns 0.
 int findstar();
 // Centres the chart and the cursor on star i (0 <= i < Snum; others are
 // ignored). Returns 0.

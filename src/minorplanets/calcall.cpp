@@ -197,9 +197,14 @@ int showJday(double jd) {
   snprintf(achDLine[61], sizeof achDLine[61], "JD %10.2f  %.40s epoc %d", jd, jdbuff,
            2000);
   if (!VIDbmp) return 0;  // no screen yet: the line is kept for the next redraw
-  rectfill(VIDbmp, 2 * HORScale, 3 * VRTScale + 1, 2 * HORScale + 341, 4 * VRTScale - 2,
-           colour[PALGREY]);
-  textout_ex(VIDbmp, font, achDLine[61], 2 * HORScale, 3 * VRTScale + 4, colour[PALWHITE], -1);
+  int x0 = 2 * HORScale, x1 = x0 + JDLINEWIDTH, y0 = 3 * VRTScale + 1, y1 = 4 * VRTScale - 2;
+  rectfill(VIDbmp, x0, y0, x1, y1, colour[PALGREY]);
+  // A wide font would run the text into the catalogue title beside it.
+  int cx1, cy1, cx2, cy2;
+  get_clip_rect(VIDbmp, &cx1, &cy1, &cx2, &cy2);
+  set_clip_rect(VIDbmp, x0, y0, x1, y1);
+  textout_ex(VIDbmp, font, achDLine[61], x0, 3 * VRTScale + 4, colour[PALWHITE], -1);
+  set_clip_rect(VIDbmp, cx1, cy1, cx2, cy2);
   return 0;
 }
 

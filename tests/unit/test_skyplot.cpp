@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -185,6 +186,72 @@ TEST_F(Chart, MouseOnlyWhenUnlockedInstalledAndStrictlyInside) {
   flag[CURSORLOCK] = 0;
   iGotamouse = 0;
   EXPECT_EQ(mousecursor(plotXst + 80, plotYst + 90, &x, &y), 0);
+}
+
+TEST_F(Chart, OnlyAMovedMouseMovesTheCursor) {
+  int x = 0, y = 0;
+  iGotamouse = 1;
+  flag[CURSORLOCK] = 0;
+  mousecursor(plotXst + 30, plotYst + 30, &x, &y);
+  EXPECT_EQ(mousecursor(plotXst + 50, plotYst + 60, &x, &y), 1);
+  x = y = 0;
+  EXPECT_EQ(mousecursor(plotXst + 50, plotYst + 60, &x, &y), 0) << "resting where it was";
+  EXPECT_EQ(x, 0);
+  flag[CURSORLOCK] = 1;
+  EXPECT_EQ(mousecursor(plotXst + 70, plotYst + 60, &x, &y), 0);
+  flag[CURSORLOCK] = 0;
+  EXPECT_EQ(mousecursor(plotXst + 70, plotYst + 60, &x, &y), 0) << "the move was seen while locked";
+  iGotamouse = 0;
+}
+
+TEST_F(Chart, ZoomingWithTheMouseRestingOnTheChartKeepsTheCentre) {
+  iGotamouse = 1;
+  flag[CURSORLOCK] = 0;
+  iZoom = 0;
+  dStarX = ra = 5.0;
+  dStarY = dec = 0.0;
+  iReplot = 1;
+  drawskyplot(1);
+  // The pointer rests a quarter of the chart away from the cursor.
+  mouse_x = plotXst + plotwidth / 4;
+  mouse_y = plotYst + plothigh / 4;
+  drawskyplot('#');  // the pointer came: the cursor follows it once
+  double cra = ra, cdec = dec;
+  EXPECT_GT(fabs(cra - 5.0), 1.0);
+  for (int k = 0; k < 5; k++) {
+    drawskyplot(KEYF4);
+    EXPECT_NEAR(dStarX, cra, 1e-9) << "zoom " << iZoom;
+    EXPECT_NEAR(dStarY, cdec, 1e-9) << "zoom " << iZoom;
+    EXPECT_GE(Xcur, 10);
+    EXPECT_LE(Xcur, plotwidth - 10);
+  }
+  mouse_x = mouse_y = 0;
+  iGotamouse = 0;
+}
+
+TEST_F(Chart, RebuildBringsTheCursorOntoTheChart) {
+  iZoom = 8;
+  dStarX = 12.0;
+  dStarY = 0.0;
+  ra = 18.0;  // a quarter of the sky away: far off the chart at this zoom
+  dec = 40.0;
+  rebuildchart();
+  EXPECT_GE(Xcur, 10);
+  EXPECT_LE(Xcur, plotwidth - 10);
+  EXPECT_GE(Ycur, 10);
+  EXPECT_LE(Ycur, plothigh - 10);
+  double rh, dd;
+  getradechours(Xcur, Ycur, &rh, &dd);
+  EXPECT_DOUBLE_EQ(ra, rh) << "the cursor's sky position follows it";
+  EXPECT_DOUBLE_EQ(dec, dd);
+  isplotable(12.0, 0.0);
+  int cx = iXplot, cy = iYplot;
+  ra = 12.0;  // on the chart: kept exactly
+  dec = 0.0;
+  rebuildchart();
+  EXPECT_EQ(Xcur, cx);
+  EXPECT_EQ(Ycur, cy);
+  EXPECT_DOUBLE_EQ(ra, 12.0);
 }
 
 TEST_F(Chart, LockedCursorIgnoresTheMouse) {

@@ -7,6 +7,7 @@
 
 #include "allegro_env.h"
 #include "chart/starcat.h"
+#include "minorplanets/calcall.h"
 #include "minorplanets/status.h"
 #include "startup/settings.h"
 #include "starcat_fixture.h"
@@ -441,7 +442,7 @@ TEST(StarCat, RealTychoCatalogueLoads) {
   std::string msg = mperror;
   EXPECT_EQ(msg.rfind("Done. ", 0), 0u) << msg;
   EXPECT_NE(msg.find(" Found 120200 stars in  TYC Star Catalog"), std::string::npos) << msg;
-  EXPECT_EQ(getpixel(VIDbmp, 358, 3 * VRTScale + 1), colour[PALGREY]);
+  EXPECT_EQ(getpixel(VIDbmp, 2 * HORScale + JDLINEWIDTH + 1, 3 * VRTScale + 1), colour[PALGREY]);
   // Every block entry holds exactly the stars of its block and layer.
   int32_t *num[3] = {starnum, starnum8, starnum9}, *idx[3] = {staridx, staridx8, staridx9};
   int first[4] = {0, Snum7, Snum7 + Snum8, Snum};
@@ -463,6 +464,35 @@ TEST(StarCat, RealTychoCatalogueLoads) {
     ASSERT_GE(star[i].mag100, layer == 0 ? -200 : 600 + 100 * layer);
     ASSERT_LT(star[i].mag100, layer == 2 ? 900 : 700 + 100 * layer);
     ASSERT_EQ(star[i].starno, 0);
+  }
+}
+
+// White pixels of the catalogue title's row right of the JD line's box.
+static int titlepixels() {
+  int n = 0;
+  for (int y = 3 * VRTScale + 1; y < 4 * VRTScale - 1; y++)
+    for (int x = 2 * HORScale; x < VIDbmp->w; x++) n += getpixel(VIDbmp, x, y) == colour[PALWHITE];
+  return n;
+}
+
+TEST(StarCat, JdLineLeavesTheTitleWholeAtEveryWidth) {
+  for (int width : {640, 800, 1024, 1280}) {
+    startallegro(32, width, width * 3 / 4);
+    setscale(width);
+    colour[PALGREY] = makecol(10, 20, 30);
+    colour[PALWHITE] = makecol(255, 255, 255);
+    clear_bitmap(VIDbmp);
+    ASSERT_EQ(readskycatalog(0), 0);
+    int whole = titlepixels();
+    EXPECT_GT(whole, 60) << width;
+    clear_bitmap(VIDbmp);
+    showJday(2461382.797);
+    int jd = titlepixels();
+    ASSERT_EQ(readskycatalog(0), 0);
+    int both = titlepixels();
+    showJday(2461382.797);
+    EXPECT_EQ(titlepixels(), both) << width << ": the JD line drew over the title";
+    EXPECT_EQ(both, whole + jd) << width << ": the title drew over the JD line";
   }
 }
 

@@ -20,28 +20,58 @@ static void cursorat(double rahours, double decdeg) {
   Ycur = iYplot;
 }
 
-TEST(StarSearch, FirstLayerSevenStarInFileOrder) {
-  startchart();
-  // Same block, file order kept: the first of the two near ones wins.
-  loadchartstars({{makestar(10, 900, 'A', '0', 5.50f, 20.0f), makestar(11, 400, 'A', '0', 5.505f, 20.02f),
-                   makestar(12, 300, 'A', '0', 5.50f, 20.0f)}});
-  centrechart(5.5, 20, 2);
-  setblocks();
-  cursorat(5.5, 20);
-  EXPECT_EQ(starnearcursor(), 0);
+// Squared pixel distance of a sky position from the cursor.
+static int distance2(double rahours, double decdeg) {
+  isplotable(rahours, decdeg);
+  return (iXplot - Xcur) * (iXplot - Xcur) + (iYplot - Ycur) * (iYplot - Ycur);
 }
 
-TEST(StarSearch, LastLayerEightStarInBlockOrder) {
+TEST(StarSearch, NearestStarAndTheBrighterOnATie) {
   startchart();
-  // Two layer-8 stars either side of 12 h: block 12 h comes after 11 h.
-  loadchartstars({{makestar(1, 300, 'A', '0', 3.0f, 0.0f)},
-                  {makestar(2, 800, 'A', '0', 12.001f, 5.0f), makestar(3, 800, 'A', '0', 11.999f, 5.0f)}});
-  centrechart(12, 5, 2);
+  // A faint star first in the file, a brighter one a little off, and the
+  // brightest on the same pixel as the first.
+  loadchartstars({{makestar(10, 900, 'A', '0', 5.50f, 20.0f), makestar(11, 400, 'A', '0', 5.50f, 20.2f),
+                   makestar(12, 300, 'A', '0', 5.50f, 20.0f)}});
+  centrechart(5.5, 20, 6);
   setblocks();
-  cursorat(12, 5);
+  cursorat(5.5, 20);
+  ASSERT_GT(distance2(5.5, 20.2), 0);
+  ASSERT_LT(distance2(5.5, 20.2), 16);
+  int d = -1;
+  EXPECT_EQ(starnearcursor(&d), 2) << "the brighter of two on the cursor";
+  EXPECT_EQ(d, 0);
+  cursorat(5.5, 20.2);
+  EXPECT_EQ(starnearcursor(&d), 1) << "the nearest, not the first in the file";
+  EXPECT_EQ(d, 0);
+}
+
+TEST(StarSearch, NearestOfTheUpperLayersWhateverTheBlockOrder) {
+  startchart();
+  // Two layer-8 stars either side of 12 h; the one in the later block is
+  // farther from the cursor.
+  loadchartstars({{makestar(1, 300, 'A', '0', 3.0f, 0.0f)},
+                  {makestar(2, 800, 'A', '0', 12.004f, 5.0f), makestar(3, 800, 'A', '0', 11.9995f, 5.0f)}});
+  centrechart(12, 5, 8);
+  setblocks();
+  cursorat(11.9995, 5);
+  ASSERT_GT(distance2(12.004, 5), 0);
+  ASSERT_LT(distance2(12.004, 5), 16);
   int i = starnearcursor();
   ASSERT_GE(i, Snum7);
-  EXPECT_EQ(star[i].starno, 2);
+  EXPECT_EQ(star[i].starno, 3);
+}
+
+TEST(StarSearch, BrightLayerSevenStarBeatsAFainterLayerEightStarOnlyWhenAsNear) {
+  startchart();
+  loadchartstars({{makestar(1, 300, 'A', '0', 12.0f, 5.0f)}, {makestar(2, 800, 'A', '0', 12.0f, 5.2f)}});
+  centrechart(12, 5, 6);
+  setblocks();
+  cursorat(12, 5.2);
+  ASSERT_GT(distance2(12, 5), 0);
+  ASSERT_LT(distance2(12, 5), 16);
+  EXPECT_EQ(star[starnearcursor()].starno, 2);
+  cursorat(12, 5);
+  EXPECT_EQ(star[starnearcursor()].starno, 1);
 }
 
 TEST(StarSearch, LayerSevenBeforeLaterLayersAndNineBeforeTen) {
@@ -101,6 +131,25 @@ TEST(StarSearch, FindStarNamesTheStarTheSunOrNothing) {
   cursorat(20, 40);
   findstar();
   EXPECT_STREQ(chStar, " ");
+}
+
+TEST(StarSearch, TheSunWhenNoStarIsNearer) {
+  startchart();
+  catnum = 0;
+  // A star on the Sun's pixel, another a few pixels off it.
+  loadchartstars({{makestar(5, 150, 'K', '5', 16.0f, -20.0f), makestar(6, 650, 'K', '5', 16.0f, -20.2f)}});
+  centrechart(16, -20, 6);
+  setblocks();
+  Sunra = 16;
+  Sundec = -20;
+  cursorat(16, -20);
+  findstar();
+  EXPECT_STREQ(chStar, "SUN") << "the Sun outshines a star on its pixel";
+  cursorat(16, -20.2);
+  ASSERT_GT(distance2(16, -20), 0);
+  ASSERT_LT(distance2(16, -20), 16);
+  findstar();
+  EXPECT_STREQ(chStar, "0-1-2") << "a star nearer than the Sun";
 }
 
 TEST(StarSearch, ResultLineIsWrittenAndClearedFirst) {
