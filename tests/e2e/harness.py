@@ -76,11 +76,25 @@ def parse_ppm(data):
     return Image(w, h, data[m.end():m.end() + 3 * w * h])
 
 
-def free_display():
-    for n in range(90, 200):
-        if not os.path.exists("/tmp/.X%d-lock" % n) and not os.path.exists("/tmp/.X11-unix/X%d" % n):
-            return n
-    fail("no free X display number")
+def start_xvfb(screen):
+    """Starts Xvfb on a display it picks itself (-displayfd), so harnesses
+    started at the same moment never share one. Returns (process, ":N")."""
+    r, w = os.pipe()
+    proc = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(w), "-screen", "0", "%dx%dx24" % screen, "-nolisten", "tcp"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(w,))
+    os.close(w)
+    got = b""
+    while not got.endswith(b"\n"):
+        part = os.read(r, 16)
+        if not part:
+            break
+        got += part
+    os.close(r)
+    if not got.strip():
+        proc.kill()
+        fail("Xvfb did not start")
+    return proc, ":%d" % int(got)
 
 
 class Session:
@@ -106,11 +120,8 @@ class Session:
 
     # -- life cycle -------------------------------------------------------
     def __enter__(self):
-        self.display = ":%d" % free_display()
+        self.xvfb, self.display = start_xvfb(self.screen)
         self.env = dict(os.environ, DISPLAY=self.display)
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % self.screen, "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for _ in range(100):
             if subprocess.run(["xdpyinfo"], env=self.env, capture_output=True).returncode == 0:
                 break
