@@ -18,27 +18,11 @@ namespace {
 class Dialogs : public ::testing::Test {
  protected:
   BITMAP *b = nullptr;
-  static FONT *libraryfont;
-  static void SetUpTestSuite() {
-    startallegro(8);
-    libraryfont = font;
-    data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
-  }
-  static void TearDownTestSuite() {
-    font = libraryfont;
-    userfont = nullptr;
-    if (data) unload_datafile(data);
-    data = nullptr;
-  }
+  static void SetUpTestSuite() { loadprogramfonts(); }
+  static void TearDownTestSuite() { unloadprogramfonts(); }
   void SetUp() override {
     ASSERT_NE(data, nullptr) << "vuva.dat beside the tests";
-    b = startallegro(8);
-    setmypal();
-    windoinit();
-    clearhitmap();
-    iFun = -1;
-    iFocus = 0;
-    setuserfont(iDEFONT);
+    b = startscreen();
   }
   void TearDown() override { stopkeys(); }
   // Feeds keys, then checks every one was read and no more.
@@ -47,7 +31,6 @@ class Dialogs : public ::testing::Test {
     EXPECT_EQ(keysoverrun(), 0);
   }
 };
-FONT *Dialogs::libraryfont = nullptr;
 
 // Applies each key of keys to e; returns the last result.
 int typekeys(EDITSTATE *e, std::initializer_list<int> keys) {

@@ -27,31 +27,15 @@ namespace {
 
 class Menu : public ::testing::Test {
  protected:
-  static FONT *libraryfont;
-  static void SetUpTestSuite() {
-    startallegro(8);
-    libraryfont = font;
-    data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
-  }
-  static void TearDownTestSuite() {
-    font = libraryfont;
-    userfont = nullptr;
-    if (data) unload_datafile(data);
-    data = nullptr;
-  }
+  static void SetUpTestSuite() { loadprogramfonts(); }
+  static void TearDownTestSuite() { unloadprogramfonts(); }
   void SetUp() override {
     ASSERT_NE(data, nullptr) << "vuva.dat beside the tests";
-    startallegro(8);
-    setmypal();
-    windoinit();
-    clearhitmap();
+    startscreen();
     initsettings();
     setdefaults();
     initchoices();
-    iFun = -1;
-    iFocus = 0;
     memset(iSel, 0, sizeof iSel);
-    setuserfont(iDEFONT);
     Snum = 0;
     iNumAst = 0;
     dJDay = day = 2451545.0;
@@ -93,7 +77,6 @@ class Menu : public ::testing::Test {
     }
   }
 };
-FONT *Menu::libraryfont = nullptr;
 
 // Records the open menu and focus each time a key is read.
 struct Seen {

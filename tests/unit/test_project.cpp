@@ -220,25 +220,11 @@ namespace {
 class ProjectFiles : public ::testing::Test {
  protected:
   std::string dir, folder;
-  static FONT *libraryfont;
-  static void SetUpTestSuite() {
-    startallegro(8);
-    libraryfont = font;
-    data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
-  }
-  static void TearDownTestSuite() {
-    font = libraryfont;
-    userfont = nullptr;
-    if (data) unload_datafile(data);
-    data = nullptr;
-  }
+  static void SetUpTestSuite() { loadprogramfonts(); }
+  static void TearDownTestSuite() { unloadprogramfonts(); }
   void SetUp() override {
     ASSERT_NE(data, nullptr);
-    startallegro(8);
-    setmypal();
-    windoinit();
-    clearhitmap();
-    setuserfont(iDEFONT);
+    startscreen();
     // "pXXXXXX/night2" fits the 14 characters of the project name.
     char tmpl[] = KORVANEX_RUNTIME_DIR "/pXXXXXX";
     ASSERT_NE(mkdtemp(tmpl), nullptr);
@@ -260,7 +246,6 @@ class ProjectFiles : public ::testing::Test {
     return stat((dir + "/" + name).c_str(), &st) == 0;
   }
 };
-FONT *ProjectFiles::libraryfont = nullptr;
 
 }  // namespace
 
