@@ -139,8 +139,11 @@ int searchstarapp(int mp, double rahours, double decdeg, double radius) {
   // A one-layer file has no block index to search.
   if (!iStarIndexed) return scanstars(-1, mp, rahours, decdeg, radius);
   searchstarblock(block, mp, rahours, decdeg, radius);
-  bool lower = truncint((decdeg - radius) / 10) != band - 9;
-  bool upper = truncint((decdeg + radius) / 10) != band - 9;
+  // Bands of the circle's lowest and highest declination, by the same
+  // rule as the block numbering: comparing trunc(dec / 10) with band - 9
+  // instead misses the band below wherever that edge lies south of +10.
+  bool lower = truncint((decdeg - radius) / 10 + 9) < band;
+  bool upper = truncint((decdeg + radius) / 10 + 9) > band;
   int hour = truncint(rahours);
   if (truncint(rahours - radius / 15) != hour || rahours - radius / 15 < 0)
     searchcolumn(block % 24 == 0 ? block + 23 : block - 1, lower, upper, mp, rahours, decdeg, radius);

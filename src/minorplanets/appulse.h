@@ -1,10 +1,12 @@
-// The appulse list: close approaches of minor planets to other objects.
+// The appulse list: close approaches of minor planets to other objects of
+// the table and to catalogue stars, for the places of the current date.
 #pragma once
 
 enum { MAXAPPS = 3064 };
+enum { APPTABLE = 0, APPSTAR = 1 };  // kinds of the second object
 
 struct apprec {
-  int kind;    // 0: second is a table record, 1: a catalogue star
+  int kind;    // APPTABLE: second is a table record, APPSTAR: a catalogue star
   int first;   // record index of the minor planet
   int second;  // record index or star index
   float sep;   // separation, degrees
@@ -17,3 +19,19 @@ extern int iApp;      // appulse selected in the list
 // Appends an appulse (first, second, separation in degrees, kind).
 // Returns the new count, or -1 when the list is full.
 int logappulse(int first, int second, double sep, int kind);
+// Separation in degrees of two places (R.A. hours, declination degrees)
+// in the plane measure of the search: no cos(dec) factor.
+float appsep(float ra1, float dec1, float ra2, float dec2);
+// Logs every record of record i's sky block within maxsep degrees: records
+// after i when onlyafter is not 0, else all others. Returns the number found.
+int checkastapp(int i, double maxsep, int onlyafter);
+// The whole search from record first on: pairs of records, then stars
+// through the block index. Empties the list first. Returns the count the
+// last star search reported.
+int genastapplist(int first, double maxsep, int onlyafter);
+// One appulse list page: headings into achDLine lines 0 and 1, appulses
+// start .. start + count - 1 from line firstline. Returns the rows written.
+int applist(int firstline, int start, int count);
+// Centres the chart on the minor planet of appulse k. Returns 27 (close
+// the menu), or 0 when there is no such appulse.
+int gotoapp(int k);

@@ -17,6 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/display.h"
 #include "ui/fontfile.h"
+#include "ui/help.h"
 #include "ui/input.h"
 #include "ui/menutable.h"
 #include "ui/project.h"
@@ -27,7 +28,7 @@ void introbox() {
   drawtextback(PALDIALOGBACK);
   setuserfont(iDEFONT);
   int x = twX + 2 * HORScale, y = twY + 2 * VRTScale;
-  printf256(x, y, win[4].text, "KORVANEX Ver 3.0 Alpha 14 ");
+  printf256(x, y, win[4].text, banner);
   printf256(x, y + 2 * VRTScale, win[4].text, achDLine[0]);
   if (iGotamouse) mouseshow();
   getapress();
@@ -69,6 +70,7 @@ int initialize(int depth) {
   getaplace(iPlace);
   timeinit();
   day = dJDay;
+  inithelptext();
   MPinit();
   dialogOK(mperror);
   starload(iStar);

@@ -7,8 +7,10 @@
 #include "chart/starcat.h"
 #include "chart/ccd.h"
 #include "chart/starsearch.h"
+#include "minorplanets/appulse.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
+#include "minorplanets/ephem.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
@@ -16,6 +18,7 @@
 #include "skins/skindraw.h"
 #include "ui/display.h"
 #include "ui/keys.h"
+#include "ui/notes.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -79,6 +82,14 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
       *style = LISTSTYLE{4, 10, colour[PALDARKRED]};
       *count = CCDCOUNT;
       return true;
+    case LISTEPHEM:
+      *style = LISTSTYLE{4, 10, colour[PALDARKCYAN]};
+      *count = ephlen;
+      return true;
+    case LISTAPPULSES:
+      *style = LISTSTYLE{4, 10, colour[PALBLACK]};
+      *count = iNumApps;
+      return true;
     default:
       return false;
   }
@@ -103,6 +114,12 @@ static void listselect(int list, int entry) {
     case LISTCCD:
       loadccd(entry);
       break;
+    case LISTEPHEM:
+      iEphem = entry;
+      break;
+    case LISTAPPULSES:
+      iApp = iNT[APPULSENUM] = entry;
+      break;
     default:
       break;
   }
@@ -119,6 +136,10 @@ static int listfill(int list, int start, int rows) {
       return mplist(2, start, rows);
     case LISTCCD:
       return ccdlist(2, start, rows);
+    case LISTEPHEM:
+      return ephemlist(2, start, rows);
+    case LISTAPPULSES:
+      return applist(2, start, rows);
     default:
       return 0;
   }
@@ -189,6 +210,7 @@ int catview(int *start, int list, int key) {
   if (written < 0) written = 0;
   if (written > rows) written = rows;
   drawlistlines(list, style.toprow, written, style.textcolour);
+  if (key == KEYF9) filecopy(written + 2);
   setuserfont(iDEFONT);
   return chosen;
 }

@@ -209,6 +209,23 @@ TEST(Blocks, BlockSearchReachesTheBandsAboveAndBelow) {
   EXPECT_EQ(reportedstars(), (std::set<int>{findstarno(2), findstarno(3)}));
 }
 
+TEST(Blocks, BlockSearchReachesTheBandBelowInTheSouth) {
+  std::vector<starrec> l7 = fillers(16000);
+  l7.push_back(makestar(1, 500, 'A', '0', 11.12f, -10.06f));  // band below a position at -9.95
+  l7.push_back(makestar(2, 500, 'A', '0', 14.92f, -20.01f));  // band below -19.97
+  l7.push_back(makestar(3, 500, 'A', '0', 3.5f, -0.05f));     // south of the equator
+  loadlayers({l7});
+  iNumApps = 0;
+  searchstarapp(0, 11.1173, -9.9497, 0.15);
+  EXPECT_EQ(reportedstars(), (std::set<int>{findstarno(1)}));
+  iNumApps = 0;
+  searchstarapp(0, 14.9137, -19.9658, 0.15);
+  EXPECT_EQ(reportedstars(), (std::set<int>{findstarno(2)}));
+  iNumApps = 0;
+  searchstarapp(0, 3.5, 0.05, 0.2);
+  EXPECT_EQ(reportedstars(), (std::set<int>{findstarno(3)}));
+}
+
 TEST(Blocks, OneLayerFileAboveTheSwitchIsScannedWhole) {
   std::vector<starrec> l7 = fillers(16000);
   l7.push_back(makestar(1, 500, 'A', '0', 23.99f, 15.0f));

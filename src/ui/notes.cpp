@@ -1,0 +1,79 @@
+#include "ui/notes.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "minorplanets/safewrite.h"
+#include "minorplanets/status.h"
+#include "startup/settings.h"
+#include "ui/dialogs.h"
+#include "ui/windows.h"
+
+const char notesheader[] = "Minor-planet observing notes";
+
+static const int kLines = (int)(sizeof achDLine / sizeof achDLine[0]);
+static const int kTextEnd = 77;  // bytes 77..79 of a list line are not text
+
+// Copies the file at path, when there is one, to `to`. False on a read
+// error (a missing file is no error).
+static bool copyold(FILE *to, const char *path) {
+  FILE *from = fopen(path, "rb");
+  if (!from) return true;
+  char buf[8192];
+  size_t n;
+  bool ok = true;
+  while ((n = fread(buf, 1, sizeof buf, from)) > 0)
+    if (fwrite(buf, 1, n, to) != n) ok = false;
+  if (ferror(from)) ok = false;
+  fclose(from);
+  return ok;
+}
+
+int savelistlines(const char *path, bool append, int lines, bool skipempty) {
+  if (lines < 0) lines = 0;
+  if (lines > kLines) lines = kLines;
+  newfile nf;
+  if (newfileopen(&nf, path) != 0) return 1;
+  bool ok = !append || copyold(nf.f, path);
+  fprintf(nf.f, "\r\n%s  %s\r\n\r\n", banner, notesheader);
+  for (int i = 0; i < lines; i++) {
+    const char *line = achDLine[i];
+    if (skipempty && !line[0]) continue;
+    fwrite(line, 1, strnlen(line, kTextEnd), nf.f);
+    fputs("\r\n", nf.f);
+  }
+  fputs("\r\n\r\n", nf.f);
+  return newfilecommit(&nf, ok);
+}
+
+int notesfilecopy(const char *path, int lines) {
+  if (savelistlines(path, true, lines, false) != 0) return dialogERR("Unable to save notes.txt");
+  return 1;
+}
+
+int filecopy(int lines) {
+  char path[256];
+  getfilename(path, "notes.txt");
+  return notesfilecopy(path, lines);
+}
+
+int ephemfilewrite(const char *path, int mode) {
+  if (mode != 0) {
+    FILE *f = fopen(path, "rb");
+    if (f) {
+      fclose(f);
+      char question[320];
+      snprintf(question, sizeof question, "Overwrite file %s?", path);
+      int answer = dialogYN(question);
+      if (answer != 'Y') return answer;
+    }
+  }
+  if (savelistlines(path, mode == 0, kLines, true) != 0) return dialogERR("Unable to save ephemeris file.");
+  return 1;
+}
+
+int ephemfilecopy(int mode) {
+  char path[256];
+  getfilename(path, chSTR[EPHEMFILE]);
+  return ephemfilewrite(path, mode);
+}
