@@ -7,9 +7,11 @@
 #include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "chart/starsearch.h"
+#include "minorplanets/appulse.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
+#include "minorplanets/ephem.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
@@ -24,6 +26,7 @@
 #include "ui/input.h"
 #include "ui/keys.h"
 #include "ui/listview.h"
+#include "ui/notes.h"
 #include "ui/project.h"
 #include "ui/windows.h"
 
@@ -320,8 +323,20 @@ static int enterfield(int n) {
     case MKLOADSKIN:
       loadskinfield();
       break;
-    case MKGENEPHEM:    // the ephemeris and the appulse search are not part
-    case MKGENAPPULSE:  // of the program yet: their fields do nothing
+    case MKGENEPHEM: {
+      char name[20];
+      getastname(iAst, name);
+      if (askyes("Generate ephemeris for %s?", name)) calcephem(iAst);
+      break;
+    }
+    case MKGENAPPULSE: {
+      static const char *const kChecking[2] = {"Checking asteroids.", "Please wait..."};
+      openalert(2, kChecking);
+      genastapplist(0, dFP[APPULSEDIST], 1);
+      iHI[APPULSENUM] = iNumApps;
+      closealert();
+      break;
+    }
     default:
       break;
   }
@@ -338,6 +353,10 @@ int menufunctionkey(int code) {
         calcsingle(iNT[MPRECORD], dJDay);
       }
       if (iFun == MENUCATALOG) starsave(iNT[STARRECORD]);
+      // The page shown is in the list lines: the file gets it as seen,
+      // appended or replaced as the APPEND MODE choice says.
+      if (iFun == MENUEPHEMERIS && askyes("Save Ephemeris in file %s?", chSTR[EPHEMFILE]))
+        ephemfilecopy(iNT[EPHEMMODE]);
       return 0;
     case KEYF3:
       if (iFun == MENUCATALOG) findstarfield();
@@ -348,6 +367,7 @@ int menufunctionkey(int code) {
         case MENUCATALOG: gotostar(iNT[STARRECORD]); return KEYESC;
         case MENUPLANET: gotoasteroid(iNT[MPRECORD]); return KEYESC;
         case MENUSKYMAP: gotomyradec(dFP[CHARTRA], dFP[CHARTDEC]); return KEYESC;
+        case MENUAPPULSE: gotoapp(iNT[APPULSENUM]); return KEYESC;
         default: return 0;
       }
     default:
