@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
@@ -29,8 +30,12 @@ void table(int n) {
   dFP[MPMAGLIMIT] = 14.0;
   std::vector<mprec> minor;
   for (int k = 0; k < n; k++) minor.push_back(mprecord(100 + k, ("Test " + std::to_string(k)).c_str(), 10.0f));
-  writedb("t_app.bin", 8 + n, minor);
-  ASSERT_EQ(ASTreadfile(0, "t_app.bin"), 0);
+  // Tests run side by side in separate processes: one file each.
+  char name[32];
+  snprintf(name, sizeof name, "t_app%d.bin", (int)getpid());
+  writedb(name, 8 + n, minor);
+  ASSERT_EQ(ASTreadfile(0, name), 0);
+  remove(runtimepath(name).c_str());
   ASSERT_EQ(iNumAst, 8 + n);
   for (int i = 0; i < iNumAst; i++) {
     obj[i] = objrec{-1, 0, 0, 0, 0, 0, 0, 0, 0};
