@@ -91,9 +91,7 @@ int applist(int firstline, int start, int count) {
     secondpart(second, a);
     char row[512];
     snprintf(row, sizeof row, "%-5d %-5d %-17s %5.2f %s", k, number, name, obj[f].mag, second);
-    char *line = achDLine[firstline + r];
-    snprintf(line, kLineLen, "%.79s", row);
-    setlistmarks(line, k == iApp ? 'A' : 0, obj[f].userslot != -1 ? 'U' : 0);
+    setlistrow(achDLine[firstline + r], row, k == iApp ? 'A' : 0, obj[f].userslot != -1 ? 'U' : 0);
   }
   return r;
 }

@@ -90,7 +90,7 @@ int ephemlist(int firstline, int start, int count) {
     findephpos(line, k);
     // Consecutive runs alternate their mark so the viewer tells them apart.
     if (r > 0 && eph[k].run != eph[k - 1].run) mark = mark == 'Y' ? 'Z' : 'Y';
-    setlistmarks(line, k == iEphem ? 'A' : 0, mark);
+    setlistrow(line, line, k == iEphem ? 'A' : 0, mark);
   }
   return r;
 }

@@ -24,12 +24,6 @@ char achDLine[64][80];
 char title[80];
 const char banner[] = "KORVANEX Ver 3.0 Alpha 14 ";
 
-void setlistmarks(char *line, char current, char kind) {
-  line[77] = 0;
-  line[78] = current;
-  line[79] = kind;
-}
-
 char strfun[32][16] = {
     "",         "F1 HELP",  "F2 PAN",   "F3 ZOOMOUT", "F4 ZOOMIN", "F5 STAR?", "F6 PLANET?", "F7 TRACK?",
     "F8 WORDS", "F9 NOTES", "F10 COPY", "PAGEUP",     "PAGEDOWN",  "BEGIN",    "END ",       "CLOSE",

@@ -54,10 +54,6 @@ int setlistrow(char *line, const char *text, int current, int kind);
 extern char title[80];         // title-bar text
 extern const char banner[];    // program name and version, as the start-up banner shows it
 
-// Ends a list row (80 bytes) at byte 77 and sets its marks: byte 78 the
-// highlight (current), byte 79 the kind ('U' user object, 'Z' ephemeris run).
-void setlistmarks(char *line, char current, char kind);
-
 // Defines windows 0..4, no current window, fills title.
 void windoinit();
 // Fills window record n (cells; colours are palette indices) and creates

@@ -19,7 +19,7 @@ void page(int rows) {
   snprintf(achDLine[1], 80, "Column heading");
   for (int r = 0; r < rows; r++) {
     snprintf(achDLine[2 + r], 80, "row %d", r);
-    setlistmarks(achDLine[2 + r], r == 0 ? 'A' : 0, 'U');
+    setlistrow(achDLine[2 + r], achDLine[2 + r], r == 0 ? 'A' : 0, 'U');
   }
 }
 
