@@ -5,33 +5,14 @@
 #include <filesystem>
 
 #include "ui/display.h"
-#include "ui/menutable.h"
-#include "ui/windows.h"
 
-static FONT *libraryfont = nullptr;
+void ScreenTest::SetUpTestSuite() { loadprogramfonts(); }
 
-void ScreenTest::SetUpTestSuite() {
-  startallegro(8);
-  libraryfont = font;
-  data = load_datafile(KORVANEX_RUNTIME_DIR "/vuva.dat");
-}
-
-void ScreenTest::TearDownTestSuite() {
-  font = libraryfont;
-  userfont = nullptr;
-  if (data) unload_datafile(data);
-  data = nullptr;
-}
+void ScreenTest::TearDownTestSuite() { unloadprogramfonts(); }
 
 void ScreenTest::SetUp() {
   ASSERT_NE(data, nullptr) << "vuva.dat beside the tests";
-  b = startallegro(8);
-  setmypal();
-  windoinit();
-  clearhitmap();
-  iFun = -1;
-  iFocus = 0;
-  setuserfont(iDEFONT);
+  b = startscreen();
   char tmpl[] = "/tmp/korvanex-unit-XXXXXX";
   ASSERT_NE(mkdtemp(tmpl), nullptr);
   dir = tmpl;
