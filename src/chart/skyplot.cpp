@@ -44,8 +44,8 @@ static const ChartSwitch kSwitches[] = {
 static const int kBoundaryPoints = 896;  // boundary records drawn
 static const int kBoundarySteps = 10;    // pieces of each boundary line
 
-int arrowkey(int key, int *x, int *y) {
-  switch (key) {
+int arrowkey(int keycode, int *x, int *y) {
+  switch (keycode) {
     case KEYUP: *y = Ycur - iCurStep; return 1;
     case KEYLEFT: *x = Xcur - iCurStep; return 1;
     case KEYDOWN: *y = plothigh > 0 ? (Ycur + iCurStep) % plothigh : Ycur; return 1;
@@ -59,13 +59,13 @@ static void centreoncursor() {
   dStarY = dec;
 }
 
-int chartkey(int key) {
+int chartkey(int keycode) {
   for (const ChartSwitch &s : kSwitches) {
-    if (s.key != key) continue;
+    if (s.key != keycode) continue;
     *s.setting = *s.setting ? 0 : 1;
     return 1;
   }
-  switch (key) {
+  switch (keycode) {
     case '+': iCurStep *= 2; return 0;
     case '-': iCurStep /= 2; return 0;
     case '*':
@@ -300,20 +300,20 @@ static void drawstatusline(int marks) {
 }
 
 // Keys that report on the screen, looking at the cursor before it moves.
-static void reportkey(int key) {
-  if (key == KEYF6 || key == 'i' || key == 'I') findmp();
-  if (key == KEYF5 || key == 'i' || key == 'I') findstar();
+static void reportkey(int keycode) {
+  if (keycode == KEYF6 || keycode == 'i' || keycode == 'I') findmp();
+  if (keycode == KEYF5 || keycode == 'i' || keycode == 'I') findstar();
 }
 
-int drawskyplot(int key) {
+int drawskyplot(int keycode) {
   if (!SKYbmp || !VIDbmp) return 0;
   int marks = 0;
-  if (key) {
+  if (keycode) {
     int x = Xcur, y = Ycur;
-    if (key == KEYF10 && grdump() < 0) dialogERR(mperror);
-    if (!arrowkey(key, &x, &y) && chartkey(key)) iReplot = 1;
+    if (keycode == KEYF10 && grdump() < 0) dialogERR(mperror);
+    if (!arrowkey(keycode, &x, &y) && chartkey(keycode)) iReplot = 1;
     mousecursor(mouse_x, mouse_y, &x, &y);
-    reportkey(key);
+    reportkey(keycode);
     clampcursor(&x, &y);
     if (x != Xcur || y != Ycur) movecursor(x, y);
     if (iReplot) marks = rebuildchart();
@@ -321,7 +321,7 @@ int drawskyplot(int key) {
   }
   drawstatusline(marks);
   if (flag[TELESCOPEON])
-    drawtelskin(key);
+    drawtelskin(keycode);
   else
     skinshown = 0;
   showchart();

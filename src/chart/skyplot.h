@@ -13,7 +13,7 @@ enum { MAXCURSTEP = 64, CURSORMARGIN = 10 };
 // cursor, rebuilds the chart when a key asked for it, writes the status
 // line and copies the chart to the video buffer. Returns the block marks
 // of a rebuild in this call, 0 if none.
-int drawskyplot(int key);
+int drawskyplot(int keycode);
 // Draws the R.A. / declination grid with its numerals into SKYbmp for the
 // current zoom and orientation. Returns 0.
 int drawcoords();
@@ -23,10 +23,10 @@ int drawcoords();
 int rebuildchart();
 // Chart state changes of key (toggles, zoom, centre, catalogue, step).
 // Returns 1 when the chart must be rebuilt.
-int chartkey(int key);
+int chartkey(int keycode);
 // Cursor pixel (*x, *y) after an arrow key from (Xcur, Ycur) with the
 // current step. Returns 1 for an arrow key, else 0 (nothing changed).
-int arrowkey(int key, int *x, int *y);
+int arrowkey(int keycode, int *x, int *y);
 // Replaces (*x, *y) by the mouse position (mx, my on screen) when the
 // mouse has moved since the last call (the first call only looks), the
 // cursor is not locked, a mouse is installed and the mouse lies strictly

@@ -121,8 +121,8 @@ static void colourscheme(int s) {
   }
 }
 
-int telkey(int key) {
-  switch (key) {
+int telkey(int keycode) {
+  switch (keycode) {
     case '2': flag[STARIMAGES] = 1 - flag[STARIMAGES]; return 1;
     case '3': if (iTZoom > 0) iTZoom--; return 1;
     case '4': if (iTZoom < TELMAXZOOM) iTZoom++; return 1;
@@ -185,18 +185,18 @@ static void drawguides(BITMAP *view) {
 static void drawreadouts() {
   double r, d;
   Tgetradec(TXcur, TYcur, &r, &d);
-  char rt[ANGLETEXTLEN], dt[ANGLETEXTLEN], ra[ANGLETEXTLEN + 8], de[ANGLETEXTLEN + 8];
+  char rt[ANGLETEXTLEN], dt[ANGLETEXTLEN], ratext[ANGLETEXTLEN + 8], dectext[ANGLETEXTLEN + 8];
   hms(rt, r / dRATORAD);
   ddmmm(dt, d / dDEGTORAD);
-  snprintf(ra, sizeof ra, "RA: %s", rt);
-  snprintf(de, sizeof de, "DEC: %s", dt);
-  drawRADECskin(SKYbmp, plottelX, plottelY, ra, de);
+  snprintf(ratext, sizeof ratext, "RA: %s", rt);
+  snprintf(dectext, sizeof dectext, "DEC: %s", dt);
+  drawRADECskin(SKYbmp, plottelX, plottelY, ratext, dectext);
   char mag[ANGLETEXTLEN + 8], fov[ANGLETEXTLEN + 8];
   telfovtext(mag, fov);
   drawFOVskin(SKYbmp, plottelX, plottelY, mag, fov);
 }
 
-int drawtelskin(int key) {
+int drawtelskin(int keycode) {
   if (!SKYbmp || !TELbmp) return 0;
   int x, y, w, h;
   getteledim(plottelX, plottelY, &x, &y, &w, &h);
@@ -207,7 +207,7 @@ int drawtelskin(int key) {
   TYcur = h / 2;
   setskinbuttonstate(SKINCCD, flag[CCDFRAME] ? SKINON : SKINOFF);
   setskinbuttonstate(SKINAPPULSE, flag[APPULSEZONE] ? SKINON : SKINOFF);
-  telkey(key);
+  telkey(keycode);
   redrawskin(SKYbmp, plottelX, plottelY);
   // The sky of the view takes the scheme's black (white when inverted).
   clear_to_color(view, colour[PALBLACK]);

@@ -17,10 +17,10 @@ enum { TELMAXZOOM = 12, TELFIELDDEG = 4 };
 
 // Acts on a view key (zoom, toggles, orientation, colour scheme), then
 // draws the whole view into SKYbmp. Returns 0.
-int drawtelskin(int key);
+int drawtelskin(int keycode);
 // The view's state changes of key alone, no drawing. Returns 1 when key
 // is one of the view's keys, else 0.
-int telkey(int key);
+int telkey(int keycode);
 // Sets iTZoom (limited to 0..12), the view scales and the shared frame
 // rotation for the chart centre. Returns 0.
 int Tsetstarplot(int zoom);

@@ -171,15 +171,15 @@ int Tfindmp() {
   return hit;
 }
 
-int objectstr(char *dest, int number, const char *name, const double *ra, const double *dec,
+int objectstr(char *dest, int number, const char *name, const double *rahours, const double *decdeg,
               const double *mag) {
   char num[16], rt[ANGLETEXTLEN], dt[ANGLETEXTLEN];
   if (number >= 0)
     snprintf(num, sizeof num, "%4d", number);
   else
     snprintf(num, sizeof num, " ");
-  hms(rt, *ra < 0 ? 0 : *ra);
-  ddmmm(dt, *dec);
+  hms(rt, *rahours < 0 ? 0 : *rahours);
+  ddmmm(dt, *decdeg);
   // Names are at most 28 characters, the angle texts at most 12.
   snprintf(dest, OBJSTRLEN, "%-6s %-16.28s %-10.12s %-12.12s %5.2f ", num, name, rt, dt, *mag);
   return 0;

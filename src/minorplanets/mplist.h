@@ -25,7 +25,7 @@ int Tfindmp();
 // dest (OBJSTRLEN bytes) = identification text of an object: number (none
 // when negative), name, R.A. hours, declination degrees and magnitude.
 // Returns 0.
-int objectstr(char *dest, int number, const char *name, const double *ra, const double *dec,
+int objectstr(char *dest, int number, const char *name, const double *rahours, const double *decdeg,
               const double *mag);
 enum { DUMPNAMELEN = 24 };
 // dest (DUMPNAMELEN bytes) = dump file name for object name astname and

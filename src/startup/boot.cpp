@@ -42,12 +42,12 @@ void critical_error(const char *format, ...) {
 
 void lost_bitmap_callback_routine() { full_redraw = 1; }
 
-int domyfunction(int key) {
+int domyfunction(int keycode) {
   for (;;) {
     int i = 0;
-    while (i < 9 && altkey[i] != key) i++;
-    if (i == 9) return key;
-    key = menufunction(i);
+    while (i < 9 && altkey[i] != keycode) i++;
+    if (i == 9) return keycode;
+    keycode = menufunction(i);
   }
 }
 
@@ -67,21 +67,21 @@ static int isexitconfirmed() {
 }
 
 static void mainloop() {
-  int key = KEYNEUTRAL;
+  int keycode = KEYNEUTRAL;
   for (;;) {
-    if (key == KEYESC) return;
-    drawskyplot(key);
+    if (keycode == KEYESC) return;
+    drawskyplot(keycode);
     if (iGotamouse) mouseshow();
-    key = getapress();
+    keycode = getapress();
     if (iGotamouse) mousehide();
-    if (key == KEYF1) helpwindow();
+    if (keycode == KEYF1) helpwindow();
     for (int i = 0; i < 9; i++)
-      if (key == altkey[i]) {
-        domyfunction(key);
-        key = KEYF2;
+      if (keycode == altkey[i]) {
+        domyfunction(keycode);
+        keycode = KEYF2;
         break;
       }
-    if (key == KEYESC) key = isexitconfirmed() ? KEYESC : KEYNEUTRAL;
+    if (keycode == KEYESC) keycode = isexitconfirmed() ? KEYESC : KEYNEUTRAL;
   }
 }
 

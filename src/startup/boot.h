@@ -18,4 +18,4 @@ int boot(int argc, char **argv);
 [[noreturn]] void critical_error(const char *format, ...);
 void lost_bitmap_callback_routine();
 // Runs menus while key is a menu key; returns the first other key.
-int domyfunction(int key);
+int domyfunction(int keycode);

@@ -8,11 +8,11 @@
 #include "timefmt/instant.h"
 
 // True for dates before the Gregorian reform of 1582 October 15.
-static bool isjulian(int year, int month, double day) {
-  return year < 1582 || (year == 1582 && (month < 10 || (month == 10 && day < 15.0)));
+static bool isjulian(int year, int month, double mday) {
+  return year < 1582 || (year == 1582 && (month < 10 || (month == 10 && mday < 15.0)));
 }
 
-double caltoj(int year, int month, double day) {
+double caltoj(int year, int month, double mday) {
   long y = year < 0 ? year + 4801L : year + 4800L;
   long m = month;
   if (m == 1 || m == 2) {
@@ -20,8 +20,8 @@ double caltoj(int year, int month, double day) {
     y -= 1;
   }
   long c = y / 100;
-  long b = isjulian(year, month, day) ? -38 : c / 4 - c;
-  return b + (y * 36525) / 100 + ((m + 1) * 306) / 10 + day - 32167.5;
+  long b = isjulian(year, month, mday) ? -38 : c / 4 - c;
+  return b + (y * 36525) / 100 + ((m + 1) * 306) / 10 + mday - 32167.5;
 }
 
 // Calendar fields of a Julian Day.
@@ -74,24 +74,24 @@ int jtocal(double jd) {
   return 0;
 }
 
-int jdtodmyut(double jd, int *day, int *month, long *year, double *ut) {
+int jdtodmyut(double jd, int *mday, int *month, long *year, double *ut) {
   CalDate d = splitjd(jd);
   writedate(d, "%04ld", d.year);
-  *day = d.day;
+  *mday = d.day;
   *month = d.month;
   *year = d.year >= 1 ? d.year : 1 - d.year;
   *ut = d.frac * 24.0;
   return 0;
 }
 
-double gmttojd(int day, int month, int year, double hours) {
+double gmttojd(int mday, int month, int year, double hours) {
   if (month == 1 || month == 2) {
     month += 12;
     year -= 1;
   }
   int a = year / 100;
   int b = a / 4 + 2 - a;
-  return b + std::trunc(365.25 * year) + std::trunc(30.6001 * (month + 1)) + day + 1720994.5 +
+  return b + std::trunc(365.25 * year) + std::trunc(30.6001 * (month + 1)) + mday + 1720994.5 +
          hours / 24.0;
 }
 
@@ -101,18 +101,18 @@ static double wrap24(double v) {
   return v < 0.0 ? v + 24.0 : v;
 }
 
-double localsid(int day, int month, int year, double ut, double westlong) {
-  double j0 = gmttojd(day, month, year, 0.0);
+double localsid(int mday, int month, int year, double ut, double westlong) {
+  double j0 = gmttojd(mday, month, year, 0.0);
   double t = (j0 - DJ1900) / DJC;
   double r = 0.276919398 + 100.0021359 * t + 1.075e-6 * t * t;
   double g = 24.0 * (r - std::trunc(r));
   return wrap24(g + 1.002737908 * ut - westlong / 15.0);
 }
 
-int CalcJD(int year, int month, int day, int tz, int hour, int minute, double seconds) {
-  long y = year, m = month, d = day;
+int CalcJD(int year, int month, int mday, int tz, int hour, int minute, double seconds) {
+  long y = year, m = month, d = mday;
   long n;
-  if (isjulian(year, month, day))
+  if (isjulian(year, month, mday))
     n = 367 * y - (7 * (y + 5001 + (m - 9) / 7)) / 4 + (275 * m) / 9 + d + 1729777;
   else
     n = 367 * y - (7 * (y + (m + 9) / 12)) / 4 - (3 * ((y + (m - 9) / 7) / 100 + 1)) / 4 +
@@ -121,9 +121,9 @@ int CalcJD(int year, int month, int day, int tz, int hour, int minute, double se
   return 0;
 }
 
-int CalcSidHr(int year, int month, int day, int tz, int hour, int minute, double seconds,
+int CalcSidHr(int year, int month, int mday, int tz, int hour, int minute, double seconds,
               double westlong) {
-  CalcJD(year, month, day, tz, hour, minute, seconds);
+  CalcJD(year, month, mday, tz, hour, minute, seconds);
   // f: UT day fraction since 0 h
   double f = std::fmod(dJDay, 1.0);
   f = f > 0.5 ? f - 0.5 : f + 0.5;

@@ -52,7 +52,7 @@ void splittext(const char *text, FONT *f, int maxw, char *line1, char *line2, in
 }
 
 int dialog(int n, const char *const *lines) {
-  int oldfont = userfontnum;
+  int fontonentry = userfontnum;
   if (n < 0) n = 0;
   if (n > 13) n = 13;  // the lines above the button
   openwindow(DIALOGWIN);
@@ -63,14 +63,14 @@ int dialog(int n, const char *const *lines) {
   drawokbutton();
   int k = waitkey();
   closewindow(DIALOGWIN);
-  setuserfont(oldfont);
+  setuserfont(fontonentry);
   return k;
 }
 
 // A two-line message over gradient first, with "Press a key to continue."
 // pressdy pixels below the first line and the OKay button. Returns the key.
 static int messagebox(const char *text, int first, int pressdy) {
-  int oldfont = userfontnum;
+  int fontonentry = userfontnum;
   openwindow(DIALOGWIN);
   drawtextback(first);
   setuserfont(BOXFONT);
@@ -83,12 +83,12 @@ static int messagebox(const char *text, int first, int pressdy) {
   drawokbutton();
   int k = waitkey();
   closewindow(DIALOGWIN);
-  setuserfont(oldfont);
+  setuserfont(fontonentry);
   return k;
 }
 
 int dialogYN(const char *text) {
-  int oldfont = userfontnum;
+  int fontonentry = userfontnum;
   openwindow(DIALOGWIN);
   drawtextback(PALDIALOGBACK);
   setuserfont(BOXFONT);
@@ -102,7 +102,7 @@ int dialogYN(const char *text) {
   printf256(x, y + 36, c, "YES! or NO?");
   int k = waitkey();
   closewindow(DIALOGWIN);
-  setuserfont(oldfont);
+  setuserfont(fontonentry);
   if (k == KEYENTER) k = 'y';
   if (k == KEYESC) k = 'n';
   return uppercase(k);
@@ -169,20 +169,20 @@ void editbegin(EDITSTATE *e, const char *text, const char *allowed, int maxlen) 
   e->allowed = allowed ? allowed : "";
 }
 
-static bool typable(const EDITSTATE *e, int key) {
-  return key >= 32 && key <= 126 && (!e->allowed[0] || strchr(e->allowed, key));
+static bool typable(const EDITSTATE *e, int keycode) {
+  return keycode >= 32 && keycode <= 126 && (!e->allowed[0] || strchr(e->allowed, keycode));
 }
 
-int editkey(EDITSTATE *e, int key) {
+int editkey(EDITSTATE *e, int keycode) {
   char *t = e->text;
   int len = (int)strlen(t);
-  switch (key) {
+  switch (keycode) {
     case KEYENTER:
       return KEYENTER;
     case KEYESC:
     case KEYF3:
       t[0] = 0;
-      return key;
+      return keycode;
     case KEYBACKSPACE:
       if (e->pos > 0) {
         memmove(t + e->pos - 1, t + e->pos, len - e->pos + 1);
@@ -209,12 +209,12 @@ int editkey(EDITSTATE *e, int key) {
       e->insert = !e->insert;
       break;
     default:
-      if (!typable(e, key) || len >= e->maxlen) break;
+      if (!typable(e, keycode) || len >= e->maxlen) break;
       if (e->insert)
         memmove(t + e->pos + 1, t + e->pos, len - e->pos + 1);
       else if (e->pos == len)
         t[len + 1] = 0;
-      t[e->pos++] = (char)key;
+      t[e->pos++] = (char)keycode;
       break;
   }
   return 0;

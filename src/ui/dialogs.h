@@ -51,7 +51,7 @@ void editbegin(EDITSTATE *e, const char *text, const char *allowed, int maxlen);
 // Applies one key code (F1, the help key, is the caller's). Returns 0
 // while editing goes on, or the key that ends it: 13, or 27 / 317 (the
 // text is then emptied).
-int editkey(EDITSTATE *e, int key);
+int editkey(EDITSTATE *e, int keycode);
 
 // Edits text in place (it must hold maxlen + 1 characters) at text cell
 // (row, col). Returns 0 on Enter, 27 on Escape, 317 on F3; a cancelled

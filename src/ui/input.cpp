@@ -186,9 +186,9 @@ int getapress() {
         return KEYESC;
       }
       if (iLBut) {
-        int key = clickkey(m3, m4, row, col, hit, skin);
+        int keycode = clickkey(m3, m4, row, col, hit, skin);
         waitbuttonsoff();
-        if (key) return key;
+        if (keycode) return keycode;
       }
     }
     if (full_redraw) {

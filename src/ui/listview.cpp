@@ -32,12 +32,12 @@ int listpagerows(int toprow, int pitch) {
   return rows < 1 ? 1 : rows;
 }
 
-int listmove(int start, int key, int count, int rows) {
+int listmove(int start, int keycode, int count, int rows) {
   if (rows < 1) rows = 1;
-  if (key == KEYPGDN) start += rows;
-  if (key == KEYPGUP) start -= rows;
-  if (key == KEYHOME) start = 0;
-  if (key == KEYEND) start = -1;
+  if (keycode == KEYPGDN) start += rows;
+  if (keycode == KEYPGUP) start -= rows;
+  if (keycode == KEYHOME) start = 0;
+  if (keycode == KEYEND) start = -1;
   if (start < 0) {
     start = count / rows * rows;
     if (count > 0 && count % rows == 0) start -= rows;
@@ -46,9 +46,9 @@ int listmove(int start, int key, int count, int rows) {
   return start;
 }
 
-int listpick(int key, int start, int rows, int count) {
-  if (key <= 0 || key > 255) return -1;
-  const char *at = strchr(listlabels, key);
+int listpick(int keycode, int start, int rows, int count) {
+  if (keycode <= 0 || keycode > 255) return -1;
+  const char *at = strchr(listlabels, keycode);
   if (!at) return -1;
   int r = (int)(at - listlabels);
   return r < rows && start + r < count ? r : -1;
@@ -189,7 +189,7 @@ static void drawlistlines(int list, int toprow, int written, int textcolour) {
   }
 }
 
-int catview(int *start, int list, int key) {
+int catview(int *start, int list, int keycode) {
   LISTSTYLE style;
   int count;
   if (!listof(list, &style, &count)) return 0;
@@ -197,11 +197,11 @@ int catview(int *start, int list, int key) {
   listpitch = text_height(font) + 4;
   int rows = listpagerows(style.toprow, listpitch);
   clearlistlines();
-  int first = listmove(*start, key, count, rows);
+  int first = listmove(*start, keycode, count, rows);
   *start = first;
   drawlistarea(style.toprow);
   int chosen = 0;
-  int r = listpick(key, first, rows, count);
+  int r = listpick(keycode, first, rows, count);
   if (r >= 0) {
     listselect(list, first + r);
     chosen = 1;

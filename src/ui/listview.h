@@ -14,11 +14,11 @@ int listpagerows(int toprow, int pitch);
 // First entry after key (PageDown 337, PageUp 329, Home 327, End 335,
 // others none) from start, for count entries and rows a page. Moves
 // before the first entry go to the last page, beyond the last to 0.
-int listmove(int start, int key, int count, int rows);
+int listmove(int start, int keycode, int count, int rows);
 // Row (0..rows-1) of the page at start whose label is key and which holds
 // one of the count entries, or -1.
-int listpick(int key, int start, int rows, int count);
+int listpick(int keycode, int start, int rows, int count);
 // Draws list `list` from entry *start after moving it by key (the new
 // first entry is stored back); a key that labels a row makes that entry
 // current. Returns 1 when a row was chosen, else 0.
-int catview(int *start, int list, int key);
+int catview(int *start, int list, int keycode);

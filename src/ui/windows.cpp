@@ -61,8 +61,8 @@ static const int kSkinKeys[33] = {'K', 'N', 'W', 't', 23,  ' ', 'G', 'J', '5', '
 static const int kBarCol[10] = {1, 8, 14, 23, 31, 38, 47, 55, 62, 69};
 static const int kBarWidth[10] = {7, 6, 9, 8, 7, 9, 8, 7, 7, 7};
 
-static void setbutton(int n, int col, int row, int width, int key) {
-  but[n] = BUTTON{col, row, width, 1, PALDARKBLUE, PALRED, key};
+static void setbutton(int n, int col, int row, int width, int keycode) {
+  but[n] = BUTTON{col, row, width, 1, PALDARKBLUE, PALRED, keycode};
 }
 
 static void initbuttons() {
@@ -283,8 +283,8 @@ void drawextrabuttons(int menu, int n, int state) {
   for (int b = 20; b < 40; b++) drawbutton(menu, b, b == n ? state : 0);
 }
 
-void getmenubutfun(int screen) {
-  int s = screenof(screen);
+void getmenubutfun(int scr) {
+  int s = screenof(scr);
   iFun = s;
   if (s < 9)
     for (int i = 0; i < 20; i++)

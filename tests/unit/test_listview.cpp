@@ -26,7 +26,7 @@ TEST(ListView, RowsPerPage) {
 }
 
 TEST(ListView, EmptyList) {
-  for (int key : {0, (int)KEYPGDN, (int)KEYPGUP, (int)KEYHOME, (int)KEYEND, (int)'a'}) EXPECT_EQ(listmove(0, key, 0, 20), 0) << key;
+  for (int keycode : {0, (int)KEYPGDN, (int)KEYPGUP, (int)KEYHOME, (int)KEYEND, (int)'a'}) EXPECT_EQ(listmove(0, keycode, 0, 20), 0) << keycode;
   EXPECT_EQ(listmove(-5, 0, 0, 20), 0);
   EXPECT_EQ(listpick('a', 0, 20, 0), -1) << "nothing to pick";
 }

@@ -26,12 +26,12 @@ class Chart : public ::testing::Test {
     drawskyplot(1);  // the first call builds the chart
   }
   // The cursor after one key from (x, y) with the given step.
-  void press(int key, int x, int y, int step) {
+  void press(int keycode, int x, int y, int step) {
     Xcur = x;
     Ycur = y;
     iCurStep = step;
     int nx = Xcur, ny = Ycur;
-    arrowkey(key, &nx, &ny);
+    arrowkey(keycode, &nx, &ny);
     clampcursor(&nx, &ny);
     Xcur = nx;
     Ycur = ny;
