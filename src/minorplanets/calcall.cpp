@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chart/starcat.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "startup/settings.h"
@@ -38,17 +39,6 @@ static int magclass(double mag, int lo) {
   if (c < lo) return lo;
   if (c > kClassMax) return kClassMax;
   return static_cast<int>(c);
-}
-
-// Sky block of a J2000 place: 1 hour of RA by 10 degrees of Dec, 0..431.
-static int skyblock(double ra, double dec) {
-  int row = static_cast<int>(dec / 10.0 + 9.0);
-  int col = static_cast<int>(ra);
-  if (row < 0) row = 0;
-  if (row > 17) row = 17;
-  if (col < 0) col = 0;
-  if (col > 23) col = 23;
-  return row * 24 + col;
 }
 
 // A right ascension just under 24 h as a float: rounding must not carry it
@@ -104,7 +94,7 @@ int calcastall(double jd) {
   tablemagnitudes(0, iNumAst);
   for (int i = 0; i < iNumAst; i++) {
     if (!storeplace(i, place.mag[i], kTableClassMin)) continue;
-    obj[i].block = skyblock(place.ra[i], place.dec[i]);
+    obj[i].block = skyblock(obj[i].ra, obj[i].dec);  // the place as stored and listed
     double k = place.k[i];
     obj[i].phase = static_cast<int>(100.0 * (k > 1.0 ? 1.0 : k));
   }
