@@ -90,7 +90,7 @@ int calcastall(double jd) {
   calcastalltom(jd + 1.0);
   PASSDATE d;
   passdate(jd, &d);
-  placerecords(&d, 0, iNumAst);
+  placeagain(&d, 0, iNumAst);  // the elements calcastalltom read
   tablemagnitudes(0, iNumAst);
   for (int i = 0; i < iNumAst; i++) {
     if (!storeplace(i, place.mag[i], kTableClassMin)) continue;

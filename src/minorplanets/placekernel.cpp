@@ -1,5 +1,6 @@
 #include "minorplanets/placekernel.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -14,11 +15,18 @@
 // their argument (the build sets -fno-math-errno for this file).
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
 #define KSIMD __attribute__((simd("notinbranch"), const, nothrow, leaf))
+#ifdef KORVANEX_KERNEL_NOAVX2
+#define KCLONES
+#else
 #define KCLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#endif
 #else
 #define KSIMD __attribute__((const))
 #define KCLONES
 #endif
+// The stages are inlined into the loops, which are vectorised whole.
+#define KINLINE __attribute__((always_inline)) static inline
+
 extern "C" {
 double ksin(double) __asm__("sin") KSIMD;
 double kcos(double) __asm__("cos") KSIMD;
@@ -45,7 +53,7 @@ static struct {
 } el;
 
 // Work arrays between the stages: mean and eccentric anomaly, radians.
-static double wM[MPMAX], wE[MPMAX];
+static double wM[MPMAX], wE[MPMAX], wS[MPMAX], wC[MPMAX];  // M, E, sin E, cos E
 
 void passdate(double jd, PASSDATE *d) {
   double ecc, elong;
@@ -57,55 +65,95 @@ void passdate(double jd, PASSDATE *d) {
   prec2000angles(jd, &d->m, &d->n);
 }
 
-// Record i of mp into el.
-static void gather(int i) {
-  const mprec &r = mp[i];
-  bool ok = r.ecc >= 0.0f && r.ecc < 1.0f && r.semiaxis > 0.0f && r.daily > 0.0f &&
-            std::isfinite(r.peritime) && std::isfinite(r.inc) && std::isfinite(r.ascnode) &&
-            std::isfinite(r.argperi) && std::isfinite(r.semiaxis) && std::isfinite(r.daily);
-  el.valid[i] = ok;
-  el.daily[i] = ok ? r.daily : 1.0;
-  el.a[i] = ok ? r.semiaxis : 1.0;
-  el.e[i] = ok ? r.ecc : 0.0;
-  el.inc[i] = ok ? r.inc / dRad : 0.1;
-  el.node[i] = ok ? r.ascnode / dRad : 0.0;
-  el.argp[i] = ok ? r.argperi / dRad : 0.0;
-  el.peri[i] = ok ? r.peritime : 0.0;
-  el.hmag[i] = r.hmag;
+// f is neither infinite nor NaN (plain comparison, vectorised).
+KINLINE bool isfinitef32(float f) { return fabsf(f) <= FLT_MAX; }
+KINLINE bool isfinitef64(double f) { return fabs(f) <= DBL_MAX; }
+
+// Records first .. end - 1 of mp into el, without a branch (hence the
+// bitwise & of the tests).
+KCLONES static void gather(int first, int end) {
+  for (int i = first; i < end; i++) {
+    const mprec &r = mp[i];
+    bool ok = (r.ecc >= 0.0f) & (r.ecc < 1.0f) & (r.semiaxis > 0.0f) & (r.daily > 0.0f) &
+              isfinitef32(r.peritime) & isfinitef32(r.inc) & isfinitef32(r.ascnode) & isfinitef32(r.argperi) &
+              isfinitef32(r.semiaxis) & isfinitef32(r.daily);
+    el.valid[i] = ok;
+    el.daily[i] = blend(ok, r.daily, 1.0);
+    el.a[i] = blend(ok, r.semiaxis, 1.0);
+    el.e[i] = blend(ok, r.ecc, 0.0);
+    el.inc[i] = blend(ok, r.inc / dRad, 0.1);
+    el.node[i] = blend(ok, r.ascnode / dRad, 0.0);
+    el.argp[i] = blend(ok, r.argperi / dRad, 0.0);
+    el.peri[i] = blend(ok, r.peritime, 0.0);
+    el.hmag[i] = r.hmag;
+  }
 }
 
-// Mean anomaly at jd and the eccentric anomaly by ten Newton steps.
-static inline void keplerstage(double jd, int i) {
-  double daily = el.daily[i], e = el.e[i], t = el.peri[i];
-  double t2 = advanceperi(t, daily, jd);
+// Mean anomaly at jd of record i, radians.
+KINLINE double meananomaly(double jd, int i) {
+  double daily = el.daily[i];
   // After the advance M is at most 0, never above 360 degrees.
-  double M = daily * (jd - t2) / P0;
-  double E = M + e * ksin(M) / (1.0 - e * kcos(M));
+  return daily * (jd - advanceperi(el.peri[i], daily, jd)) / P0;
+}
+
+// One Newton step of Kepler's equation from E (radians) with its sine s
+// and cosine c; returns the step.
+KINLINE double newtonstep(double M, double e, double E, double s, double c) {
+  return (M - (E - e * s)) / (1.0 - e * c);
+}
+
+// Mean anomaly at jd and the eccentric anomaly by ten Newton steps, for
+// records i and j at once: two independent chains of steps keep the
+// processor busy while each waits for its sines and cosines. The sine and
+// cosine of the result are carried from those of the last step's start to
+// first order in that step (its square is far below double precision once
+// the steps have converged).
+KINLINE void keplerstage(double jd, int i, int j) {
+  double Mi = meananomaly(jd, i), Mj = meananomaly(jd, j);
+  double ei = el.e[i], ej = el.e[j];
+  double Ei = Mi + ei * ksin(Mi) / (1.0 - ei * kcos(Mi));
+  double Ej = Mj + ej * ksin(Mj) / (1.0 - ej * kcos(Mj));
+  double si = 0.0, ci = 1.0, sj = 0.0, cj = 1.0, di = 0.0, dj = 0.0;
 #pragma GCC unroll 10
-  for (int s = 0; s < 10; s++) E += (M - (E - e * ksin(E))) / (1.0 - e * kcos(E));
-  wM[i] = M;
-  wE[i] = E;
+  for (int s = 0; s < 10; s++) {
+    si = ksin(Ei);
+    ci = kcos(Ei);
+    sj = ksin(Ej);
+    cj = kcos(Ej);
+    di = newtonstep(Mi, ei, Ei, si, ci);
+    dj = newtonstep(Mj, ej, Ej, sj, cj);
+    Ei += di;
+    Ej += dj;
+  }
+  wM[i] = Mi;
+  wE[i] = Ei;
+  wS[i] = si + ci * di;
+  wC[i] = ci - si * di;
+  wM[j] = Mj;
+  wE[j] = Ej;
+  wS[j] = sj + cj * dj;
+  wC[j] = cj - sj * dj;
 }
 
 // Heliocentric position and velocity (AU, AU/day), equatorial of date, of
-// an orbit at eccentric anomaly E: J2000 elements (radians, daily in
+// an orbit at the eccentric anomaly of sine sE and cosine cE: J2000 elements (radians, daily in
 // degrees a day) precessed approximately to the date by p, pi, Pi; cobl
 // and sobl of the obliquity. Returns the distance from the Sun.
-static inline double orbitvector(double p, double pi, double Pi, double cobl, double sobl,
+KINLINE double orbitvector(double p, double pi, double Pi, double cobl, double sobl,
                                  double daily, double a, double inc, double node, double argp,
-                                 double e, double E, double *pos, double *vel) {
+                                 double e, double sE, double cE, double *pos, double *vel) {
   double sN = ksin(node + Pi), cN = kcos(node + Pi);
   double i1 = inc + pi * cN;
   i1 = blend(i1 == 0.0, 0.000001, i1);
   double si = ksin(i1), ci = kcos(i1);
-  double w1 = argp + pi * sN / si;
-  double n1 = node + p - pi * sN * ci / si;
+  double psi = pi * sN / si;
+  double w1 = argp + psi;
+  double n1 = node + p - psi * ci;
   // Radius, and the true anomaly through its sine and cosine.
-  double sE = ksin(E), cE = kcos(E);
-  double q = 1.0 - e * cE;
+  double q = 1.0 - e * cE, iq = 1.0 / q;
   double r = a * q;
   double s1e = sqrt((1.0 - e) * (1.0 + e));
-  double cv = (cE - e) / q, sv = s1e * sE / q;
+  double cv = (cE - e) * iq, sv = s1e * sE * iq;
   double sw = ksin(w1), cw = kcos(w1);
   double cu = cw * cv - sw * sv, su = sw * cv + cw * sv;
   double sn = ksin(n1), cn = kcos(n1);
@@ -113,7 +161,7 @@ static inline double orbitvector(double p, double pi, double Pi, double cobl, do
   double Rx = cn * cu - sn * su * ci, Ry = sn * cu + cn * su * ci, Rz = su * si;
   double Tx = -cn * su - sn * cu * ci, Ty = -sn * su + cn * cu * ci, Tz = cu * si;
   // Speeds: radial n a^2 e sin E / r, transverse n a^2 sqrt(1 - e^2) / r.
-  double na2r = daily / P0 * a * a / r;
+  double na2r = daily / P0 * a * iq;
   double vr = na2r * e * sE, vt = na2r * s1e;
   double X = r * Rx, Y = r * Ry, Z = r * Rz;
   double VX = vr * Rx + vt * Tx, VY = vr * Ry + vt * Ty, VZ = vr * Rz + vt * Tz;
@@ -127,10 +175,10 @@ static inline double orbitvector(double p, double pi, double Pi, double cobl, do
 }
 
 // From the eccentric anomaly to the astrometric J2000 place.
-static inline void placestage(const PASSDATE *d, int i) {
+KINLINE void placestage(const PASSDATE *d, int i) {
   double h[3], v[3];
   orbitvector(d->p, d->pi, d->Pi, d->cobl, d->sobl, el.daily[i], el.a[i], el.inc[i],
-              el.node[i], el.argp[i], el.e[i], wE[i], h, v);
+              el.node[i], el.argp[i], el.e[i], wS[i], wC[i], h, v);
   // Light time: the object where it was when the light now arriving left
   // it; over minutes its motion is straight to far below an arc second.
   double dx = h[0] - d->ex, dy = h[1] - d->ey, dz = h[2] - d->ez;
@@ -170,7 +218,9 @@ static inline void placestage(const PASSDATE *d, int i) {
 }
 
 KCLONES static void keplerloop(double jd, int first, int end) {
-  for (int i = first; i < end; i++) keplerstage(jd, i);
+  int half = (end - first) / 2, mid = first + half;
+  for (int i = first; i < mid; i++) keplerstage(jd, i, i + half);
+  if ((end - first) % 2) keplerstage(jd, end - 1, end - 1);
 }
 
 KCLONES static void placeloop(const PASSDATE *d, int first, int end) {
@@ -180,27 +230,39 @@ KCLONES static void placeloop(const PASSDATE *d, int first, int end) {
 // Records near the parabola are solved again to convergence.
 static void nearparabolic(int first, int end) {
   for (int i = first; i < end; i++)
-    if (el.e[i] >= KEPLERNEARPARABOLIC) wE[i] = keplerE(wM[i], el.e[i]);
+    if (el.e[i] >= KEPLERNEARPARABOLIC) {
+      wE[i] = keplerE(wM[i], el.e[i]);
+      wS[i] = ksin(wE[i]);
+      wC[i] = kcos(wE[i]);
+    }
 }
 
 // Marks the records whose place is not finite.
-static void checkplaces(int first, int end) {
+KCLONES static void checkplaces(int first, int end) {
   for (int i = first; i < end; i++) {
-    bool fin = std::isfinite(place.ra[i]) && std::isfinite(place.dec[i]) &&
-               std::isfinite(place.k[i]) && std::isfinite(place.dist[i]) &&
-               place.dist[i] > 0.0 && place.r[i] > 0.0;
-    place.ok[i] = el.valid[i] && fin;
+    bool fin = isfinitef64(place.ra[i]) & isfinitef64(place.dec[i]) & isfinitef64(place.k[i]) &
+               isfinitef64(place.dist[i]) & (place.dist[i] > 0.0) & (place.r[i] > 0.0);
+    place.ok[i] = el.valid[i] & fin;
   }
 }
 
-void placerecords(const PASSDATE *d, int first, int n) {
-  if (first < 0 || n <= 0 || first + n > MPMAX) return;
-  int end = first + n;
-  for (int i = first; i < end; i++) gather(i);
+// The pass over records gathered already.
+static void placegathered(const PASSDATE *d, int first, int end) {
   keplerloop(d->jd, first, end);
   nearparabolic(first, end);
   placeloop(d, first, end);
   checkplaces(first, end);
+}
+
+void placerecords(const PASSDATE *d, int first, int n) {
+  if (first < 0 || n <= 0 || first + n > MPMAX) return;
+  gather(first, first + n);
+  placegathered(d, first, first + n);
+}
+
+void placeagain(const PASSDATE *d, int first, int n) {
+  if (first < 0 || n <= 0 || first + n > MPMAX) return;
+  placegathered(d, first, first + n);
 }
 
 void placerecordsscalar(const PASSDATE *d, int first, int n) {
@@ -248,9 +310,9 @@ void position(double jd, double *x, double *y, double *z, double *r, double dail
     M = fmod(M, 360.0);
     if (M == 0.0) M = 360.0;
   }
-  double pos[3], vel[3];
+  double pos[3], vel[3], E = keplerE(M / P0, ecc);
   *r = orbitvector(p, pi, Pi, cos(obl), sin(obl), daily, semiaxis, inc, node, argperi, ecc,
-                   keplerE(M / P0, ecc), pos, vel);
+                   ksin(E), kcos(E), pos, vel);
   *x = pos[0];
   *y = pos[1];
   *z = pos[2];

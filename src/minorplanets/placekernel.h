@@ -38,6 +38,9 @@ void passdate(double jd, PASSDATE *d);
 // records first .. first + n - 1 into place. Vectorised where the machine
 // allows; the records are independent of each other.
 void placerecords(const PASSDATE *d, int first, int n);
+// placerecords for another date, with the elements placerecords read last
+// (mp unchanged since).
+void placeagain(const PASSDATE *d, int first, int n);
 // The same, one record at a time: the reference the vectorised pass is
 // checked against.
 void placerecordsscalar(const PASSDATE *d, int first, int n);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "astro/constants.h"
 #include "astro/moon.h"
@@ -102,10 +103,20 @@ static double recordanomaly(double jd, float peri, float daily) {
   return M < 0.0 ? M + 360.0 : M;
 }
 
-// f moved by u units in its last place.
-static float nudgeulps(float f, int u) {
-  for (; u > 0; u--) f = nextafterf(f, FLT_MAX);
-  for (; u < 0; u++) f = nextafterf(f, -FLT_MAX);
+// Units in the last place from positive float a to positive float b.
+static int32_t ulpsapart(float a, float b) {
+  int32_t ia, ib;
+  memcpy(&ia, &a, sizeof ia);
+  memcpy(&ib, &b, sizeof ib);
+  return ib - ia;
+}
+
+// Positive float f moved by u units in its last place.
+static float ulpsmoved(float f, int32_t u) {
+  int32_t bits;
+  memcpy(&bits, &f, sizeof bits);
+  bits += u;
+  memcpy(&f, &bits, sizeof f);
   return f;
 }
 
@@ -117,8 +128,20 @@ void storedpassage(double jd, double M, double daily, float *peri, float *dailyf
   for (int n = 0; n <= 2 * PASSAGEMAXORBITS; n++) {
     int k = (n + 1) / 2 * (n % 2 ? 1 : -1);  // 0, 1, -1, 2, -2, ...
     float t = static_cast<float>(t0 + k * 360.0 / daily);
-    for (int m = 0; m <= 2 * PASSAGENUDGEULPS; m++) {
-      float dl = nudgeulps(base, (m + 1) / 2 * (m % 2 ? -1 : 1));  // 0, -1, 1, ...
+    // The daily motion that gives M exactly from this passage, held to
+    // the allowed units of the last place; it and its neighbours are tried.
+    double span = jd - t;
+    int32_t u = 0;
+    if (fabs(span) > 1e-9) {
+      double turns = nearbyint((base * span - M) / 360.0);
+      double exact = (M + 360.0 * turns) / span;
+      if (exact > 0.0 && exact < FLT_MAX) u = ulpsapart(base, static_cast<float>(exact));
+    }
+    if (u > PASSAGENUDGEULPS) u = PASSAGENUDGEULPS;
+    if (u < -PASSAGENUDGEULPS) u = -PASSAGENUDGEULPS;
+    for (int32_t v : {u, u - 1, u + 1}) {
+      if (v > PASSAGENUDGEULPS || v < -PASSAGENUDGEULPS) continue;
+      float dl = ulpsmoved(base, v);
       double err = fabs(remainder(recordanomaly(jd, t, dl) - M, 360.0)) * 3600.0;
       if (besterr < 0.0 || err < besterr) {
         besterr = err;
