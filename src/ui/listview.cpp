@@ -210,7 +210,7 @@ int catview(int *start, int list, int keycode) {
   if (written < 0) written = 0;
   if (written > rows) written = rows;
   drawlistlines(list, style.toprow, written, style.textcolour);
-  if (key == KEYF9) filecopy(written + 2);
+  if (keycode == KEYF9) filecopy(written + 2);
   setuserfont(iDEFONT);
   return chosen;
 }
