@@ -90,11 +90,16 @@ void settruecolours() {
 // Sum of the components of palx entry i (0..189).
 static int palsum(int i) { return palx[i].r + palx[i].g + palx[i].b; }
 
+// Pixel value of palette entry i in a night scheme of colour (r, g, b):
+// at 8 bits the scheme's palette already shows entry i in that colour
+// (a colour looked up again would be turned twice), deeper it is built.
+static int schemecolour(int i, int r, int g, int b) { return get_color_depth() == 8 ? i : makecol(r, g, b); }
+
 void setREDcolours() {
   for (int i = 0; i < PALENTRIES; i++) {
     palr[i].r = palsum(i) / 3;
     palr[i].g = palr[i].b = 0;
-    colour[i] = makecol(4 * palsum(i) / 3, 0, 0);
+    colour[i] = schemecolour(i, 4 * palsum(i) / 3, 0, 0);
   }
   set_palette(palr);
 }
@@ -103,7 +108,7 @@ void setBWcolours() {
   for (int i = 0; i < PALENTRIES; i++) {
     int v = 4 * palsum(i) / 3;
     palr[i].r = palr[i].g = palr[i].b = v / 4;
-    colour[i] = makecol(v, v, v);
+    colour[i] = schemecolour(i, v, v, v);
   }
   set_palette(palr);
 }
@@ -112,7 +117,7 @@ void setWBcolours() {
   for (int i = 0; i < PALENTRIES; i++) {
     int w = 255 - 4 * palsum(i) / 3;
     palr[i].r = palr[i].g = palr[i].b = w / 4;
-    colour[i] = makecol(w, w, w);
+    colour[i] = schemecolour(i, w, w, w);
   }
   set_palette(palr);
 }

@@ -257,6 +257,12 @@ static void loadskinfield() {
   initskin(bitmap_color_depth(VIDbmp), chSTR[SKINNAME]);
   closealert();
   drawtitle();
+  Heading(iFun);
+  // How it went: the table and images loaded, or why the default is used.
+  if (myskin)
+    dialogOK(mperror);
+  else
+    dialogERR(mperror);
 }
 
 // Acts on Enter on field n of the open menu by its kind. Returns the key

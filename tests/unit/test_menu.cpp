@@ -12,9 +12,12 @@
 #include "chart/starcat.h"
 #include "keyfeed.h"
 #include "minorplanets/elements.h"
+#include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "mp_fixtures.h"
 #include "places/place.h"
+#include "skins/skin.h"
+#include "minorplanets/status.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"
@@ -356,4 +359,34 @@ TEST_F(Menu, CameraNumberSelectsAndFocalLengthMovesTheField) {
                       KEYDELETE, KEYDELETE, KEYDELETE, '2', '0', '0', '0', KEYENTER, KEYESC});
   EXPECT_DOUBLE_EQ(dFP[TELFOCAL], 2000);
   EXPECT_NEAR(dFP[CCDFIELDH], fov / 2, 1e-3) << "twice the focal length, half the field";
+}
+
+TEST_F(Menu, EditedChipSizeMovesTheCcdField) {
+  dFP[TELFOCAL] = 1000;
+  loadccd(0);
+  dFP[TELFOCAL] = 500;
+  iSel[MENUTELESCOPE] = 11;  // CCD SIZE V mm
+  run(MENUTELESCOPE, {KEYENTER, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE,
+                      KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, KEYDELETE, '9', KEYENTER, KEYESC});
+  ASSERT_DOUBLE_EQ(dFP[CCDCHIPV], 9.0);
+  EXPECT_NEAR(dFP[CCDFIELDV], 9.0 * 206256.0 / 500 / 60, 1e-9);
+  // A cancelled edit leaves the field as it was.
+  double before = dFP[CCDFIELDV];
+  run(MENUTELESCOPE, {KEYENTER, '1', KEYESC, KEYESC});
+  EXPECT_EQ(dFP[CCDFIELDV], before);
+}
+
+TEST_F(Menu, LoadNewSkinLoadsTheNamedSkin) {
+  setfiledir(KORVANEX_RUNTIME_DIR);
+  snprintf(chSTR[SKINNAME], sizeof chSTR[0], "%s", "eyepiece");
+  iSel[MENUOPTIONS] = 3;  // LOAD NEW SKIN
+  run(MENUOPTIONS, {KEYENTER, KEYENTER, KEYESC});
+  remove(KORVANEX_RUNTIME_DIR "/eyepiece.inc");
+  EXPECT_EQ(myskin, 1) << mperror;
+  snprintf(chSTR[SKINNAME], sizeof chSTR[0], "%s", "nosuchskin");
+  run(MENUOPTIONS, {KEYENTER, KEYENTER, KEYESC});
+  setfiledir(nullptr);
+  EXPECT_EQ(myskin, 0);
+  EXPECT_NE(strstr(mperror, "nosuchskin.skt"), nullptr);
+  remove(KORVANEX_RUNTIME_DIR "/defskin8.bmp");
 }

@@ -186,3 +186,31 @@ TEST_F(SkinLoad, HeadingWidthChoosesItsPair) {
   drawheadingskin(buffer, 0, 0, 5 * HORScale - 4, VRTScale, 0);
   EXPECT_EQ(getpixel(buffer, 5 * HORScale - 5, 3), makecol(1, 2, 3));
 }
+
+TEST(ShippedSkin, EyepieceLoadsAtEightAndThirtyTwoBits) {
+  for (int depth : {8, 32}) {
+    startallegro(depth);
+    if (depth > 8)
+      settruecolours();
+    else
+      setmypal();
+    setfiledir(KORVANEX_RUNTIME_DIR);
+    initskin(depth, "eyepiece");
+    setfiledir(nullptr);
+    // Not written beside the shipped files by the test.
+    remove((std::string(KORVANEX_RUNTIME_DIR) + "/eyepiece.inc").c_str());
+    ASSERT_EQ(myskin, 1) << mperror;
+    EXPECT_STREQ(mperror, "Loaded file: 14 Skin loaded in eyepiece.skt");
+    EXPECT_EQ(skin[SKINVIEW].width, 220);
+    EXPECT_EQ(skin[SKINFONT].nstates, 1);
+    EXPECT_TRUE(skinexists(SKINTITLE));
+    EXPECT_TRUE(skinexists(SKINHEADING));
+    EXPECT_TRUE(skinexists(SKINLISTBOX));
+    // The eyepiece: transparent at the centre of the mask, opaque at its corner.
+    const skinentry &v = skin[SKINVIEW];
+    EXPECT_EQ(getpixel(skinbmp, v.srcx + 110, v.srcy + 110), bitmap_mask_color(skinbmp));
+    EXPECT_NE(getpixel(skinbmp, v.srcx + 2, v.srcy + 2), bitmap_mask_color(skinbmp));
+    for (int e = SKINCHANGE; e <= 36; e++)
+      if (e < 37) EXPECT_TRUE(skinexists(e)) << e;
+  }
+}
