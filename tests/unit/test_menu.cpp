@@ -17,7 +17,6 @@
 #include "mp_fixtures.h"
 #include "places/place.h"
 #include "skins/skin.h"
-#include "minorplanets/status.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"
