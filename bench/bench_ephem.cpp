@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "benchdata.h"
 #include "chart/starcat.h"
 #include "minorplanets/appulse.h"
 #include "minorplanets/astbin.h"
@@ -21,21 +22,11 @@
 #include "timefmt/instant.h"
 #include "ui/help.h"
 
-// Page 0 of the shipped database and the user file, topped up with copies
-// to the full 3064 records, computed for JD 2460000.5. False when the data
-// files are not beside the executable.
+// The full page computed for its day.
 static bool fulltable() {
   static int done = 0;
-  if (done) return done > 0;
-  install_allegro(SYSTEM_NONE, &errno, atexit);
-  initsettings();
-  day = 2460000.5;
-  done = -1;
-  if (MPinit() != 0 || MPreaduserfile("userast1.txt") <= 0) return false;
-  for (int i = 8; iNumAst < MPMAX; i++) mp[iNumAst++] = mp[i];
-  calcastall(day);
-  done = 1;
-  return true;
+  if (!done) done = fullpage() && calcastall(day) == 0 ? 1 : -1;
+  return done > 0;
 }
 
 static bool fullstars() {

@@ -25,13 +25,6 @@ static bool alertopen = false;
 
 static int uppercase(int k) { return k >= 'a' && k <= 'z' ? k - 'a' + 'A' : k; }
 
-// One key or click, with the mouse pointer shown while waiting.
-static int waitkey() {
-  if (iGotamouse) mouseshow();
-  int k = getapress();
-  if (iGotamouse) mousehide();
-  return k;
-}
 
 // The "OKay" button, drawn lit in the middle of the dialog window.
 static void drawokbutton() {
@@ -61,7 +54,7 @@ int dialog(int n, const char *const *lines) {
   for (int i = 0; i < n; i++) printf256(x, y + i * VRTScale, c, lines[i] ? lines[i] : "");
   if (n < 4) printf256(x, y + 3 * VRTScale, c, kPressAKey);
   drawokbutton();
-  int k = waitkey();
+  int k = waitpress();
   closewindow(DIALOGWIN);
   setuserfont(fontonentry);
   return k;
@@ -81,7 +74,7 @@ static int messagebox(const char *text, int first, int pressdy) {
   printf256(x, y + 16, c, line2);
   printf256(x, y + pressdy, c, kPressAKey);
   drawokbutton();
-  int k = waitkey();
+  int k = waitpress();
   closewindow(DIALOGWIN);
   setuserfont(fontonentry);
   return k;
@@ -100,7 +93,7 @@ int dialogYN(const char *text) {
   printf256(x, y, c, line1);
   printf256(x, y + 16, c, line2);
   printf256(x, y + 36, c, "YES! or NO?");
-  int k = waitkey();
+  int k = waitpress();
   closewindow(DIALOGWIN);
   setuserfont(fontonentry);
   if (k == KEYENTER) k = 'y';
@@ -242,7 +235,7 @@ int editstring(int row, int col, char *text, const char *allowed, int maxlen) {
   int x = col * HORScale, y = row * VRTScale + 1;
   for (;;) {
     drawfield(&e, x, y, true);
-    int k = waitkey();
+    int k = waitpress();
     if (k == KEYF1) {
       dialog(iMessnum, p);
       continue;

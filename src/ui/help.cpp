@@ -151,13 +151,6 @@ const char *helptextline(int t, int k) {
   return pos < textlen ? textbuf + pos : nullptr;
 }
 
-static int waitkey() {
-  if (iGotamouse) mouseshow();
-  int k = getapress();
-  if (iGotamouse) mousehide();
-  return k;
-}
-
 void callheading(int topic) {
   int previous = userfontnum;
   setuserfont(HELPHEADFONT);
@@ -226,7 +219,7 @@ static void missinghelp() {
     y += h;
   }
   setuserfont(iDEFONT);
-  waitkey();
+  waitpress();
 }
 
 // Whether t lies on the way back from topic (topic included).
@@ -247,7 +240,7 @@ int helpscreen(int menu, int field) {
   while (topic != 0) {
     calltext(topic, back);
     setuserfont(iDEFONT);
-    int pressed = waitkey();
+    int pressed = waitpress();
     if (pressed == KEYENTER) pressed = '1';
     if (pressed == KEYESC) {
       topic = back;

@@ -61,6 +61,13 @@ static void drawclock(time_t now) {
   if (covered) mouseshow();
 }
 
+int waitpress() {
+  if (iGotamouse) mouseshow();
+  int k = getapress();
+  if (iGotamouse) mousehide();
+  return k;
+}
+
 int timecheckkey() {
   time_t now = time(nullptr);
   if ((long)now != tLast) {

@@ -12,6 +12,8 @@ extern long tLast;              // clock second last shown
 
 // Waits for one key or click and returns its key code (never 0).
 int getapress();
+// getapress with the mouse pointer shown while waiting (when there is a mouse).
+int waitpress();
 // Refreshes the title-bar clock when the second has changed; returns the
 // next key code waiting, or 0.
 int timecheckkey();

@@ -397,12 +397,6 @@ static void switchmenu(int m) {
   iFocus = iSel[m];
 }
 
-static int waitmenukey() {
-  if (iGotamouse) mouseshow();
-  int k = getapress();
-  if (iGotamouse) mousehide();
-  return k;
-}
 
 int menufunction(int menu) {
   if (menu < 0 || menu >= MENUCOUNT) return KEYESC;
@@ -425,7 +419,7 @@ int menufunction(int menu) {
       iSelMax = drawmenu();
       drawn = iFocus;
     }
-    code = waitmenukey();
+    code = waitpress();
     if (code == KEYUP || code == KEYDOWN) {
       iFocus += code == KEYUP ? -1 : 1;
       if (iFocus < 0) iFocus = iSelMax - 1;
