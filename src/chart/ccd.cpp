@@ -53,8 +53,8 @@ int loadccd(int n) {
   if (!(dFP[TELFOCAL] > 0)) dFP[TELFOCAL] = kDefaultFocal;
   const ccdrec &c = ccd[n];
   iCCD = iNT[CCDNUM] = n;
-  snprintf(chSTR[CCDTYPE], sizeof chSTR[CCDTYPE], "%s", c.name);
-  snprintf(chSTR[CCDCHIP], sizeof chSTR[CCDCHIP], "%s", c.chip);
+  snprintf(chSTR[CCDTYPE], sizeof chSTR[CCDTYPE], "%.23s", c.name);
+  snprintf(chSTR[CCDCHIP], sizeof chSTR[CCDCHIP], "%.15s", c.chip);
   dFP[CCDCHIPH] = c.chipw;
   dFP[CCDCHIPV] = c.chiph;
   iNT[CCDPIXH] = c.pixh;

@@ -30,28 +30,45 @@ static int sourcepixel(int x, int y) {
   return getpixel(srcbmp, x, y);
 }
 
-// Adds source pixel p to column i with weight w (destination pixels).
-static void addpixel(int i, int p, double w) {
-  if (p == srcmask) {
+// A source pixel split into its channels once, however often it is added.
+struct srcpixel {
+  bool mask;
+  int r, g, b;
+};
+
+static srcpixel split(int p) {
+  if (p == srcmask) return {true, 0, 0, 0};
+  switch (exp_s_depth) {
+    case 32: return {false, getr32(p), getg32(p), getb32(p)};
+    case 24: return {false, getr24(p), getg24(p), getb24(p)};
+    case 16: return {false, getr16(p), getg16(p), getb16(p)};
+  }
+  return {false, getr_depth(exp_s_depth, p), getg_depth(exp_s_depth, p), getb_depth(exp_s_depth, p)};
+}
+
+// Adds source pixel p to column i with weight w (destination pixels);
+// each channel's contribution is truncated before it is added.
+static void addpixel(int i, const srcpixel &p, double w) {
+  if (p.mask) {
     bg_area[i] += (float)w;
     return;
   }
-  rgbR[i] += (int)(getr_depth(exp_s_depth, p) * w);
-  rgbG[i] += (int)(getg_depth(exp_s_depth, p) * w);
-  rgbB[i] += (int)(getb_depth(exp_s_depth, p) * w);
+  rgbR[i] += (int)(p.r * w);
+  rgbG[i] += (int)(p.g * w);
+  rgbB[i] += (int)(p.b * w);
   pixarea[i] += (float)w;
 }
 
 // Horizontal pass: source row r with vertical weight wy into the row sums.
 static void addrow(int r, double wy) {
   int c = iXst;
-  int p = sourcepixel(c, r);
+  srcpixel p = split(sourcepixel(c, r));
   double needX = expxscale;
   for (int i = 0; i < iXsize; i++) {
     double availX = i == 0 ? 1.0 - dXlm : 1.0;
     while (needX <= availX) {
       addpixel(i, p, wy * needX);
-      p = sourcepixel(++c, r);
+      p = split(sourcepixel(++c, r));
       availX -= needX;
       needX = expxscale;
     }
@@ -82,7 +99,10 @@ static void writerow(int dx, int y) {
       G += getg_depth(exp_d_depth, d) * b;
       B += getb_depth(exp_d_depth, d) * b;
     }
-    putpixel(destbmp, x, y, makecol_depth(exp_d_depth, limit255(R), limit255(G), limit255(B)));
+    if (exp_d_depth == 32)
+      _putpixel32(destbmp, x, y, makecol32(limit255(R), limit255(G), limit255(B)));
+    else
+      putpixel(destbmp, x, y, makecol_depth(exp_d_depth, limit255(R), limit255(G), limit255(B)));
   }
 }
 

@@ -279,8 +279,8 @@ static void remaptopalette(BITMAP *bmp) {
 
 // Refuses the images (message in mperror, default skin built).
 static bool refuseimages(const char *path, const char *why) {
-  char text[400];
-  snprintf(text, sizeof text, "%s: %s", path, why);
+  char text[sizeof mperror];
+  snprintf(text, sizeof text, "%.120s: %.120s", path, why);
   MPfail(FAILREAD, text);
   initdefaultskin(skindepth);
   return false;
