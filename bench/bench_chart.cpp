@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "benchsky.h"
+
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
@@ -18,7 +20,7 @@
 #include "timefmt/instant.h"
 #include "ui/display.h"
 
-static void startchart() {
+void startbenchsky() {
   static bool started = false;
   if (started) return;
   install_allegro(SYSTEM_NONE, &errno, atexit);
@@ -39,7 +41,7 @@ static void startchart() {
 
 // Centre in Sagittarius (dense Milky Way) at the given zoom.
 static void BM_ChartRebuild(benchmark::State &state) {
-  startchart();
+  startbenchsky();
   dStarX = 18.5;
   dStarY = -25;
   iZoom = (int)state.range(0);
@@ -54,7 +56,7 @@ BENCHMARK(BM_ChartRebuild)->Arg(0)->Arg(2)->Arg(5)->Arg(8)->Arg(12)->Unit(benchm
 
 // One arrow key on a built chart: cursor moved, status line, chart shown.
 static void BM_CursorMove(benchmark::State &state) {
-  startchart();
+  startbenchsky();
   iZoom = 5;
   rebuildchart();
   iReplot = 0;

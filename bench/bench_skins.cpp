@@ -5,40 +5,23 @@
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
-#include <cerrno>
-#include <cstdlib>
+#include "benchsky.h"
 
 #include "chart/ccd.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
-#include "chart/starcat.h"
 #include "chart/telescope.h"
 #include "imaging/scale.h"
-#include "minorplanets/astbin.h"
-#include "minorplanets/calcall.h"
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
 #include "startup/settings.h"
-#include "startup/switches.h"
-#include "timefmt/instant.h"
 #include "ui/display.h"
 
 static void startview() {
   static bool started = false;
   if (started) return;
-  if (!system_driver) install_allegro(SYSTEM_NONE, &errno, atexit);
-  set_color_depth(32);
-  if (!buffer) buffer = create_bitmap(1280, 1024);
-  VIDbmp = buffer;
-  setscale(1280);
-  settruecolours();
-  initsettings();
-  day = dJDay = 2460000.5;
-  readskycatalog(0);
-  skymapinit();
-  MPinit();
-  calcastall(day);
+  startbenchsky();
   dFP[TELFOCAL] = 1000;
   loadccd(0);
   flag[CCDFRAME] = flag[APPULSEZONE] = 1;
