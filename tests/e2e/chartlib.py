@@ -62,3 +62,31 @@ def start_chart(s):
     check(near(img.pixel(CX, CY), YELLOW) and near(img.pixel(CX + CW - 1, CY + CH - 1), YELLOW),
           "chart frame not at its place: %r" % (img.pixel(CX, CY),))
     return img
+
+
+def bright_patches(img, x0, y0, x1, y1, level):
+    """Connected patches (lists of screen pixels) of the pixels in the
+    rectangle whose colour components add up to more than level."""
+    bright = {(x, y) for y in range(y0, y1) for x in range(x0, x1) if sum(img.pixel(x, y)) > level}
+    seen, patches = set(), []
+    for p in bright:
+        if p in seen:
+            continue
+        patch, todo = [], [p]
+        seen.add(p)
+        while todo:
+            x, y = todo.pop()
+            patch.append((x, y))
+            for n in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+                if n in bright and n not in seen:
+                    seen.add(n)
+                    todo.append(n)
+        patches.append(patch)
+    return patches
+
+
+def patch_centre(patch):
+    """Centre of a patch's bounding box."""
+    xs = [q[0] for q in patch]
+    ys = [q[1] for q in patch]
+    return (min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2

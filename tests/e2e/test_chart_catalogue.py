@@ -5,7 +5,7 @@ Tycho stars named as Tycho stars."""
 import sys
 
 from harness import Session, check, near
-from chartlib import start_chart
+from chartlib import bright_patches, patch_centre, start_chart
 
 TITLEWHITE = (252, 252, 252)
 
@@ -34,29 +34,15 @@ def chart_frame(img):
 def bright_star(img, frame):
     """Screen pixel of the largest filled bright patch on the chart."""
     x0, y0, x1, y1 = frame
-    bright = {(x, y) for y in range(y0 + 12, y1 - 12) for x in range(x0 + 12, x1 - 12) if sum(img.pixel(x, y)) > 400}
-    seen, best = set(), []
-    for p in bright:
-        if p in seen:
-            continue
-        patch, todo = [], [p]
-        seen.add(p)
-        while todo:
-            x, y = todo.pop()
-            patch.append((x, y))
-            for n in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
-                if n in bright and n not in seen:
-                    seen.add(n)
-                    todo.append(n)
+
+    def disc(patch):  # a filled disc, not a ring such as the Moon's
         xs = [q[0] for q in patch]
         ys = [q[1] for q in patch]
-        box = (max(xs) - min(xs) + 1) * (max(ys) - min(ys) + 1)
-        if len(patch) * 10 >= box * 6 and len(patch) > len(best):  # a disc, not a ring
-            best = patch
-    check(best, "no bright star on the chart")
-    xs = [q[0] for q in best]
-    ys = [q[1] for q in best]
-    return (min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2
+        return len(patch) * 10 >= (max(xs) - min(xs) + 1) * (max(ys) - min(ys) + 1) * 6
+
+    patches = [p for p in bright_patches(img, x0 + 12, y0 + 12, x1 - 12, y1 - 12, 400) if disc(p)]
+    check(patches, "no bright star on the chart")
+    return patch_centre(max(patches, key=len))
 
 
 def title_shape(s, img):

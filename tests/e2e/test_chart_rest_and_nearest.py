@@ -4,8 +4,8 @@ on, and F5 on Rigel at the whole-sky scale names Rigel, as it does when
 Rigel is alone in the cursor's box."""
 import sys
 
-from harness import Session, check, near
-from chartlib import CX, CY, CW, CH, STARLINE, cursor_centre, start_chart
+from harness import Session, check
+from chartlib import CX, CY, CW, CH, STARLINE, bright_patches, cursor_centre, patch_centre, start_chart
 
 
 def near_point(p, q, tol=1.5):
@@ -25,32 +25,11 @@ def put_cursor(s, x, y):
 def brightest_disc(img, cx, cy, reach):
     """Centre (chart pixels) of the largest patch of bright pixels within
     reach of chart pixel (cx, cy): the brightest star there."""
-    bright = set()
-    for y in range(max(1, cy - reach), min(CH - 1, cy + reach)):
-        for x in range(max(1, cx - reach), min(CW - 1, cx + reach)):
-            p = img.pixel(CX + x, CY + y)
-            if sum(p) > 300:
-                bright.add((x, y))
-    best = []
-    seen = set()
-    for start in bright:
-        if start in seen:
-            continue
-        patch, todo = [], [start]
-        seen.add(start)
-        while todo:
-            x, y = todo.pop()
-            patch.append((x, y))
-            for n in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
-                if n in bright and n not in seen:
-                    seen.add(n)
-                    todo.append(n)
-        if len(patch) > len(best):
-            best = patch
-    check(best, "no star near (%d, %d)" % (cx, cy))
-    xs = [p[0] for p in best]
-    ys = [p[1] for p in best]
-    return int(round((min(xs) + max(xs)) / 2.0)), int(round((min(ys) + max(ys)) / 2.0))
+    patches = bright_patches(img, CX + max(1, cx - reach), CY + max(1, cy - reach),
+                             CX + min(CW - 1, cx + reach), CY + min(CH - 1, cy + reach), 300)
+    check(patches, "no star near (%d, %d)" % (cx, cy))
+    x, y = patch_centre(max(patches, key=len))
+    return x - CX, y - CY
 
 
 with Session(sys.argv[1]) as s:

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tempdir.h"
 #include "allegro_env.h"
 #include "ui/fontfile.h"
 
@@ -77,16 +78,10 @@ int check(const Bytes &b) { return checkfontdata(b.data(), b.size()); }
 
 class FontFile : public ::testing::Test {
  protected:
-  std::string dir;
+  TempDir scratch{"font"};
+  std::string dir = scratch.path;
   void SetUp() override {
     startallegro(8);
-    char tmpl[] = "/tmp/korvanex-fontXXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-  }
-  void TearDown() override {
-    std::string cmd = "rm -rf '" + dir + "'";
-    ASSERT_EQ(system(cmd.c_str()), 0);
   }
   // Writes b to a scratch file and loads it as the font file.
   DATAFILE *load(const Bytes &b) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tempdir.h"
 #include "allegro_env.h"
 #include "places/place.h"
 #include "startup/settings.h"
@@ -44,18 +45,12 @@ std::string slurp(const std::string &path) {
 
 class Places : public ::testing::Test {
  protected:
-  std::string dir;
+  TempDir scratch{"place"};
+  std::string dir = scratch.path;
   void SetUp() override {
     startallegro(8);
     setmypal();
     iPlace = 0;
-    char tmpl[] = "/tmp/korvanex-placeXXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-  }
-  void TearDown() override {
-    std::string cmd = "rm -rf '" + dir + "'";
-    ASSERT_EQ(system(cmd.c_str()), 0);
   }
   // n entries named P0.., code 100 + i, longitude i, latitude -i, zone i/2.
   std::string entries(int n) {

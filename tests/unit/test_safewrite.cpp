@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "tempdir.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
@@ -34,16 +35,8 @@ bool present(const std::string &path) { return access(path.c_str(), F_OK) == 0; 
 
 class SafeWrite : public ::testing::Test {
  protected:
-  std::string dir;
-  void SetUp() override {
-    char tmpl[] = "/tmp/korvanex-safeXXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-  }
-  void TearDown() override {
-    std::string cmd = "rm -rf '" + dir + "'";
-    ASSERT_EQ(system(cmd.c_str()), 0);
-  }
+  TempDir scratch{"safe"};
+  std::string dir = scratch.path;
 };
 
 }  // namespace
