@@ -17,13 +17,14 @@
 #include "minorplanets/elements.h"
 #include "startup/switches.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"
 
 void startbenchsky() {
   static bool started = false;
   if (started) return;
-  install_allegro(SYSTEM_NONE, &errno, atexit);
+  startheadless();
   set_color_depth(32);
   buffer = create_bitmap(1280, 1024);
   VIDbmp = buffer;

@@ -19,6 +19,7 @@
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/instant.h"
 #include "ui/help.h"
 
@@ -92,7 +93,7 @@ BENCHMARK(BM_calcsingle100)->Unit(benchmark::kMicrosecond);
 
 // Loading the shipped help file.
 static void BM_helpread(benchmark::State &state) {
-  install_allegro(SYSTEM_NONE, &errno, atexit);
+  startheadless();
   char path[256];
   getfilename(path, "korvanex.hlp");
   for (auto _ : state) {
@@ -111,7 +112,7 @@ BENCHMARK(BM_helpread)->Unit(benchmark::kMicrosecond);
 
 // Peer: reading the same bytes without looking at them.
 static void BM_helpfileread(benchmark::State &state) {
-  install_allegro(SYSTEM_NONE, &errno, atexit);
+  startheadless();
   char path[256];
   getfilename(path, "korvanex.hlp");
   std::vector<char> buf(1 << 16);

@@ -12,6 +12,7 @@
 #include "minorplanets/astbin.h"
 #include "places/place.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/instant.h"
 #include "ui/display.h"
 #include "ui/menu.h"
@@ -23,7 +24,7 @@ static bool startmenus() {
   static bool started = false, ok = false;
   if (started) return ok;
   started = true;
-  install_allegro(SYSTEM_NONE, &errno, atexit);
+  startheadless();
   set_color_depth(32);
   menuscreen = create_bitmap(1280, 1024);
   peerscreen = create_bitmap(1280, 1024);

@@ -22,6 +22,7 @@
 #include "minorplanets/positions.h"
 #include "minorplanets/userfile.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/instant.h"
 
 static void BM_calcastall(benchmark::State &state) {

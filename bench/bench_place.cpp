@@ -4,6 +4,7 @@
 #include <string>
 
 #include "places/place.h"
+#include "testsupport.h"
 #include "ui/listview.h"
 
 // A full place.txt: 1000 entries in the file's columns.
@@ -34,8 +35,8 @@ static void BM_placewritetext_full(benchmark::State &state) {
   FILE *f = fmemopen(const_cast<char *>(t.data()), t.size(), "rb");
   placeread(f);
   fclose(f);
-  for (auto _ : state) benchmark::DoNotOptimize(placewritetext("/tmp/bench_place.txt"));
-  remove("/tmp/bench_place.txt");
+  std::string path = scratchpath("bench_place.txt");
+  for (auto _ : state) benchmark::DoNotOptimize(placewritetext(path.c_str()));
 }
 BENCHMARK(BM_placewritetext_full);
 

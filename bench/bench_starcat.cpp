@@ -8,11 +8,12 @@
 #include "chart/blocks.h"
 #include "chart/starcat.h"
 #include "minorplanets/appulse.h"
+#include "testsupport.h"
 
 static void startstars() {
   static bool started = false;
   if (started) return;
-  install_allegro(SYSTEM_NONE, &errno, atexit);
+  startheadless();
   set_color_depth(32);
   started = true;
 }

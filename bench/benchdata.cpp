@@ -9,12 +9,13 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/instant.h"
 
 bool fullpage() {
   static int done = 0;
   if (done) return done > 0;
-  install_allegro(SYSTEM_NONE, &errno, atexit);
+  startheadless();
   initsettings();
   day = 2460000.5;
   done = -1;

@@ -14,17 +14,18 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/status.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/instant.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   static bool ready = false;
   if (!ready) {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
+    startheadless();
     initsettings();
     ready = true;
   }
   char path[256];
-  getfilename(path, "fuzzast.bin");
+  snprintf(path, sizeof path, "%s", scratchpath("fuzzast.bin").c_str());
   FILE *f = fopen(path, "wb");
   if (!f) return 0;
   fwrite(data, 1, size, f);
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   dFP[MPMAGLIMIT] = 14.0;
   day = 2459800.5;
   int start = size > 0 ? (data[0] - 128) * 40 : 0;
-  if (ASTreadfile(start, "fuzzast.bin") != 0) return 0;
+  if (ASTreadfile(start, scratchname("fuzzast.bin")) != 0) return 0;
   if (iNumAst < 8 || iNumAst > MPPAGE) abort();
   calcastall(day);
   char row[80];

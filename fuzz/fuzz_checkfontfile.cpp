@@ -9,12 +9,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "testsupport.h"
 #include "ui/fontfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  static bool started = install_allegro(SYSTEM_NONE, &errno, atexit) == 0;
+  static bool started = (startheadless(), true);
   if (!started || checkfontdata(data, size) != 0) return 0;
-  static std::string path = "/tmp/fuzz_fontfile_" + std::to_string(getpid()) + ".dat";
+  static std::string path = scratchpath("fuzz_fontfile.dat");
   FILE *f = fopen(path.c_str(), "wb");
   if (!f) return 0;
   fwrite(data, 1, size, f);

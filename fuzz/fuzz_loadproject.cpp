@@ -15,6 +15,7 @@
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "ui/menutable.h"
 #include "ui/project.h"
 
@@ -43,7 +44,7 @@ static void checklimits(int n) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   static bool started = false;
   if (!started) {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
+    startheadless();
     started = true;
   }
   initsettings();

@@ -15,12 +15,13 @@
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/instant.h"
 
 // A table of the eight planets only, built once.
 static void planetsonly() {
   char path[256];
-  getfilename(path, "fuzzplanets.bin");
+  snprintf(path, sizeof path, "%s", scratchpath("fuzzplanets.bin").c_str());
   FILE *f = fopen(path, "wb");
   int32_t n = 8;
   fwrite(&n, 4, 1, f);
@@ -39,16 +40,16 @@ static void planetsonly() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   static bool ready = false;
   if (!ready) {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
+    startheadless();
     initsettings();
     planetsonly();
     ready = true;
   }
   dFP[MPMAGLIMIT] = 14.0;
   day = 2459800.5;
-  if (ASTreadfile(0, "fuzzplanets.bin") != 0) abort();
+  if (ASTreadfile(0, scratchname("fuzzplanets.bin")) != 0) abort();
   char path[256];
-  getfilename(path, "fuzzuser.txt");
+  snprintf(path, sizeof path, "%s", scratchpath("fuzzuser.txt").c_str());
   FILE *f = fopen(path, "wb");
   if (!f) return 0;
   fwrite(data, 1, size, f);

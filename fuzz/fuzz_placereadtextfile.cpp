@@ -11,12 +11,13 @@
 #include <string>
 
 #include "places/place.h"
+#include "testsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  static std::string path = "/tmp/fuzz_place_" + std::to_string(getpid()) + ".txt";
+  static std::string path = scratchpath("fuzz_place.txt");
   static bool started = false;
   if (!started) {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
+    startheadless();
     started = true;
   }
   if (size == 0) return 0;

@@ -12,12 +12,13 @@
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
+#include "testsupport.h"
 #include "ui/display.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   static BITMAP *target = nullptr;
   if (!target) {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
+    startheadless();
     set_color_depth(32);
     setfiledir("/tmp");
     settruecolours();

@@ -13,12 +13,13 @@
 #include "chart/blocks.h"
 #include "chart/starcat.h"
 #include "minorplanets/appulse.h"
+#include "testsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  static std::string path = "/tmp/fuzz_skycatalog_" + std::to_string(getpid()) + ".bin";
+  static std::string path = scratchpath("fuzz_skycatalog.bin");
   static bool started = false;
   if (!started) {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
+    startheadless();
     set_color_depth(32);
     started = true;
   }

@@ -7,11 +7,12 @@
 #include <string>
 
 #include "chart/starpix.h"
+#include "testsupport.h"
 
 static volatile unsigned gSink;  // keeps the reads of the points
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  static std::string path = "/tmp/fuzz_starpix_" + std::to_string(getpid()) + ".bin";
+  static std::string path = scratchpath("fuzz_starpix.bin");
   FILE *f = fopen(path.c_str(), "wb");
   if (!f) return 0;
   fwrite(data, 1, size, f);

@@ -1,17 +1,13 @@
 #include "allegro_env.h"
 
 #include "startup/switches.h"
+#include "testsupport.h"
 #include "ui/display.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 
 BITMAP *startallegro(int depth, int w, int h) {
-  static bool started = false;
-  if (!started) {
-    set_uformat(U_ASCII);
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    started = true;
-  }
+  startheadless();
   set_color_depth(depth);
   if (buffer) destroy_bitmap(buffer);
   buffer = create_bitmap(w, h);

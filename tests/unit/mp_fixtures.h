@@ -11,12 +11,10 @@
 
 #include "minorplanets/elements.h"
 #include "minorplanets/status.h"
+#include "testsupport.h"
 
 // Allegro without a display, for its file-name functions (once).
-inline void mpallegro() {
-  static bool done = false;
-  if (!done) done = install_allegro(SYSTEM_NONE, &errno, atexit) == 0;
-}
+inline void mpallegro() { startheadless(); }
 
 // A main-belt orbit (elements of 1 Ceres, epoch 2022 Aug 9) under the given
 // number, name and H.
@@ -40,11 +38,6 @@ inline mprec mprecord(int number, const char *name, float hmag) {
   r.fixed1 = 0.15f;
   r.diameter = 0.1f;
   return r;
-}
-
-// Path of name beside the test executable (where getfilename looks).
-inline std::string runtimepath(const char *name) {
-  return std::string(KORVANEX_RUNTIME_DIR) + "/" + name;
 }
 
 // name as the program resolves it.

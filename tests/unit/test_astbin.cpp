@@ -62,26 +62,26 @@ TEST_F(AstBin, PagesStepThroughTheWholeFile) {
 }
 
 TEST_F(AstBin, MagnitudeLimitIsStrict) {
-  writedb("t_mag.bin", 11, {mprecord(10, "AtLimit", 14.0f), mprecord(11, "Brighter", 13.99f),
+  writedb(scratchname("t_mag.bin"), 11, {mprecord(10, "AtLimit", 14.0f), mprecord(11, "Brighter", 13.99f),
                             mprecord(12, "Fainter", 14.5f)});
-  ASSERT_EQ(ASTreadfile(0, "t_mag.bin"), 0);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_mag.bin")), 0);
   ASSERT_EQ(iNumAst, 9);
   EXPECT_STREQ(mp[8].name, "Brighter");
   EXPECT_EQ(mp[9].number, -1);  // the rejected record does not linger as an entry
 }
 
 TEST_F(AstBin, StartIndexBelowEightOrBeyondTheFile) {
-  writedb("t_start.bin", 11, {mprecord(1, "A", 5), mprecord(2, "B", 5), mprecord(3, "C", 5)});
-  ASSERT_EQ(ASTreadfile(-40, "t_start.bin"), 0);
+  writedb(scratchname("t_start.bin"), 11, {mprecord(1, "A", 5), mprecord(2, "B", 5), mprecord(3, "C", 5)});
+  ASSERT_EQ(ASTreadfile(-40, scratchname("t_start.bin")), 0);
   EXPECT_EQ(iNT[MPSTART], 8);
   EXPECT_EQ(iNumAst, 11);
-  ASSERT_EQ(ASTreadfile(-4000, "t_start.bin"), 0);
+  ASSERT_EQ(ASTreadfile(-4000, scratchname("t_start.bin")), 0);
   EXPECT_EQ(iAstPage, 0);  // read from record 8: page 0, not page -1
   EXPECT_EQ(iNT[MPSTART], 8);
-  ASSERT_EQ(ASTreadfile(9, "t_start.bin"), 0);
+  ASSERT_EQ(ASTreadfile(9, scratchname("t_start.bin")), 0);
   EXPECT_EQ(iNumAst, 10);
   EXPECT_STREQ(mp[8].name, "B");
-  ASSERT_EQ(ASTreadfile(9000, "t_start.bin"), 0);
+  ASSERT_EQ(ASTreadfile(9000, scratchname("t_start.bin")), 0);
   EXPECT_EQ(iAstStart, 0);
   EXPECT_EQ(iAstPage, 0);
   EXPECT_EQ(iNT[MPSTART], 0);
@@ -90,8 +90,8 @@ TEST_F(AstBin, StartIndexBelowEightOrBeyondTheFile) {
 }
 
 TEST_F(AstBin, PlanetsOnlyDatabase) {
-  writedb("t_eight.bin", 8, {});
-  ASSERT_EQ(ASTreadfile(0, "t_eight.bin"), 0);
+  writedb(scratchname("t_eight.bin"), 8, {});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_eight.bin")), 0);
   EXPECT_EQ(iNumAst, 8);
   EXPECT_STREQ(mperror, "Done. Found 8 planets brighter than 14.0");
 }
@@ -102,8 +102,8 @@ TEST_F(AstBin, NumbersAndNamesAreCleaned) {
   mprec blanks = mprecord(6, "", 5);
   memset(blanks.name, ' ', 20);
   mprec trailing = mprecord(7, "Name  ", 5);
-  writedb("t_names.bin", 12, {mprecord(-3, "Negative", 5), longname, blanks, trailing});
-  ASSERT_EQ(ASTreadfile(0, "t_names.bin"), 0);
+  writedb(scratchname("t_names.bin"), 12, {mprecord(-3, "Negative", 5), longname, blanks, trailing});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_names.bin")), 0);
   ASSERT_EQ(iNumAst, 12);
   EXPECT_EQ(mp[8].number, 0);
   EXPECT_STREQ(mp[9].name, "ABCDEFGHIJKLMNOPQRS");
@@ -112,49 +112,49 @@ TEST_F(AstBin, NumbersAndNamesAreCleaned) {
 }
 
 TEST_F(AstBin, MissingFileLeavesTableUntouched) {
-  writedb("t_keep.bin", 9, {mprecord(42, "Kept", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_keep.bin"), 0);
+  writedb(scratchname("t_keep.bin"), 9, {mprecord(42, "Kept", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_keep.bin")), 0);
   loguserobj(8);
-  EXPECT_EQ(ASTreadfile(0, "t_nosuchfile.bin"), 2);
-  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved("t_nosuchfile.bin"));
+  EXPECT_EQ(ASTreadfile(0, scratchname("t_nosuchfile.bin")), 2);
+  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved(scratchname("t_nosuchfile.bin")));
   EXPECT_EQ(iNumAst, 9);
   EXPECT_EQ(userobj[0], 8);
   EXPECT_STREQ(mp[8].name, "Kept");
 }
 
 TEST_F(AstBin, FileShorterThanThePlanetsIsRefused) {
-  writedb("t_keep.bin", 9, {mprecord(42, "Kept", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_keep.bin"), 0);
-  writetext("t_short.bin", std::string("\x10\0\0\0", 4) + std::string(84 * 3, 'x'));
-  EXPECT_EQ(ASTreadfile(0, "t_short.bin"), 2);
-  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved("t_short.bin"));
+  writedb(scratchname("t_keep.bin"), 9, {mprecord(42, "Kept", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_keep.bin")), 0);
+  writetext(scratchname("t_short.bin"), std::string("\x10\0\0\0", 4) + std::string(84 * 3, 'x'));
+  EXPECT_EQ(ASTreadfile(0, scratchname("t_short.bin")), 2);
+  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved(scratchname("t_short.bin")));
   EXPECT_EQ(iNumAst, 9);
   EXPECT_STREQ(mp[8].name, "Kept");
 }
 
 TEST_F(AstBin, CountBeyondTheRecordsEndsAtTheLastCompleteRecord) {
-  writedb("t_trunc.bin", 500, {mprecord(1, "A", 5), mprecord(2, "B", 5)});
+  writedb(scratchname("t_trunc.bin"), 500, {mprecord(1, "A", 5), mprecord(2, "B", 5)});
   {  // half a third record
-    FILE *f = fopen(runtimepath("t_trunc.bin").c_str(), "ab");
+    FILE *f = fopen(runtimepath(scratchname("t_trunc.bin")).c_str(), "ab");
     fwrite("partial", 1, 7, f);
     fclose(f);
   }
-  ASSERT_EQ(ASTreadfile(0, "t_trunc.bin"), 0);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_trunc.bin")), 0);
   EXPECT_EQ(iNumAst, 10);
   EXPECT_EQ(iAstEnd, 500);
 }
 
 TEST_F(AstBin, NegativeCountLoadsOnlyThePlanets) {
-  writedb("t_neg.bin", -7, {mprecord(1, "A", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_neg.bin"), 0);
+  writedb(scratchname("t_neg.bin"), -7, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_neg.bin")), 0);
   EXPECT_EQ(iNumAst, 8);
   EXPECT_EQ(ASTnextpage(), -1);
 }
 
 TEST_F(AstBin, CountBeyondTheTableStopsAtAPage) {
   std::vector<mprec> many(3100, mprecord(9, "Many", 5));
-  writedb("t_many.bin", 1000000, many);
-  ASSERT_EQ(ASTreadfile(0, "t_many.bin"), 0);
+  writedb(scratchname("t_many.bin"), 1000000, many);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_many.bin")), 0);
   EXPECT_EQ(iNumAst, 3000);
   EXPECT_EQ(mp[3000].number, -1);
 }
@@ -166,16 +166,16 @@ TEST_F(AstBin, NonFiniteElementsAreNotLoaded) {
   inf.semiaxis = INFINITY;
   mprec nanh = mprecord(5, "NaNH", 5);
   nanh.hmag = NAN;
-  writedb("t_nan.bin", 12, {bad, inf, nanh, mprecord(6, "Good", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_nan.bin"), 0);
+  writedb(scratchname("t_nan.bin"), 12, {bad, inf, nanh, mprecord(6, "Good", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_nan.bin")), 0);
   ASSERT_EQ(iNumAst, 9);
   EXPECT_STREQ(mp[8].name, "Good");
 }
 
 TEST_F(AstBin, DamagedPlanetRecordsAreRebuilt) {
-  writedb("t_planets.bin", 9, {mprecord(1, "A", 5)});
+  writedb(scratchname("t_planets.bin"), 9, {mprecord(1, "A", 5)});
   {  // Saturn's eccentricity NaN, Uranus numbered 77
-    FILE *f = fopen(runtimepath("t_planets.bin").c_str(), "r+b");
+    FILE *f = fopen(runtimepath(scratchname("t_planets.bin")).c_str(), "r+b");
     float nan = NAN;
     int32_t num = 77;
     fseek(f, 4 + 84 * 4 + 68, SEEK_SET);
@@ -184,7 +184,7 @@ TEST_F(AstBin, DamagedPlanetRecordsAreRebuilt) {
     fwrite(&num, 4, 1, f);
     fclose(f);
   }
-  ASSERT_EQ(ASTreadfile(0, "t_planets.bin"), 0);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_planets.bin")), 0);
   ASSERT_TRUE(mpfinite(&mp[4]));
   EXPECT_STREQ(mp[4].name, "Saturn");
   EXPECT_NEAR(mp[4].semiaxis, 9.554747, 1e-5);
@@ -233,8 +233,8 @@ TEST_F(AstBin, ListRowsFollowTheSortSetting) {
 }
 
 TEST_F(AstBin, PerihelionTimeAdvancesToTheNextPassage) {
-  writedb("t_peri.bin", 9, {mprecord(1, "A", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_peri.bin"), 0);
+  writedb(scratchname("t_peri.bin"), 9, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_peri.bin")), 0);
   double stored = mp[8].peritime, t;
   getastperiod(8, stored - 100.0, &t);
   EXPECT_EQ(t, stored);  // no stepping backwards
@@ -250,8 +250,8 @@ TEST_F(AstBin, PerihelionTimeAdvancesToTheNextPassage) {
 }
 
 TEST_F(AstBin, ElementsWidenToRadians) {
-  writedb("t_data.bin", 9, {mprecord(1, "A", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_data.bin"), 0);
+  writedb(scratchname("t_data.bin"), 9, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_data.bin")), 0);
   double h, m, node, w, inc, e, n, a, rexp, epoch, period, peri;
   getastdata(8, &h, &m, &node, &w, &inc, &e, &n, &a, &rexp, &epoch, &period, &peri);
   EXPECT_NEAR(node, 80.266436 / 57.29577951, 1e-6);
@@ -262,8 +262,8 @@ TEST_F(AstBin, ElementsWidenToRadians) {
 }
 
 TEST_F(AstBin, CopiesThroughTheStagingRecord) {
-  writedb("t_copy.bin", 9, {mprecord(1, "A", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_copy.bin"), 0);
+  writedb(scratchname("t_copy.bin"), 9, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_copy.bin")), 0);
   copymp2ast(8);
   ast.semiaxis = 4.0f;
   ast.peritime = 2450000.0f;
@@ -285,6 +285,7 @@ TEST_F(AstBin, BlockRoundTripGivesTheSameTable) {
   EXPECT_EQ(std::string(mperror), "Saved file: " + resolved("ast007.bin"));
   memset(mp, 0, sizeof mp);
   ASSERT_EQ(ASTreadblock(7), 0);
+  remove(runtimepath("ast007.bin").c_str());  // block files have fixed names beside the program
   ASSERT_EQ(iNumAst, n);
   EXPECT_EQ(memcmp(before, mp, sizeof(mprec) * n), 0);
 }
@@ -299,12 +300,12 @@ TEST_F(AstBin, StatusMessages) {
 }
 
 TEST_F(AstBin, ConverterReadsMpcOneLineFormat) {
-  std::string out = runtimepath("t_mpcorb.bin");
+  std::string out = runtimepath(scratchname("t_mpcorb.bin"));
   std::string cmd = std::string("/usr/bin/python3 ") + KORVANEX_SOURCE_DIR +
                     "/tools/mkastdat --mpcorb " + KORVANEX_SOURCE_DIR +
                     "/tests/data/mpcorb_sample.dat " + out + " > /dev/null";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
-  ASSERT_EQ(ASTreadfile(0, "t_mpcorb.bin"), 0);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_mpcorb.bin")), 0);
   ASSERT_EQ(iNumAst, 10);
   EXPECT_EQ(mp[8].number, 1);
   EXPECT_STREQ(mp[8].name, "Ceres");
@@ -317,7 +318,7 @@ TEST_F(AstBin, ConverterReadsMpcOneLineFormat) {
   EXPECT_EQ(mp[9].epoch, 2459600);  // K221L: 2022 Jan 21, 0h = JD 2459600.5
   EXPECT_FLOAT_EQ(mp[9].inc, 34.92531f);
   // The file as the MPC serves it, gzipped, gives the same database.
-  std::string gz = runtimepath("t_mpcorb.dat.gz"), out2 = runtimepath("t_mpcorb_gz.bin");
+  std::string gz = runtimepath(scratchname("t_mpcorb.dat.gz")), out2 = runtimepath(scratchname("t_mpcorb_gz.bin"));
   cmd = "gzip -c " + std::string(KORVANEX_SOURCE_DIR) + "/tests/data/mpcorb_sample.dat > " + gz +
         " && /usr/bin/python3 " + KORVANEX_SOURCE_DIR + "/tools/mkastdat --mpcorb " + gz + " " +
         out2 + " > /dev/null && cmp -s " + out + " " + out2;
@@ -345,8 +346,8 @@ TEST_F(AstBin, ImpossibleRecordsAreSkippedAndCounted) {
   edge.ecc = 0.0f;
   edge.epoch = 2000000;
   recs.push_back(edge);
-  writedb("t_odd.bin", 8 + static_cast<int>(recs.size()), recs);
-  ASSERT_EQ(ASTreadfile(0, "t_odd.bin"), 0);
+  writedb(scratchname("t_odd.bin"), 8 + static_cast<int>(recs.size()), recs);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_odd.bin")), 0);
   EXPECT_EQ(iNumAst, 8 + 13);
   for (int i = 8; i < iNumAst; i++) EXPECT_GE(mp[i].number, 100) << mp[i].name;
   EXPECT_STREQ(mperror, "Done. Found 21 planets brighter than 14.0, 9 impossible records skipped");
@@ -363,18 +364,18 @@ TEST_F(AstBin, RandomBytesAreRefusedAndTheTableKept) {
   junk[0] = static_cast<char>(0x80);  // a count of 3000 and more
   junk[1] = junk[2] = 0x0c;
   junk[3] = 0;
-  writetext("t_junk.bin", junk);
-  EXPECT_EQ(ASTreadfile(0, "t_junk.bin"), FAILREAD);
-  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved("t_junk.bin"));
+  writetext(scratchname("t_junk.bin"), junk);
+  EXPECT_EQ(ASTreadfile(0, scratchname("t_junk.bin")), FAILREAD);
+  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved(scratchname("t_junk.bin")));
   EXPECT_EQ(iNumAst, n);
   EXPECT_EQ(mp[8].name, ceres);
-  writedb("t_junkplanets.bin", -1, {});  // a count that reads no minor planet
+  writedb(scratchname("t_junkplanets.bin"), -1, {});  // a count that reads no minor planet
   {
-    FILE *f = fopen(runtimepath("t_junkplanets.bin").c_str(), "r+b");
+    FILE *f = fopen(runtimepath(scratchname("t_junkplanets.bin")).c_str(), "r+b");
     fseek(f, 4, SEEK_SET);
     fwrite(junk.data() + 4, 1, 84 * 8, f);
     fclose(f);
   }
-  EXPECT_EQ(ASTreadfile(0, "t_junkplanets.bin"), FAILREAD) << "planets of random bytes";
+  EXPECT_EQ(ASTreadfile(0, scratchname("t_junkplanets.bin")), FAILREAD) << "planets of random bytes";
   EXPECT_EQ(iNumAst, n);
 }

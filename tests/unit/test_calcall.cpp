@@ -26,8 +26,8 @@ class CalcAll : public ::testing::Test {
 };
 
 TEST_F(CalcAll, PlanetsOnlyTableSortsBothViews) {
-  writedb("t_calc8.bin", 8, {});
-  ASSERT_EQ(ASTreadfile(0, "t_calc8.bin"), 0);
+  writedb(scratchname("t_calc8.bin"), 8, {});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_calc8.bin")), 0);
   ASSERT_EQ(calcastall(day), 0);
   bool seen[8] = {};
   for (int k = 0; k < 8; k++) {
@@ -114,9 +114,9 @@ TEST_F(CalcAll, TwelveHoursFromOppositionComesLast) {
 }
 
 TEST_F(CalcAll, UncomputableOrbitsAreUndefinedAndListedLast) {
-  writedb("t_calcbad.bin", 12, {mprecord(1, "Good", 5), mprecord(2, "Hyper", 5),
+  writedb(scratchname("t_calcbad.bin"), 12, {mprecord(1, "Good", 5), mprecord(2, "Hyper", 5),
                                 mprecord(3, "Zero", 5), mprecord(4, "Good2", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_calcbad.bin"), 0);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_calcbad.bin")), 0);
   mp[9].ecc = 1.2f;
   mp[10].semiaxis = 0.0f;
   mp[10].daily = 0.0f;
@@ -137,8 +137,8 @@ TEST_F(CalcAll, UncomputableOrbitsAreUndefinedAndListedLast) {
 }
 
 TEST_F(CalcAll, ColourClassesFollowTheMagnitude) {
-  writedb("t_calcmag.bin", 9, {mprecord(1, "A", 5)});
-  ASSERT_EQ(ASTreadfile(0, "t_calcmag.bin"), 0);
+  writedb(scratchname("t_calcmag.bin"), 9, {mprecord(1, "A", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_calcmag.bin")), 0);
   GEOPLACE g;
   ASSERT_EQ(astplace(8, day, 1, &g), 0);
   struct Case {

@@ -8,6 +8,7 @@
 
 #include "places/place.h"
 #include "startup/settings.h"
+#include "testsupport.h"
 #include "timefmt/calendar.h"
 #include "ui/display.h"
 
@@ -27,9 +28,7 @@ struct tm clockfields(int year, int mon, int mday, int hour, int min, int sec) {
 class Instant : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static bool started = false;
-    if (!started) install_allegro(SYSTEM_NONE, &errno, atexit);
-    started = true;
+    startheadless();
   }
   void SetUp() override {
     set_color_depth(8);

@@ -293,7 +293,7 @@ TEST_F(Places, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(slurp(txt).substr(0, 5), "; Lin");
 }
 
-TEST_F(Places, ObstextOfThePart) {
+TEST_F(Places, ObstextShowsNumberCodeNamesAndSignedLongLat) {
   std::string t = entries(5) + line("X", "Town", "Y", "413 -151.2 -33.87 10 50") + "\n";
   readtext(t);
   ASSERT_EQ(getaplace(5), 0);

@@ -177,9 +177,9 @@ TEST_F(PlaceKernel, SingleRecordIsTheTablePassOfThatRecord) {
 // the same amount) and leaving the Earth where it is must give the same
 // place to far below an arc second.
 TEST_F(PlaceKernel, PlaceIsWhereTheLightLeftTheObject) {
-  writedb("t_light.bin", 9, {mprecord(1, "Ceres", 3.3f)});
+  writedb(scratchname("t_light.bin"), 9, {mprecord(1, "Ceres", 3.3f)});
   day = 2459800.5;
-  ASSERT_EQ(ASTreadfile(0, "t_light.bin"), 0);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_light.bin")), 0);
   PASSDATE d;
   passdate(day, &d);
   placerecords(&d, 8, 1);

@@ -325,9 +325,9 @@ TEST_F(Positions, PlanetRecordsFollowTheTable) {
 }
 
 TEST_F(Positions, GeocentricPlaceOfARecord) {
-  writedb("t_pos.bin", 9, {mprecord(1, "Ceres", 3.3f)});
+  writedb(scratchname("t_pos.bin"), 9, {mprecord(1, "Ceres", 3.3f)});
   day = 2459800.5;
-  ASSERT_EQ(ASTreadfile(0, "t_pos.bin"), 0);
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_pos.bin")), 0);
   double ra, dec, dist, phase, mag;
   getRA(8, 2459800.5, 2, &ra, &dec, &dist, &phase, &mag);
   GEOPLACE g;

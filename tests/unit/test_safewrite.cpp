@@ -118,17 +118,17 @@ TEST_F(SafeWrite, UserFileOnAFullDiskKeepsTheOldFile) {
   dFP[MPMAGLIMIT] = 14.0;
   ASSERT_EQ(MPinit(), 0) << mperror;
   ASSERT_EQ(MPreaduserfile("userast1.txt"), 7);
-  ASSERT_EQ(MPwriteuserfile("t_keep.txt"), 0);
-  std::string before = slurp(runtimepath("t_keep.txt"));
+  ASSERT_EQ(MPwriteuserfile(scratchname("t_keep.txt")), 0);
+  std::string before = slurp(runtimepath(scratchname("t_keep.txt")));
   ASSERT_GT(before.size(), 1000u);
   {
     FullDisk full(200);
-    EXPECT_EQ(MPwriteuserfile("t_keep.txt"), FAILWRITE);
+    EXPECT_EQ(MPwriteuserfile(scratchname("t_keep.txt")), FAILWRITE);
   }
-  EXPECT_EQ(std::string(mperror), "Error writing file: " + resolved("t_keep.txt"));
-  EXPECT_EQ(slurp(runtimepath("t_keep.txt")), before);
-  EXPECT_FALSE(present(runtimepath("t_keep.txt.new")));
-  remove(runtimepath("t_keep.txt").c_str());
+  EXPECT_EQ(std::string(mperror), "Error writing file: " + resolved(scratchname("t_keep.txt")));
+  EXPECT_EQ(slurp(runtimepath(scratchname("t_keep.txt"))), before);
+  EXPECT_FALSE(present(runtimepath(scratchname("t_keep.txt.new"))));
+  remove(runtimepath(scratchname("t_keep.txt")).c_str());
 }
 
 TEST_F(SafeWrite, BlockOnAFullDiskKeepsTheOldFile) {

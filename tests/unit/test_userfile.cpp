@@ -74,24 +74,24 @@ TEST_F(UserFile, LineLengthsCommentsAndTheLastLine) {
   std::string text = "; comment " + std::string(80, 'x') + "\n" + padded("Len64", 64) + "\n" +
                      padded("Len65", 65) + "\r\n" + objline(0, "NoLF", "2459800");
   text.pop_back();  // the last line has no line end
-  writetext("t_lines.txt", text);
-  ASSERT_EQ(MPreaduserfile("t_lines.txt"), 1);
+  writetext(scratchname("t_lines.txt"), text);
+  ASSERT_EQ(MPreaduserfile(scratchname("t_lines.txt")), 1);
   EXPECT_STREQ(mp[userobj[0]].name, "Len65");
   EXPECT_EQ(findastname("Len64"), -1);
   EXPECT_EQ(findastname("NoLF"), -1);
 }
 
 TEST_F(UserFile, EpochAsJulianDayOrDate) {
-  writetext("t_epoch.txt", objline(0, "AsJD", "2450700") + objline(0, "AsDate", "19970909"));
-  ASSERT_EQ(MPreaduserfile("t_epoch.txt"), 2);
+  writetext(scratchname("t_epoch.txt"), objline(0, "AsJD", "2450700") + objline(0, "AsDate", "19970909"));
+  ASSERT_EQ(MPreaduserfile(scratchname("t_epoch.txt")), 2);
   EXPECT_EQ(mp[userobj[0]].epoch, 2450700);
   EXPECT_EQ(mp[userobj[1]].epoch, 2450700);
   EXPECT_EQ(convertepoc(20000101), 2451544);
 }
 
 TEST_F(UserFile, PerihelionTimeReproducesTheMeanAnomalyAtTheEpoch) {
-  writetext("t_peri.txt", objline(0, "Peri", "2459800"));
-  ASSERT_EQ(MPreaduserfile("t_peri.txt"), 1);
+  writetext(scratchname("t_peri.txt"), objline(0, "Peri", "2459800"));
+  ASSERT_EQ(MPreaduserfile(scratchname("t_peri.txt")), 1);
   const mprec &r = mp[userobj[0]];
   EXPECT_NEAR(r.daily, 360.0 / (pow(2.766619, 1.5) * 365.2422), 1e-7);
   double t;
@@ -101,8 +101,8 @@ TEST_F(UserFile, PerihelionTimeReproducesTheMeanAnomalyAtTheEpoch) {
 }
 
 TEST_F(UserFile, ZeroSemiAxis) {
-  writetext("t_zero.txt", objline(0, "Zero", "2459800", 0.0));
-  ASSERT_EQ(MPreaduserfile("t_zero.txt"), 1);
+  writetext(scratchname("t_zero.txt"), objline(0, "Zero", "2459800", 0.0));
+  ASSERT_EQ(MPreaduserfile(scratchname("t_zero.txt")), 1);
   EXPECT_FLOAT_EQ(mp[userobj[0]].daily, 0.00001f);
   EXPECT_EQ(mp[userobj[0]].period, 0.0f);
 }
@@ -112,24 +112,24 @@ TEST_F(UserFile, MatchedObjectKeepsTheTableElements) {
   float inc = mp[ceres].inc;
   std::string line = objline(1, "Ceres", "2459800");
   line.replace(line.find("10.586795"), 9, "45.000000");
-  writetext("t_match.txt", line);
-  ASSERT_EQ(MPreaduserfile("t_match.txt"), 1);
+  writetext(scratchname("t_match.txt"), line);
+  ASSERT_EQ(MPreaduserfile(scratchname("t_match.txt")), 1);
   EXPECT_EQ(userobj[0], ceres);
   EXPECT_EQ(mp[ceres].inc, inc);
-  ASSERT_EQ(MPwriteuserfile("t_match_out.txt"), 0);
-  std::string out = readall("t_match_out.txt");
+  ASSERT_EQ(MPwriteuserfile(scratchname("t_match_out.txt")), 0);
+  std::string out = readall(scratchname("t_match_out.txt"));
   EXPECT_NE(out.find(" 10.586795 "), std::string::npos);
   EXPECT_EQ(out.find("45.000000"), std::string::npos);
 }
 
 TEST_F(UserFile, EmptyListWritesOnlyTheHeader) {
-  ASSERT_EQ(MPwriteuserfile("t_empty.txt"), 0);
-  EXPECT_STREQ(mperror, "Saved file: t_empty.txt");
-  std::string out = readall("t_empty.txt");
+  ASSERT_EQ(MPwriteuserfile(scratchname("t_empty.txt")), 0);
+  EXPECT_EQ(std::string(mperror), std::string("Saved file: ") + scratchname("t_empty.txt"));
+  std::string out = readall(scratchname("t_empty.txt"));
   int lines = 0;
   for (char c : out) lines += c == '\n';
   EXPECT_EQ(lines, 9);
-  EXPECT_NE(out.find("t_empty.txt"), std::string::npos);
+  EXPECT_NE(out.find(scratchname("t_empty.txt")), std::string::npos);
   EXPECT_NE(out.find("; No.  Planet Name        EPOC     Hmag   MeanAnom"), std::string::npos);
 }
 
@@ -140,21 +140,21 @@ TEST_F(UserFile, WriteThenReadLinksTheSameObjects) {
   int before[MPUSERMAX];
   memcpy(before, userobj, sizeof before);
   int n = iNumAst;
-  ASSERT_EQ(MPwriteuserfile("t_round.txt"), 0);
-  std::string out = readall("t_round.txt");
+  ASSERT_EQ(MPwriteuserfile(scratchname("t_round.txt")), 0);
+  std::string out = readall(scratchname("t_round.txt"));
   size_t pos = out.find(mp[100].name);
   ASSERT_NE(pos, std::string::npos);
   size_t bol = out.rfind('\n', pos) + 1;
   EXPECT_EQ(out.find('\n', bol) - bol, 106u);  // the line length every value fits
-  EXPECT_EQ(MPreaduserfile("t_round.txt"), 9);
+  EXPECT_EQ(MPreaduserfile(scratchname("t_round.txt")), 9);
   EXPECT_EQ(iNumAst, n);
   EXPECT_EQ(memcmp(before, userobj, sizeof before), 0);
 }
 
 TEST_F(UserFile, MissingFileKeepsTheList) {
   ASSERT_EQ(MPreaduserfile("userast1.txt"), 7);
-  EXPECT_EQ(MPreaduserfile("t_no_such_user.txt"), 7);
-  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved("t_no_such_user.txt"));
+  EXPECT_EQ(MPreaduserfile(scratchname("t_no_such_user.txt")), 7);
+  EXPECT_EQ(std::string(mperror), "Error reading file: " + resolved(scratchname("t_no_such_user.txt")));
   EXPECT_EQ(iMpsiz, 0);
   EXPECT_EQ(iUserFile, 0);
   EXPECT_EQ(countuserobj(), 7);
@@ -163,15 +163,15 @@ TEST_F(UserFile, MissingFileKeepsTheList) {
 TEST_F(UserFile, SixtyFifthObjectIsNotRead) {
   std::string text;
   for (int k = 0; k < 70; k++) text += objline(0, ("Obj" + std::to_string(k)).c_str(), "2459800");
-  writetext("t_many.txt", text);
-  EXPECT_EQ(MPreaduserfile("t_many.txt"), 64);
+  writetext(scratchname("t_many.txt"), text);
+  EXPECT_EQ(MPreaduserfile(scratchname("t_many.txt")), 64);
   EXPECT_EQ(findastname("Obj64"), -1);
   EXPECT_EQ(iNumAst, 3064);
   // A second file of new objects cannot push the table past its end.
   text.clear();
   for (int k = 0; k < 10; k++) text += objline(0, ("New" + std::to_string(k)).c_str(), "2459800");
-  writetext("t_more.txt", text);
-  EXPECT_EQ(MPreaduserfile("t_more.txt"), 0);
+  writetext(scratchname("t_more.txt"), text);
+  EXPECT_EQ(MPreaduserfile(scratchname("t_more.txt")), 0);
   EXPECT_EQ(iNumAst, 3064);
 }
 
@@ -183,15 +183,15 @@ TEST_F(UserFile, BadLinesAreSkipped) {
   std::string huge = objline(0, "Huge", "2459800");
   huge.replace(huge.find("73.531625"), 9, "1e300    ");
   std::string dup = objline(1, "Ceres", "2459800");
-  writetext("t_bad.txt", shortnums + nan + huge + dup + dup + std::string(300, 'y') + "\n");
-  EXPECT_EQ(MPreaduserfile("t_bad.txt"), 1);
+  writetext(scratchname("t_bad.txt"), shortnums + nan + huge + dup + dup + std::string(300, 'y') + "\n");
+  EXPECT_EQ(MPreaduserfile(scratchname("t_bad.txt")), 1);
   EXPECT_EQ(userobj[0], findastname("Ceres"));
   EXPECT_EQ(iNumAst, 3000);
 }
 
 TEST_F(UserFile, GetALineDropsCarriageReturnsAndCutsLongLines) {
-  writetext("t_getaline.txt", "ab\r\ncd\n\n" + std::string(400, 'z') + "\nend");
-  FILE *f = fopen(runtimepath("t_getaline.txt").c_str(), "rb");
+  writetext(scratchname("t_getaline.txt"), "ab\r\ncd\n\n" + std::string(400, 'z') + "\nend");
+  FILE *f = fopen(runtimepath(scratchname("t_getaline.txt")).c_str(), "rb");
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(getaline(f), 'a');
   EXPECT_STREQ(readbuf, "ab");

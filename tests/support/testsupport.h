@@ -1,0 +1,21 @@
+// What unit tests, benchmarks and fuzz targets share: Allegro started
+// without a display, paths in the program's own directory, and a scratch
+// folder of this run for the files they write.
+#pragma once
+#include <string>
+
+// Starts Allegro once with no system driver and plain ASCII text, for code
+// that draws into memory bitmaps or uses Allegro's file-name functions.
+void startheadless();
+
+// Path of name in the program's own directory, where the program reads
+// and writes its files (beside the executable).
+std::string runtimepath(const char *name);
+
+// name inside this process's scratch folder, given relative to the
+// program's directory so that the program's own file functions resolve it
+// there. The folder is made on first use and removed with everything in it
+// when the process exits; the result stays valid until then.
+const char *scratchname(const char *name);
+// Full path of scratchname(name).
+std::string scratchpath(const char *name);
