@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <set>
 #include <vector>
 
 #include "allegro_env.h"
+#include "astro/constants.h"
 #include "chart/blocks.h"
 #include "chart/projection.h"
+#include "chart/starcat.h"
 #include "chart/telescope.h"
 #include "minorplanets/appulse.h"
 #include "startup/settings.h"
@@ -87,6 +90,16 @@ TEST(Blocks, SkyBlockNumbering) {
   EXPECT_EQ(skyblock(23.9, 89.9), 431);
   EXPECT_EQ(skyblock(3.5, -5), 8 * 24 + 3);
   EXPECT_EQ(skyblock(3.5, 5), 9 * 24 + 3);
+}
+
+TEST(Blocks, SkyBlockOfAnyPlaceLiesInTheTable) {
+  EXPECT_EQ(skyblock(24.0, 90.0), 431) << "the pole and 24 h keep to the last band and hour";
+  EXPECT_EQ(skyblock(-0.5, -95.0), 0);
+  EXPECT_EQ(skyblock(NAN, NAN), 0) << "NaN truncates to 0, the lowest band";
+  EXPECT_EQ(truncint(-0.7), 0) << "truncation is toward zero";
+  EXPECT_EQ(truncint(1e30), INT_MAX);
+  EXPECT_EQ(clampint(40, 0, 17), 17);
+  EXPECT_DOUBLE_EQ(frac(-2.25), -0.25);
 }
 
 TEST(Blocks, ZoomSixAcrossZeroHours) {
