@@ -32,6 +32,6 @@ int genastapplist(int first, double maxsep, int onlyafter);
 // One appulse list page: headings into achDLine lines 0 and 1, appulses
 // start .. start + count - 1 from line firstline. Returns the rows written.
 int applist(int firstline, int start, int count);
-// Centres the chart on the minor planet of appulse k. Returns 27 (close
+// Centres the chart on the minor planet of appulse k. Returns KEYESC (close
 // the menu), or 0 when there is no such appulse.
 int gotoapp(int k);

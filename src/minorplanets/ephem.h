@@ -33,7 +33,7 @@ int findephpos(char *dest, int k);
 // start .. start + count - 1 (up to ephnum) from line firstline. Returns
 // the number of rows written.
 int ephemlist(int firstline, int start, int count);
-// Centres the chart and the cursor on entry k. Returns 27 (close the
+// Centres the chart and the cursor on entry k. Returns KEYESC (close the
 // menu), or 0 when k holds no entry.
 int gotoephemtrack(int k);
 // Empties the store (program start).

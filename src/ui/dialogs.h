@@ -19,11 +19,11 @@ int dialog(int n, const char *const *lines);
 int dialogYN(const char *text);
 // Shows a message and waits; returns the key in upper case ('Y' for Enter).
 int dialogOK(const char *text);
-// Shows an error and waits; returns the key in upper case (Enter stays 13).
+// Shows an error and waits; returns the key in upper case (Enter stays KEYENTER).
 int dialogERR(const char *text);
 // kind 0..2: the error text of that kind around file name text; any other
 // kind: text itself. Shown with dialogERR. Returns 0 when the answer was
-// y, else 27.
+// y, else KEYESC.
 int errormessage(int kind, const char *text);
 
 // Opens the alert window with lines[0..n-1]. Returns 0.
@@ -49,12 +49,12 @@ struct EDITSTATE {
 // Starts editing text (cut to maxlen) with the cursor at 0 in overwrite.
 void editbegin(EDITSTATE *e, const char *text, const char *allowed, int maxlen);
 // Applies one key code (F1, the help key, is the caller's). Returns 0
-// while editing goes on, or the key that ends it: 13, or 27 / 317 (the
-// text is then emptied).
+// while editing goes on, or the key that ends it: KEYENTER, or KEYESC /
+// KEYF3 (the text is then emptied).
 int editkey(EDITSTATE *e, int keycode);
 
 // Edits text in place (it must hold maxlen + 1 characters) at text cell
-// (row, col). Returns 0 on Enter, 27 on Escape, 317 on F3; a cancelled
+// (row, col). Returns 0 on Enter, KEYESC on Escape, KEYF3 on F3; a cancelled
 // edit leaves text empty.
 int editstring(int row, int col, char *text, const char *allowed, int maxlen);
 // editstring with the help lines of a text.

@@ -11,7 +11,7 @@ extern const char listlabels[];  // selection character of each row of a page
 // Rows of a page whose first text row is toprow, pitch pixels a row:
 // (25 - toprow) x VRTScale / pitch, 1..LISTMAXROWS.
 int listpagerows(int toprow, int pitch);
-// First entry after key (PageDown 337, PageUp 329, Home 327, End 335,
+// First entry after key (KEYPGDN, KEYPGUP, KEYHOME, KEYEND,
 // others none) from start, for count entries and rows a page. Moves
 // before the first entry go to the last page, beyond the last to 0.
 int listmove(int start, int keycode, int count, int rows);

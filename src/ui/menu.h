@@ -8,7 +8,7 @@ extern int iClick;     // 1 while a focus change is drawn (focused button presse
 extern int iHelpLine;  // text row of the help line, 29
 
 // Runs menu (0..8) until Escape closes it; Alt keys switch menus in place.
-// Returns the key that closed it (27).
+// Returns the key that closed it (KEYESC).
 int menufunction(int menu);
 // Draws the fields of the open menu iFun, its list page and its bars.
 // Returns the number of selectable fields.
@@ -23,7 +23,7 @@ int menulistpage(int menu, int key);
 // Follow-up action FU... after Enter on a field. Returns 0, or -1 when
 // the OBSERVATORY field names no place.
 int runfollowup(int action);
-// F2, F3, F4 in the open menu. Returns 27 when the key closes the menu.
+// F2, F3, F4 in the open menu. Returns KEYESC when the key closes the menu.
 int menufunctionkey(int key);
 // The star of the STAR NUMBER field / the minor planet of the MP NUMBER
 // field into the fields (the FILE NUMBER record when there is none).

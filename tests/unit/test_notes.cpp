@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "screen_fixture.h"
+#include "ui/keys.h"
 #include "ui/notes.h"
 #include "ui/windows.h"
 
@@ -109,10 +110,10 @@ TEST_F(Notes, UnwritableFolderReportsAndLosesNothing) {
   std::string path = notdir + "/notes.txt";
   bool shown = false;
   watchkeys([&] { shown = true; });
-  feedkeys({13});
+  feedkeys({KEYENTER});
   EXPECT_EQ(notesfilecopy(path.c_str(), 4), 13) << "the answer of the error box";
   EXPECT_TRUE(shown);
-  feedkeys({13});
+  feedkeys({KEYENTER});
   EXPECT_EQ(ephemfilewrite(path.c_str(), 0), 13);
   EXPECT_EQ(keysleft(), 0);
 }
@@ -123,10 +124,10 @@ TEST_F(Notes, FailedWriteKeepsTheOldFile) {
   // The new file cannot be created beside it.
   ASSERT_EQ(mkdir((path + ".new").c_str(), 0700), 0);
   page(5);
-  feedkeys({13});
+  feedkeys({KEYENTER});
   EXPECT_EQ(notesfilecopy(path.c_str(), 7), 13);
   EXPECT_EQ(readwhole(path), "precious notes\r\n");
-  feedkeys({13});
+  feedkeys({KEYENTER});
   EXPECT_EQ(ephemfilewrite(path.c_str(), 0), 13);
   EXPECT_EQ(readwhole(path), "precious notes\r\n");
 }

@@ -81,7 +81,7 @@ class PlaceKernel : public ::testing::Test {
   void SetUp() override {
     mpallegro();
     initsettings();
-    dFP[37] = 14.0;
+    dFP[MPMAGLIMIT] = 14.0;
     VIDbmp = nullptr;
   }
 };

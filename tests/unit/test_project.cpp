@@ -165,7 +165,7 @@ TEST(Project, ShortFiles) {
   // texts and records are not.
   ASSERT_EQ(readbytes(std::vector<unsigned char>(b.begin(), b.begin() + 700)), 700);
   EXPECT_EQ(iNT[MENUMONTH], 7);
-  EXPECT_EQ(flag[9], 1);
+  EXPECT_EQ(flag[SHOWGRID], 1);
   EXPECT_EQ(mchoice[CHOICESTARFONT].current, 5);
   EXPECT_STREQ(chSTR[PLACEDESC], " ");
   EXPECT_EQ(iAst, 4);
@@ -202,7 +202,7 @@ TEST(Project, ValuesOutsideTheLimitsAreClamped) {
   EXPECT_EQ(mchoice[CHOICEORIENT].current, 1);
   EXPECT_EQ(iNT[MPLISTFONT], 5);
   EXPECT_EQ(mchoice[CHOICEMPFONT].current, 5);
-  EXPECT_EQ(flag[3], 1);
+  EXPECT_EQ(flag[SAVEPCX], 1);
   EXPECT_EQ(iNT[CHOICE0], 2);
   EXPECT_EQ(mchoice[CHOICEFADE].current, 2) << "the choice follows its slot";
   EXPECT_EQ(mchoice[CHOICENONE].current, 0) << "the empty record has no choice but 0";
