@@ -15,7 +15,7 @@
 #include "testsupport.h"
 #include "ui/display.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size) {
   static BITMAP *target = nullptr;
   if (!target) {
     startheadless();
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   }
   initdefaultskin(32);
   if (size == 0) return 0;
-  FILE *f = fmemopen(const_cast<uint8_t *>(data), size, "rb");
+  FILE *f = fmemopen(const_cast<uint8_t *>(bytes), size, "rb");
   if (!f) return 0;
   int n = readskintable(f);
   fclose(f);
