@@ -43,6 +43,22 @@ TEST(Display, ProgramPaletteEntries) {
   EXPECT_EQ(colour[PALMASK], 0);
 }
 
+// The named entries are the colours their names promise.
+TEST(Display, PaletteNamesNameTheirColours) {
+  startallegro(8);
+  setmypal();
+  auto rgb = [](int i) { return std::vector<int>{palx[i].r, palx[i].g, palx[i].b}; };
+  EXPECT_EQ(rgb(PALDARKBLUE), (std::vector<int>{0, 0, 30}));
+  EXPECT_EQ(rgb(PALRED), (std::vector<int>{63, 0, 0}));
+  EXPECT_EQ(rgb(PALYELLOW), (std::vector<int>{63, 63, 0}));
+  EXPECT_EQ(rgb(PALWHITE), (std::vector<int>{63, 63, 63}));
+  EXPECT_EQ(rgb(PALDIALFACE), (std::vector<int>{11, 11, 11}));
+  EXPECT_EQ(rgb(PALPOINTEREDGE), (std::vector<int>{19, 19, 19}));
+  EXPECT_EQ(rgb(PALBOXFACE), (std::vector<int>{59, 59, 59}));
+  EXPECT_EQ(rgb(PALCLOCKBACK), (std::vector<int>{23, 33, 57}));
+  EXPECT_EQ(PALMASK, PALENTRIES) << "the mask value follows the 256 entries";
+}
+
 TEST(Display, TrueColourTranslation) {
   startallegro(32);
   settruecolours();
