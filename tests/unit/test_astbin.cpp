@@ -303,7 +303,8 @@ TEST_F(AstBin, ConverterReadsMpcOneLineFormat) {
   std::string out = runtimepath(scratchname("t_mpcorb.bin"));
   std::string cmd = std::string("/usr/bin/python3 ") + KORVANEX_SOURCE_DIR +
                     "/tools/mkastdat --mpcorb " + KORVANEX_SOURCE_DIR +
-                    "/tests/data/mpcorb_sample.dat " + out + " > /dev/null";
+                    "/tests/data/mpcorb_sample.dat --planet-states " + KORVANEX_SOURCE_DIR +
+                    "/tests/data/planetstate_2459000.5.json " + out + " > /dev/null";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   ASSERT_EQ(ASTreadfile(0, scratchname("t_mpcorb.bin")), 0);
   ASSERT_EQ(iNumAst, 10);
@@ -320,8 +321,8 @@ TEST_F(AstBin, ConverterReadsMpcOneLineFormat) {
   // The file as the MPC serves it, gzipped, gives the same database.
   std::string gz = runtimepath(scratchname("t_mpcorb.dat.gz")), out2 = runtimepath(scratchname("t_mpcorb_gz.bin"));
   cmd = "gzip -c " + std::string(KORVANEX_SOURCE_DIR) + "/tests/data/mpcorb_sample.dat > " + gz +
-        " && /usr/bin/python3 " + KORVANEX_SOURCE_DIR + "/tools/mkastdat --mpcorb " + gz + " " +
-        out2 + " > /dev/null && cmp -s " + out + " " + out2;
+        " && /usr/bin/python3 " + KORVANEX_SOURCE_DIR + "/tools/mkastdat --mpcorb " + gz +
+        " --planet-states " + KORVANEX_SOURCE_DIR + "/tests/data/planetstate_2459000.5.json " + out2 + " > /dev/null && cmp -s " + out + " " + out2;
   EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
 
