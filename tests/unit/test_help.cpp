@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -298,4 +299,46 @@ TEST_F(Help, TextUnterminatedAtTheBlockEndStopsThere) {
   bytes.back() = 'z' - 30;  // the last line loses its terminator
   ASSERT_EQ(loadhelp(bytes), 0);
   EXPECT_STREQ(line(6, 0), "E textz");
+}
+
+// The shipped file is what the converter makes of the help source, so an
+// edit of the source cannot ship without the file.
+TEST_F(Help, ShippedFileIsTheCompiledSource) {
+  std::string out = scratch("korvanex.hlp");
+  std::string cmd = std::string("/usr/bin/python3 ") + KORVANEX_SOURCE_DIR + "/tools/mkhelp " + KORVANEX_SOURCE_DIR +
+                    "/tools/help/korvanex.txt " + out + " > /dev/null";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  std::string made = readwhole(out);
+  EXPECT_GT(made.size(), 10000u);
+  EXPECT_TRUE(made == readwhole(std::string(KORVANEX_SOURCE_DIR) + "/data/korvanex.hlp"));
+}
+
+// The converter takes a whole source and refuses one that would not show
+// whole: each bad source differs from the good one in one fault.
+TEST_F(Help, ConverterRefusesBadSources) {
+  static const int fields[9] = {11, 16, 9, 16, 6, 7, 16, 4, 4};
+  std::string fieldtopics;
+  for (int m = 0; m < 9; m++)
+    for (int f = 0; f < fields[m]; f++)
+      fieldtopics += "== f" + std::to_string(m) + "_" + std::to_string(f) + "\nheading: Field\ncontext: " +
+                     std::to_string(m) + "." + std::to_string(f) + "\nlinks: general\nText.\n";
+  std::string good = "== none\nheading: No help\nNothing.\n== general\nheading: General\nText.\n" + fieldtopics;
+  auto compile = [&](const std::string &src) {
+    std::string in = scratch("src.txt"), out = scratch("out.hlp");
+    writewhole(in, src);
+    std::string cmd = std::string("/usr/bin/python3 ") + KORVANEX_SOURCE_DIR + "/tools/mkhelp " + in + " " + out +
+                      " > /dev/null 2>&1";
+    return std::system(cmd.c_str());
+  };
+  ASSERT_EQ(compile(good), 0);
+  std::string longline(71, 'x');
+  const std::string bad[] = {
+      std::string(good).replace(good.find("heading: General"), 16, "heading: A heading too long"),
+      std::string(good).replace(good.find("links: general"), 14, "links: nowhere"),
+      std::string(good).replace(good.find("context: 4.5\n"), 13, "context: 4.19\n"),
+      std::string(good).replace(good.find("Nothing."), 8, longline),
+      std::string(good).replace(good.find("Nothing."), 8, "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16"),
+      good.substr(good.find("== general")),
+  };
+  for (const std::string &src : bad) EXPECT_NE(compile(src), 0) << src.substr(0, 120);
 }
