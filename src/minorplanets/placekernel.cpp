@@ -32,7 +32,6 @@ double ksin(double) __asm__("sin") KSIMD;
 double kcos(double) __asm__("cos") KSIMD;
 double ktan(double) __asm__("tan") KSIMD;
 double katan(double) __asm__("atan") KSIMD;
-double katan2(double, double) __asm__("atan2") KSIMD;
 double klog10(double) __asm__("log10") KSIMD;
 }
 
@@ -193,7 +192,11 @@ KINLINE void placestage(const PASSDATE *d, int i) {
   // Right ascension and declination of date.
   double rho = sqrt(dx * dx + dy * dy);
   rho = blend(rho > 0.0, rho, 1e-300);
-  double alpha = katan2(dy, dx);
+  // atan and the quadrant as in getobjcoord: libmvec's atan2 costs
+  // several times its atan.
+  double ddx = blend(dx == 0.0, 0.00001, dx);
+  double alpha = katan(dy / ddx);
+  alpha = blend(ddx < 0.0, alpha + P1, alpha);
   alpha = blend(alpha < 0.0, alpha + 2.0 * P1, alpha);
   double tdec = dz / rho;
   double delta = katan(tdec);
