@@ -14,6 +14,7 @@
 #include "screen_fixture.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
+#include "ui/dialogs.h"
 #include "ui/display.h"
 #include "ui/help.h"
 #include "ui/keys.h"
@@ -150,4 +151,16 @@ TEST_F(MenuPieces, F1OnAFieldOpensItsTopicAndFollowsALink) {
   EXPECT_EQ(seen[0], "BRIGHTNESS H");
   EXPECT_EQ(seen[1], helpheading(textlink[textstart[63]].link[0]));
   EXPECT_EQ(seen[2], "BRIGHTNESS H");
+}
+
+TEST_F(MenuPieces, SearchWritesItsStepIntoTheOpenAlert) {
+  static const char *const lines[2] = {"Checking asteroids.", "Please wait..."};
+  openalert(2, lines);
+  int y = alertY;
+  genastapplist(0, 0.1, 1);
+  EXPECT_EQ(alertY, y + VRTScale) << "one more line: \"Checking stars...\"";
+  closealert();
+  y = alertY;
+  genastapplist(0, 0.1, 1);
+  EXPECT_EQ(alertY, y) << "no alert open: nothing written";
 }
