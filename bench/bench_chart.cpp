@@ -12,6 +12,7 @@
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
+#include "chart/starsearch.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
@@ -66,3 +67,18 @@ static void BM_CursorMove(benchmark::State &state) {
   for (auto _ : state) drawskyplot(k++ & 1 ? 331 : 333);
 }
 BENCHMARK(BM_CursorMove)->Unit(benchmark::kMicrosecond);
+
+// F5: the star nearest the cursor, searched over layer 7 and the upper
+// layers of the marked blocks, after the rebuild at the given zoom (its
+// peer above).
+static void BM_StarNearCursor(benchmark::State &state) {
+  startbenchsky();
+  dStarX = ra = 18.5;
+  dStarY = dec = -25;
+  iZoom = (int)state.range(0);
+  rebuildchart();
+  int found = -1;
+  for (auto _ : state) benchmark::DoNotOptimize(found = starnearcursor());
+  state.counters["found"] = found;
+}
+BENCHMARK(BM_StarNearCursor)->Arg(0)->Arg(5)->Arg(8)->Unit(benchmark::kMillisecond);
