@@ -101,6 +101,9 @@ int mousecursor(int mx, int my, int *x, int *y) {
   lastmousey = my;
   if (!moved || flag[CURSORLOCK] || !iGotamouse) return 0;
   if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
+  // The telescope skin covers that part of the chart: a pointer on it
+  // works the skin's buttons, not the chart cursor beneath.
+  if (checkskinbutton(mx, my) != -1) return 0;
   *x = mx - plotXst;
   *y = my - plotYst;
   return 1;

@@ -187,8 +187,8 @@ TEST_F(SkinLoad, HeadingWidthChoosesItsPair) {
   EXPECT_EQ(getpixel(buffer, 5 * HORScale - 5, 3), makecol(1, 2, 3));
 }
 
-TEST(ShippedSkin, EyepieceLoadsAtEightAndThirtyTwoBits) {
-  for (int depth : {8, 32}) {
+TEST(ShippedSkin, EyepieceLoadsAtEverySkinDepth) {
+  for (int depth : {8, 16, 32}) {
     startallegro(depth);
     if (depth > 8)
       settruecolours();

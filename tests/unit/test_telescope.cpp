@@ -14,6 +14,7 @@
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
 #include "startup/settings.h"
+#include "startup/switches.h"
 #include "ui/display.h"
 
 namespace {
@@ -255,4 +256,19 @@ TEST_F(Telescope, ChartDriverDrawsTheViewOnlyWhenSwitchedOn) {
   drawskyplot('t');
   EXPECT_EQ(skinshown, 0);
   EXPECT_NE(getpixel(SKYbmp, 1, 100), colour[PALLIGHTGREY]);
+}
+
+TEST_F(Telescope, APointerOnTheSkinLeavesTheChartCursor) {
+  int x = 0, y = 0;
+  iGotamouse = 1;
+  flag[CURSORLOCK] = 0;
+  drawtelskin(0);
+  ASSERT_EQ(skinshown, 1);
+  mousecursor(plotXst + 400, plotYst + 100, &x, &y);  // a first look
+  EXPECT_EQ(mousecursor(plotXst + 60, plotYst + 18, &x, &y), 0);
+  EXPECT_EQ(mousecursor(plotXst + 300, plotYst + 100, &x, &y), 1);
+  skinshown = 0;
+  EXPECT_EQ(mousecursor(plotXst + 60, plotYst + 18, &x, &y), 1);
+  EXPECT_EQ(x, 60);
+  iGotamouse = 0;
 }
