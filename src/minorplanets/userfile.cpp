@@ -6,6 +6,7 @@
 
 #include "minorplanets/elements.h"
 #include "minorplanets/safewrite.h"
+#include "minorplanets/positions.h"
 #include "minorplanets/status.h"
 #include "minorplanets/textline.h"
 #include "startup/settings.h"
@@ -36,28 +37,6 @@ static const char *const kHeader[9] = {
 int convertepoc(long v) {
   return static_cast<int>(caltoj(static_cast<int>(v / 10000), static_cast<int>((v / 100) % 100),
                                  static_cast<double>(v % 100)));
-}
-
-// A perihelion passage near the epoch instant that, once stored in single
-// precision, best reproduces mean anomaly m (degrees) at that instant as
-// the program steps it: a float holds a Julian Day only to 0.25 day.
-static float peripassage(double epochjd, double m, float daily) {
-  double step = 360.0 / daily;
-  double t0 = epochjd - m / daily;
-  float best = static_cast<float>(t0);
-  double besterr = 1e30;
-  for (int k = -60; k <= 60; k++) {  // passages within a few centuries
-    float t = static_cast<float>(t0 + k * step);
-    double tp = t;
-    if (tp < epochjd) tp += ceil((epochjd - tp) / step) * step;
-    if (tp < epochjd) tp += step;
-    double err = fabs(remainder(daily * (epochjd - tp) - m, 360.0));
-    if (err < besterr) {
-      best = t;
-      besterr = err;
-    }
-  }
-  return best;
 }
 
 // Fills ast from the object line in readbuf. 0, or -1 when the line does
@@ -93,8 +72,13 @@ static int parseline() {
   ast.fixed1 = 0.15f;
   ast.fixed2 = 0.0f;
   ast.diameter = 0.1f;
-  // The mean anomaly holds at the epoch instant, 0h of the epoch date.
-  ast.peritime = peripassage(epoch + 0.5, m, ast.daily);
+  // The mean anomaly holds at the epoch instant, 0h of the epoch date; the
+  // passage is stored as every record's is (storedpassage). An object
+  // without a semi-axis keeps the stand-in daily motion as it is.
+  if (a > 0.0)
+    storedpassage(epoch + 0.5, m, daily, &ast.peritime, &ast.daily);
+  else
+    ast.peritime = static_cast<float>(epoch + 0.5 - m / daily);
   ast.name[19] = '\0';
   return mpfinite(&ast) ? 0 : -1;
 }
