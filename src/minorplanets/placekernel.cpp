@@ -48,6 +48,8 @@ static struct {
   double peri[MPMAX];    // perihelion time, Julian Day
   double e[MPMAX];
   double hmag[MPMAX];
+  double sinc[MPMAX], cinc[MPMAX];    // sine and cosine of inc
+  double snode[MPMAX], cnode[MPMAX];  // and of node
   int valid[MPMAX];
 } el;
 
@@ -61,6 +63,8 @@ void passdate(double jd, PASSDATE *d) {
   d->cobl = cos(d->obl);
   d->sobl = sin(d->obl);
   precangles(jd, &d->p, &d->pi, &d->Pi);
+  d->sPi = sin(d->Pi);
+  d->cPi = cos(d->Pi);
   prec2000angles(jd, &d->m, &d->n);
 }
 
@@ -74,8 +78,8 @@ KCLONES static void gather(int first, int end) {
   for (int i = first; i < end; i++) {
     const mprec &r = mp[i];
     bool ok = (r.ecc >= 0.0f) & (r.ecc < 1.0f) & (r.semiaxis > 0.0f) & (r.daily > 0.0f) &
-              isfinitef32(r.peritime) & isfinitef32(r.inc) & isfinitef32(r.ascnode) & isfinitef32(r.argperi) &
-              isfinitef32(r.semiaxis) & isfinitef32(r.daily);
+              isfinitef32(r.peritime) & isfinitef32(r.inc) & isfinitef32(r.ascnode) &
+              isfinitef32(r.argperi) & isfinitef32(r.semiaxis) & isfinitef32(r.daily);
     el.valid[i] = ok;
     el.daily[i] = blend(ok, r.daily, 1.0);
     el.a[i] = blend(ok, r.semiaxis, 1.0);
@@ -85,6 +89,17 @@ KCLONES static void gather(int first, int end) {
     el.argp[i] = blend(ok, r.argperi / dRad, 0.0);
     el.peri[i] = blend(ok, r.peritime, 0.0);
     el.hmag[i] = r.hmag;
+  }
+}
+
+// The sines and cosines of the gathered inclinations and nodes, which
+// both days of a pass use.
+KCLONES static void elementtrig(int first, int end) {
+  for (int i = first; i < end; i++) {
+    el.sinc[i] = ksin(el.inc[i]);
+    el.cinc[i] = kcos(el.inc[i]);
+    el.snode[i] = ksin(el.node[i]);
+    el.cnode[i] = kcos(el.node[i]);
   }
 }
 
@@ -135,16 +150,27 @@ KINLINE void keplerstage(double jd, int i, int j) {
 }
 
 // Heliocentric position and velocity (AU, AU/day), equatorial of date, of
-// an orbit at the eccentric anomaly of sine sE and cosine cE: J2000 elements (radians, daily in
-// degrees a day) precessed approximately to the date by p, pi, Pi; cobl
-// and sobl of the obliquity. Returns the distance from the Sun.
-KINLINE double orbitvector(double p, double pi, double Pi, double cobl, double sobl,
-                                 double daily, double a, double inc, double node, double argp,
-                                 double e, double sE, double cE, double *pos, double *vel) {
-  double sN = ksin(node + Pi), cN = kcos(node + Pi);
-  double i1 = inc + pi * cN;
-  i1 = blend(i1 == 0.0, 0.000001, i1);
-  double si = ksin(i1), ci = kcos(i1);
+// an orbit at the eccentric anomaly of sine sE and cosine cE: J2000
+// elements (radians, daily in degrees a day; sines and cosines of the
+// inclination and node given) precessed approximately to the date by p,
+// pi and Pi (whose sine and cosine are given); cobl and sobl of the
+// obliquity. Returns the distance from the Sun.
+KINLINE double orbitvector(const PASSDATE *d, double daily, double a, double inc, double sinc,
+                           double cinc, double node, double snode, double cnode, double argp,
+                           double e, double sE, double cE, double *pos, double *vel) {
+  double p = d->p, pi = d->pi, cobl = d->cobl, sobl = d->sobl;
+  // sin and cos of node + Pi by the sum of angles.
+  double sN = snode * d->cPi + cnode * d->sPi, cN = cnode * d->cPi - snode * d->sPi;
+  // The inclination moves by dI = pi cos(node + Pi), under 0.01 radians
+  // within forty centuries of 2000: its sine and cosine by their series,
+  // exact to double precision there.
+  double dI = pi * cN, dI2 = dI * dI;
+  double sdI = dI * (1.0 - dI2 / 6.0 * (1.0 - dI2 / 20.0 * (1.0 - dI2 / 42.0)));
+  double cdI = 1.0 - dI2 / 2.0 * (1.0 - dI2 / 12.0 * (1.0 - dI2 / 30.0));
+  double i1 = inc + dI;
+  bool flat = i1 == 0.0;  // held at 0.000001 radians
+  double si = blend(flat, 0.000001, sinc * cdI + cinc * sdI);
+  double ci = blend(flat, 1.0, cinc * cdI - sinc * sdI);
   double psi = pi * sN / si;
   double w1 = argp + psi;
   double n1 = node + p - psi * ci;
@@ -176,8 +202,8 @@ KINLINE double orbitvector(double p, double pi, double Pi, double cobl, double s
 // From the eccentric anomaly to the astrometric J2000 place.
 KINLINE void placestage(const PASSDATE *d, int i) {
   double h[3], v[3];
-  orbitvector(d->p, d->pi, d->Pi, d->cobl, d->sobl, el.daily[i], el.a[i], el.inc[i],
-              el.node[i], el.argp[i], el.e[i], wS[i], wC[i], h, v);
+  orbitvector(d, el.daily[i], el.a[i], el.inc[i], el.sinc[i], el.cinc[i], el.node[i],
+              el.snode[i], el.cnode[i], el.argp[i], el.e[i], wS[i], wC[i], h, v);
   // Light time: the object where it was when the light now arriving left
   // it; over minutes its motion is straight to far below an arc second.
   double dx = h[0] - d->ex, dy = h[1] - d->ey, dz = h[2] - d->ez;
@@ -260,6 +286,7 @@ static void placegathered(const PASSDATE *d, int first, int end) {
 void placerecords(const PASSDATE *d, int first, int n) {
   if (first < 0 || n <= 0 || first + n > MPMAX) return;
   gather(first, first + n);
+  elementtrig(first, first + n);
   placegathered(d, first, first + n);
 }
 
@@ -286,7 +313,7 @@ void tablemagnitudes(int first, int n) {
 double keplerE(double M, double ecc) {
   if (!(ecc >= KEPLERNEARPARABOLIC)) {
     double E = M + ecc * ksin(M) / (1.0 - ecc * kcos(M));
-    for (int k = 0; k < 10; k++) E += (M - (E - ecc * ksin(E))) / (1.0 - ecc * kcos(E));
+    for (int k = 0; k < 10; k++) E += newtonstep(M, ecc, E, ksin(E), kcos(E));
     return E;
   }
   // Near the parabola the first guess above can land far from the root and
@@ -296,7 +323,7 @@ double keplerE(double M, double ecc) {
   double m = M - turns * P2;
   double E = m + (m < 0.0 ? -0.85 : 0.85) * ecc;
   for (int k = 0; k < KEPLERMAXSTEPS; k++) {
-    double step = (m - (E - ecc * ksin(E))) / (1.0 - ecc * kcos(E));
+    double step = newtonstep(m, ecc, E, ksin(E), kcos(E));
     E += step;
     if (fabs(step) <= 1e-15 * (1.0 + fabs(E))) break;
   }
@@ -306,16 +333,20 @@ double keplerE(double M, double ecc) {
 void position(double jd, double *x, double *y, double *z, double *r, double daily,
               double semiaxis, double inc, double node, double argperi, double peritime,
               double obl, double ecc) {
-  double p, pi, Pi;
-  precangles(jd, &p, &pi, &Pi);
+  PASSDATE d;
+  precangles(jd, &d.p, &d.pi, &d.Pi);
+  d.sPi = sin(d.Pi);
+  d.cPi = cos(d.Pi);
+  d.cobl = cos(obl);
+  d.sobl = sin(obl);
   double M = daily * (jd - peritime);
   if (M > 360.0) {  // as repeated subtraction of 360: a negative M stays negative
     M = fmod(M, 360.0);
     if (M == 0.0) M = 360.0;
   }
   double pos[3], vel[3], E = keplerE(M / P0, ecc);
-  *r = orbitvector(p, pi, Pi, cos(obl), sin(obl), daily, semiaxis, inc, node, argperi, ecc,
-                   ksin(E), kcos(E), pos, vel);
+  *r = orbitvector(&d, daily, semiaxis, inc, sin(inc), cos(inc), node, sin(node), cos(node),
+                   argperi, ecc, ksin(E), kcos(E), pos, vel);
   *x = pos[0];
   *y = pos[1];
   *z = pos[2];

@@ -13,6 +13,7 @@ struct PASSDATE {
   double ex, ey, ez, R;   // heliocentric Earth, equatorial of date, AU
   double obl, cobl, sobl; // obliquity (radians), its cosine and sine
   double p, pi, Pi;       // element precession J2000 -> date, radians
+  double sPi, cPi;        // sine and cosine of Pi
   double m, n;            // precession of date -> J2000, degrees
 };
 
