@@ -1,11 +1,16 @@
-// Size of a PCX or BMP image read from its header alone, so that an image
-// can be judged before any memory is taken for it.
+// Size and soundness of a PCX or BMP image judged from its header and
+// length alone, so that an image can be refused before any memory is
+// taken for it or any decoder runs over it.
 #pragma once
 #include <cstdio>
 
+enum { IMAGEOK = 0, IMAGEUNKNOWN = 1, IMAGEDAMAGED = 2 };
+
 // Width and height (pixels) from the header of a PCX or Windows BMP image
-// at the start of f. Returns 0, or 1 when f holds neither header.
-int imageheadsize(FILE *f, int *w, int *h);
-// The same for the file at path. Returns 0, or 1 when it cannot be opened
-// or holds no known header.
+// at the start of f, a file of length bytes. Returns IMAGEOK;
+// IMAGEUNKNOWN when f holds neither header; IMAGEDAMAGED for a layout the
+// program does not read (compressed BMP, PCX other than 8 bits in one or
+// three planes) or a file too short for its pixels.
+int imageheadsize(FILE *f, long length, int *w, int *h);
+// The same for the file at path; IMAGEUNKNOWN also when it cannot be opened.
 int imagefilesize(const char *path, int *w, int *h);

@@ -294,11 +294,14 @@ bool loadskinfile(const char *filename) {
   int w, h;
   // The size is read from the header first: a huge image is refused
   // before any memory is taken for it.
-  if (imagefilesize(path, &w, &h) != 0) return refuseimages(path, "missing, or not a PCX or BMP image");
+  int head = imagefilesize(path, &w, &h);
+  if (head == IMAGEUNKNOWN) return refuseimages(path, "missing, or not a PCX or BMP image");
   if (w < 1 || h < 1 || w > SKINIMAGEMAX || h > SKINIMAGEMAX) {
     snprintf(why, sizeof why, "image of %d x %d, larger than %d x %d", w, h, SKINIMAGEMAX, SKINIMAGEMAX);
     return refuseimages(path, why);
   }
+  if (head == IMAGEDAMAGED)
+    return refuseimages(path, "cut short, compressed, or not 8-bit PCX / uncompressed BMP");
   BITMAP *bmp = load_bitmap(path, skinpal);
   if (!bmp) return refuseimages(path, "the image cannot be read");
   if (!skinfitsimage(bmp->w, bmp->h, why, sizeof why)) {

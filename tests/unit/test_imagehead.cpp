@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "allegro_env.h"
+#include "imaging/imagehead.h"
+#include "skin_fixture.h"
+#include "ui/display.h"
+
+namespace {
+
+std::vector<unsigned char> readall(const std::string &path) {
+  std::vector<unsigned char> b;
+  FILE *f = fopen(path.c_str(), "rb");
+  if (!f) return b;
+  int c;
+  while ((c = fgetc(f)) != EOF) b.push_back((unsigned char)c);
+  fclose(f);
+  return b;
+}
+
+void writeall(const std::string &path, const std::vector<unsigned char> &b) {
+  FILE *f = fopen(path.c_str(), "wb");
+  fwrite(b.data(), 1, b.size(), f);
+  fclose(f);
+}
+
+class ImageHead : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    startallegro(8);
+    setmypal();
+    BITMAP *b = create_bitmap_ex(8, 37, 21);
+    clear_to_color(b, 5);
+    save_bmp(dir.path("a.bmp").c_str(), b, palx);
+    save_pcx(dir.path("a.pcx").c_str(), b, palx);
+    destroy_bitmap(b);
+  }
+  int check(const char *name, int *w, int *h) { return imagefilesize(dir.path(name).c_str(), w, h); }
+  ScratchDir dir;
+};
+
+}  // namespace
+
+TEST_F(ImageHead, SizesOfSoundImages) {
+  int w, h;
+  EXPECT_EQ(check("a.bmp", &w, &h), IMAGEOK);
+  EXPECT_EQ(w, 37);
+  EXPECT_EQ(h, 21);
+  EXPECT_EQ(check("a.pcx", &w, &h), IMAGEOK);
+  EXPECT_EQ(w, 37);
+  EXPECT_EQ(h, 21);
+}
+
+TEST_F(ImageHead, CutShortOrCompressedIsDamaged) {
+  int w, h;
+  std::vector<unsigned char> bmp = readall(dir.path("a.bmp"));
+  std::vector<unsigned char> cut(bmp.begin(), bmp.end() - 40);
+  writeall(dir.path("cut.bmp"), cut);
+  EXPECT_EQ(check("cut.bmp", &w, &h), IMAGEDAMAGED);
+  bmp[30] = 1;  // BI_RLE8
+  writeall(dir.path("rle.bmp"), bmp);
+  EXPECT_EQ(check("rle.bmp", &w, &h), IMAGEDAMAGED);
+  std::vector<unsigned char> pcx = readall(dir.path("a.pcx"));
+  std::vector<unsigned char> nopal(pcx.begin(), pcx.begin() + 200);
+  writeall(dir.path("cut.pcx"), nopal);
+  EXPECT_EQ(check("cut.pcx", &w, &h), IMAGEDAMAGED);
+  pcx[3] = 4;  // 4 bits a pixel
+  writeall(dir.path("four.pcx"), pcx);
+  EXPECT_EQ(check("four.pcx", &w, &h), IMAGEDAMAGED);
+}
+
+TEST_F(ImageHead, OtherFilesAreUnknown) {
+  int w, h;
+  dir.write("text.bmp", "just some text, not an image at all, long enough to hold a header.......");
+  EXPECT_EQ(check("text.bmp", &w, &h), IMAGEUNKNOWN);
+  EXPECT_EQ(check("absent.pcx", &w, &h), IMAGEUNKNOWN);
+  dir.write("short.bmp", "BM");
+  EXPECT_EQ(check("short.bmp", &w, &h), IMAGEUNKNOWN);
+}
+
+TEST_F(ImageHead, HugeSizesComeFromTheHeaderAlone) {
+  std::vector<unsigned char> bmp = readall(dir.path("a.bmp"));
+  bmp[18] = 0x10;  // width 10000
+  bmp[19] = 0x27;
+  bmp[22] = 0x10;  // height 10000
+  bmp[23] = 0x27;
+  writeall(dir.path("huge.bmp"), bmp);
+  int w, h;
+  EXPECT_EQ(check("huge.bmp", &w, &h), IMAGEDAMAGED);  // and far too short
+  EXPECT_EQ(w, 10000);
+  EXPECT_EQ(h, 10000);
+}
