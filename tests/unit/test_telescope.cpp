@@ -272,3 +272,15 @@ TEST_F(Telescope, APointerOnTheSkinLeavesTheChartCursor) {
   EXPECT_EQ(x, 60);
   iGotamouse = 0;
 }
+
+TEST_F(Telescope, ANewSchemeRedrawsTheChartBesideTheView) {
+  rebuildchart();
+  int frame = getpixel(SKYbmp, plotwidth - 1, plothigh / 2);
+  ASSERT_EQ(frame, colour[PALYELLOW]);
+  drawtelskin('O');
+  EXPECT_EQ(getpixel(SKYbmp, plotwidth - 1, plothigh / 2), makecol(168, 0, 0));
+  drawtelskin('O');
+  drawtelskin('O');
+  drawtelskin('O');
+  EXPECT_EQ(getpixel(SKYbmp, plotwidth - 1, plothigh / 2), frame);
+}
