@@ -342,21 +342,33 @@ static void drawdefaultbuttons() {
 }
 
 // Saves the default images beside the program through a new file.
-static void savedefaultskin(int depth) {
+// Returns 0, or FAILWRITE with the file named in mperror.
+static int savedefaultskin(int depth) {
   char path[256], tmp[SAFEPATHLEN];
   getfilename(path, depth <= 8 ? "defskin8.bmp" : "defskin.bmp");
-  if (newfilename(tmp, path) != 0) return;
+  if (newfilename(tmp, path) != 0) return MPfail(FAILWRITE, path);
   if (save_bmp(tmp, skinbmp, skinpal) != 0) {
     remove(tmp);
-    return;
+    return MPfail(FAILWRITE, path);
   }
-  newnamecommit(tmp, path);
+  if (newnamecommit(tmp, path) != 0) return MPfail(FAILWRITE, path);
+  return 0;
+}
+
+// After a write failure set in mperror, puts the message that stood
+// before it (why the skin is what it is) in front, so neither is lost.
+static void keepearlier(const char *before) {
+  if (!before[0]) return;
+  char failure[sizeof mperror];
+  snprintf(failure, sizeof failure, "%s", mperror);
+  snprintf(mperror, sizeof mperror, "%.120s; %.120s", before, failure);
 }
 
 int initdefaultskin(int depth) {
   // The view area is left in the transparent colour so the view shows
   // through the mask.
   int c = depth <= 8 ? colour[PALBLACK] : colour[PALMASK];
+  int saved = 0;
   for (int e = 0; e < SKINENTRIES; e++) {
     const skinrow &r = kSkinData[e];
     const int v[SKINVALUES] = {r.posx, r.posy, r.width, r.height, r.hotx, r.hoty, r.hotw,
@@ -382,12 +394,15 @@ int initdefaultskin(int depth) {
     rectfill(skinbmp, v.posx, v.posy, v.posx + v.width - 1, v.posy + v.height - 1, c);
     drawdefaultbuttons();
     get_palette(skinpal);
-    savedefaultskin(depth);
+    char before[sizeof mperror];
+    snprintf(before, sizeof before, "%s", mperror);
+    saved = savedefaultskin(depth);
+    if (saved) keepearlier(before);
   }
   oldskin = 0;
   myskin = 0;
   skindepth = depth;
-  return 0;
+  return saved;
 }
 
 int makeskindata(const char *filename) {
@@ -416,8 +431,14 @@ int initskin(int depth, const char *name) {
     snprintf(file, sizeof file, "%.40s.%s", name, depth <= 8 ? "pcx" : "bmp");
     if (loadskinfile(file)) {
       snprintf(file, sizeof file, "%.40s.inc", name);
-      makeskindata(file);
-      snprintf(mperror, sizeof mperror, "%s", message);
+      if (makeskindata(file) != 0) {
+        char path[256];
+        getfilename(path, file);
+        MPfail(FAILWRITE, path);
+        keepearlier(message);
+      } else {
+        snprintf(mperror, sizeof mperror, "%s", message);
+      }
     }
   } else {
     initdefaultskin(depth);

@@ -90,7 +90,8 @@ int readskintable(FILE *f);
 bool loadskinfile(const char *filename);
 // Builds the default skin for colour depth depth: the built-in table, its
 // images drawn into a new skinbmp and saved as "defskin8.bmp" (depth 8)
-// or "defskin.bmp". Returns 0.
+// or "defskin.bmp". Returns 0, or FAILWRITE when the images cannot be
+// saved: mperror then says so after the message that stood before.
 int initdefaultskin(int depth);
 // Writes the table as a C-initialiser listing to filename (program
 // directory). Returns 0, or 1 when it cannot be written.

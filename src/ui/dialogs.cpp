@@ -156,7 +156,8 @@ void editbegin(EDITSTATE *e, const char *text, const char *allowed, int maxlen) 
   if (maxlen < 0) maxlen = 0;
   if (maxlen > (int)sizeof e->text - 1) maxlen = sizeof e->text - 1;
   e->maxlen = maxlen;
-  snprintf(e->text, maxlen + 1, "%s", text);
+  // The field holds maxlen characters: a longer text is cut there.
+  snprintf(e->text, sizeof e->text, "%.*s", maxlen, text);
   e->pos = 0;
   e->insert = 0;
   e->allowed = allowed ? allowed : "";
@@ -314,7 +315,9 @@ static const char *limitformat(double v) {
 // "Limits : %s to %s " with each limit in its own format.
 static void limitsline(char *line, int size, const char *lowformat, double low, const char *highformat,
                        double high) {
-  char lo[48], hi[48];
+  // Each limit is cut to 23 characters so that the line fits any message
+  // line (9 + 2 * 23 + 5 characters); the editors' limits take at most 12.
+  char lo[24], hi[24];
   snprintf(lo, sizeof lo, lowformat, low);
   snprintf(hi, sizeof hi, highformat, high);
   snprintf(line, size, "Limits : %s to %s ", lo, hi);

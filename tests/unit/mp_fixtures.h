@@ -22,7 +22,7 @@ inline mprec mprecord(int number, const char *name, float hmag) {
   mprec r;
   memset(&r, 0, sizeof r);
   r.number = number;
-  strncpy(r.name, name, sizeof r.name);
+  snprintf(r.name, sizeof r.name, "%s", name);
   r.epoch = 2459800;
   r.semiaxis = 2.766619f;
   r.ecc = 0.0786358f;

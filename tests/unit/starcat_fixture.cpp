@@ -19,8 +19,9 @@ starrec makestar(int32_t no, int mag100, char cls, char sub, float ra, float dec
 static int blockof(const starrec &s) { return (int)(s.decdeg / 10 + 9) * 24 + (int)s.rahours; }
 
 static void append(std::vector<unsigned char> &out, const void *p, size_t n) {
-  const unsigned char *b = static_cast<const unsigned char *>(p);
-  out.insert(out.end(), b, b + n);
+  size_t at = out.size();
+  out.resize(at + n);
+  if (n) memcpy(&out[at], p, n);
 }
 
 static void appendint(std::vector<unsigned char> &out, int32_t v) { append(out, &v, 4); }

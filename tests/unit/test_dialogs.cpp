@@ -380,3 +380,13 @@ TEST_F(Dialogs, ReadOnlyFields) {
   showafloat(8, 13, 2451290.5);
   EXPECT_EQ(getpixel(b, x + 1, y + 1), colour[PALDIALFACE]);
 }
+
+TEST_F(Dialogs, HugeLimitsAreCutAndTheLineStillEnds) {
+  double value = 5.0, big = ldexp(1.0, 80);  // 1208925819614629174706176
+  feedkeys({KEYESC});
+  EXPECT_EQ(getafloat(4, 13, &value, -big, big), KEYESC);
+  expectallread();
+  // Each limit keeps its first 23 characters; the line keeps both and its
+  // closing blank.
+  EXPECT_STREQ(message[1], "Limits : -1208925819614629174706 to 12089258196146291747061 ");
+}

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <string>
@@ -67,6 +68,33 @@ TEST_F(SkinLoad, MissingTableGivesTheDefault) {
   EXPECT_EQ(myskin, 0);
   EXPECT_NE(strstr(mperror, "Error reading file:"), nullptr);
   EXPECT_EQ(getpixel(skinbmp, 10, 30), bitmap_mask_color(skinbmp));
+}
+
+// A folder in the way of a file makes its rename fail.
+TEST_F(SkinLoad, DefaultImagesThatCannotBeSavedAreReported) {
+  ASSERT_EQ(remove(dir.path("defskin.bmp").c_str()), 0);
+  ASSERT_EQ(mkdir(dir.path("defskin.bmp").c_str(), 0700), 0);
+  initskin(32, "absent");
+  EXPECT_EQ(myskin, 0);
+  // Why the default is used, then that its images were not saved.
+  const char *read = strstr(mperror, "Error reading file:"), *write = strstr(mperror, "Error writing file:");
+  ASSERT_NE(read, nullptr) << mperror;
+  ASSERT_NE(write, nullptr) << mperror;
+  EXPECT_LT(read, write);
+  EXPECT_NE(strstr(write, "defskin.bmp"), nullptr) << mperror;
+  EXPECT_FALSE(dir.exists("defskin.bmp.new"));
+  MPOKay(OKDONE, "");
+  EXPECT_EQ(initdefaultskin(32), FAILWRITE);
+  EXPECT_EQ(initdefaultskin(8), 0);
+  EXPECT_TRUE(dir.exists("defskin8.bmp"));
+}
+
+TEST_F(SkinLoad, AListingThatCannotBeWrittenIsReported) {
+  ASSERT_EQ(mkdir(dir.path("good.inc").c_str(), 0700), 0);
+  initskin(32, "good");
+  EXPECT_TRUE(fromfile());
+  EXPECT_NE(strstr(mperror, "Loaded file: 14 Skin loaded in good.skt; Error writing file:"), nullptr) << mperror;
+  EXPECT_NE(strstr(mperror, "good.inc"), nullptr) << mperror;
 }
 
 TEST_F(SkinLoad, MissingImageGivesTheDefaultWithAMessage) {
