@@ -79,11 +79,13 @@ void displaytime() {
   std::snprintf(jd, sizeof jd, "JD %.3f", dJDay);
   int y1 = VRTScale + kStatusTop, y2 = VRTScale + kStatusBottom;
   int red = makecol(240, 85, 85);
-  rectfill256(getwinwidth(kSidLabelX), y1, getwinwidth(kSidEndX), y2, colour[PALBLACK]);
+  // Each box is cleared through its last cell: the time's last digit and
+  // the Julian Day's last figure are drawn there.
+  rectfill256(getwinwidth(kSidLabelX), y1, getwinwidth(kSidEndX + 1) - 1, y2, colour[PALBLACK]);
   FONT *f = fittingfont("SidHr", getwinwidth(kSidValueX - kSidLabelX));
   textout_ex(VIDbmp, f, "SidHr", getwinwidth(kSidLabelX), y1, red, -1);
   textout_ex(VIDbmp, f, sid, getwinwidth(kSidValueX), y1, red, -1);
-  rectfill256(getwinwidth(kJDX), y1, getwinwidth(kJDEndX), y2, colour[PALBLACK]);
+  rectfill256(getwinwidth(kJDX), y1, getwinwidth(kJDEndX + 1) - 1, y2, colour[PALBLACK]);
   textout_ex(VIDbmp, fittingfont(jd, getwinwidth(kJDEndX - kJDX + 1)), jd, getwinwidth(kJDX), y1, red, -1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "chart/ccd.h"
@@ -71,7 +72,12 @@ int menulistpage(int menu, int code) {
 // The help line of field n of the open menu, in place of the last one.
 static void drawhelpline(const PROMPT &fld) {
   int x = HORScale, y = iHelpLine * VRTScale;
-  rectfill(VIDbmp, x - 2, y, x - 2 + HELPLINEWIDTH, y + 11, win[0].fill);
+  // The box is widened and deepened to the font in force so that the
+  // longest help line (40 characters) leaves nothing of itself behind.
+  int w = HELPLINEWIDTH, h = 12;
+  w = std::max(w, 2 + (int)(sizeof fld.help - 1) * text_length(font, "W"));
+  h = std::max(h, 3 + text_height(font));
+  rectfill(VIDbmp, x - 2, y, x - 2 + w, y + h - 1, win[0].fill);
   printf256(x, y + 3, colour[PALDARKBLUE], fld.help);
 }
 

@@ -389,3 +389,24 @@ TEST_F(Menu, LoadNewSkinLoadsTheNamedSkin) {
   EXPECT_NE(strstr(mperror, "nosuchskin.skt"), nullptr);
   remove(KORVANEX_RUNTIME_DIR "/defskin8.bmp");
 }
+
+// Moving the focus writes the new field's help line over the old one: no
+// trace of the old may remain, however long it was.
+TEST_F(Menu, HelpLineOfANewFocusLeavesNoTraceOfTheLast) {
+  iFun = MENUFILE;
+  int top = iHelpLine * VRTScale, w = 48 * HORScale;
+  auto helpline = [&](std::initializer_list<int> focuses) {
+    rectfill(VIDbmp, 0, 0, VIDbmp->w - 1, VIDbmp->h - 1, win[0].fill);
+    for (int f : focuses) {
+      iFocus = f;
+      drawmenu();
+    }
+    std::vector<int> px;
+    for (int y = top; y < top + VRTScale && y < VIDbmp->h; y++)
+      for (int x = 0; x < w; x++) px.push_back(getpixel(VIDbmp, x, y));
+    return px;
+  };
+  // "Start up file containing asteroid data." is the longest of the menu.
+  for (int next = 1; next < 5; next++) EXPECT_EQ(helpline({0, next}), helpline({next})) << next;
+  iFun = -1;
+}
