@@ -284,3 +284,17 @@ TEST_F(Telescope, ANewSchemeRedrawsTheChartBesideTheView) {
   drawtelskin('O');
   EXPECT_EQ(getpixel(SKYbmp, plotwidth - 1, plothigh / 2), frame);
 }
+
+TEST_F(Telescope, WithoutTheImageSheetStarsAreDotsEvenWithSprites) {
+  ASSERT_NE(readstarpixfile(KORVANEX_RUNTIME_DIR "/starpix.bin"), 0);
+  loadchartstars({{makestar(11, 100, 'A', '0', 6.0f, 20.0f)}, {makestar(12, 900, 'K', '0', 1.0f, -50.0f)}});
+  centrechart(6, 20, 2);
+  iStarimage = 0;
+  flag[STARIMAGES] = 0;
+  drawtelskin(0);
+  // A bright star: a sprite would light a wide patch, a dot a small disc.
+  int lit = litpixels(TELbmp, 100, 95, 130, 125);
+  EXPECT_GT(lit, 0);
+  EXPECT_LE(lit, 30);
+  iGottapix = 0;
+}
