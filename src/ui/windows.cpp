@@ -319,7 +319,9 @@ void drawtextback(int first) {
   BITMAP *tile = create_bitmap(w, h);
   if (!tile) return;
   for (int py = 0; py < h; py++) {
-    int k = py / 8;
+    // The colours run up 29 bands and back down; a window taller than one
+    // run (at 1280 x 1024) starts the next instead of leaving the ramp.
+    int k = (py / 8) % 58;
     int a = k < 29 ? first + k : first + 58 - k;
     int b = k < 29 ? first + k + 1 : first + 57 - k;
     int ca = colour[clampindex(a)], cb = colour[clampindex(b)];

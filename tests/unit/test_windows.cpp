@@ -136,6 +136,29 @@ TEST_F(Windows, DitherRunsUpAndBackDown) {
   closewindow(4);
 }
 
+// Windows are taller at 1280 x 1024 than the 58 bands of one run up and
+// down: the gradient keeps to its own 30 colours however tall it is.
+TEST_F(Windows, DitherOfATallWindowKeepsToItsColours) {
+  WINDO saved = win[4];
+  win[4].x = -4;
+  win[4].y = -4;
+  win[4].w = 24;
+  win[4].h = b->h + 8;  // bands 0 to 59 on the whole height of the screen
+  int was = iWinNum;
+  iWinNum = 4;
+  drawtextback(190);
+  iWinNum = was;
+  win[4] = saved;
+  for (int y = 0; y < b->h; y++)
+    for (int x = 0; x < 16; x++) {
+      int c = getpixel(b, x, y);
+      ASSERT_TRUE(c >= 190 && c <= 190 + 29) << x << "," << y << ": " << c;
+    }
+  // After one run up and down the next begins.
+  EXPECT_EQ(getpixel(b, 0, 58 * 8), 190);
+  EXPECT_EQ(getpixel(b, 0, 59 * 8), 191);
+}
+
 TEST_F(Windows, ColourStripAndButtons) {
   redrawbuffer();
   EXPECT_EQ(getpixel(b, 2 * 100, 17), 100);
