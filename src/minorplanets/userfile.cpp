@@ -1,5 +1,7 @@
 #include "minorplanets/userfile.h"
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -142,6 +144,12 @@ void txtprintast(FILE *f) {
 int MPwriteuserfile(const char *name) {
   char path[256];
   getfilename(path, name);
+  // The file is not read at start-up: an empty list written over it would
+  // lose every object in it.
+  if (countuserobj() == 0 && access(path, F_OK) == 0) {
+    snprintf(mperror, sizeof mperror, "No user objects to save: %.200s kept", name);
+    return FAILWRITE;
+  }
   newfile nf;
   if (newfileopen(&nf, path) != 0) return MPfail(FAILWRITE, path);
   FILE *f = nf.f;

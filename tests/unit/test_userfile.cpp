@@ -137,6 +137,21 @@ TEST_F(UserFile, EmptyListWritesOnlyTheHeader) {
   EXPECT_NE(out.find("; No.  Planet Name        EPOC     Hmag   MeanAnom"), std::string::npos);
 }
 
+// The file is not read at start-up: saving the empty list right after it
+// must not wipe the objects the file holds.
+TEST_F(UserFile, EmptyListIsNotWrittenOverAnExistingFile) {
+  std::string line = objline(1, "Ceres", "2459800");
+  writetext(scratchname("t_kept.txt"), line);
+  std::string before = readall(scratchname("t_kept.txt"));
+  ASSERT_EQ(countuserobj(), 0);
+  EXPECT_EQ(MPwriteuserfile(scratchname("t_kept.txt")), FAILWRITE);
+  EXPECT_EQ(std::string(mperror), std::string("No user objects to save: ") + scratchname("t_kept.txt") + " kept");
+  EXPECT_EQ(readall(scratchname("t_kept.txt")), before);
+  // With an object in the list the file is written as usual.
+  ASSERT_EQ(MPreaduserfile(scratchname("t_kept.txt")), 1);
+  EXPECT_EQ(MPwriteuserfile(scratchname("t_kept.txt")), 0);
+}
+
 TEST_F(UserFile, WriteThenReadLinksTheSameObjects) {
   ASSERT_EQ(MPreaduserfile("userast1.txt"), 7);
   loguserobj(100);
