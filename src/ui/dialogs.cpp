@@ -323,6 +323,21 @@ static void limitsline(char *line, int size, const char *lowformat, double low, 
   snprintf(line, size, "Limits : %s to %s ", lo, hi);
 }
 
+// Edits text (the value's start text) until convert makes of it a number
+// in low..high, which is stored in *value. Returns 0, or the key that
+// cancelled the edit (*value unchanged).
+template <typename Convert>
+static int editnumber(int row, int col, double *value, char *text, const char *allowed, int maxlen, double low,
+                      double high, Convert convert) {
+  double v = 0;
+  int k = editinrange(row, col, text, allowed, maxlen, [&](const char *t) {
+    v = convert(t);
+    return v >= low && v <= high;
+  });
+  if (k == 0) *value = v;
+  return k;
+}
+
 int getafloat(int row, int col, double *value, double low, double high) {
   snprintf(message[0], sizeof message[0], "%s", "Please enter a decimal point number");
   limitsline(message[1], sizeof message[1], limitformat(low), low, limitformat(high), high);
@@ -330,13 +345,7 @@ int getafloat(int row, int col, double *value, double low, double high) {
   sethelplines(3);
   char text[80];
   snprintf(text, sizeof text, floatformat(*value), *value);
-  double v = 0;
-  int k = editinrange(row, col, text, "+-eE.1234567890", 10, [&](const char *t) {
-    v = atof(t);
-    return v >= low && v <= high;
-  });
-  if (k == 0) *value = v;
-  return k;
+  return editnumber(row, col, value, text, "+-eE.1234567890", 10, low, high, [](const char *t) { return atof(t); });
 }
 
 double coordvalue(const char *text) {
@@ -365,13 +374,7 @@ int getcoord(int row, int col, double *value, double low, double high) {
   sethelplines(4);
   char text[80];
   snprintf(text, sizeof text, "%9.5f", *value);
-  double v = 0;
-  int k = editinrange(row, col, text, " +-.1234567890", 12, [&](const char *t) {
-    v = coordvalue(t);
-    return v >= low && v <= high;
-  });
-  if (k == 0) *value = v;
-  return k;
+  return editnumber(row, col, value, text, " +-.1234567890", 12, low, high, coordvalue);
 }
 
 int showastring(int row, int col, const char *text, int width) {

@@ -347,6 +347,11 @@ static int enterfield(int n) {
       genastapplist(0, dFP[APPULSEDIST], 1);
       iHI[APPULSENUM] = iNumApps;
       closealert();
+      // A full list has dropped the later finds: the list is not all there is.
+      if (iNumApps >= MAXAPPS) {
+        snprintf(mperror, sizeof mperror, "Appulse list full (%d): search stopped.", MAXAPPS);
+        dialogERR(mperror);
+      }
       break;
     }
     default:

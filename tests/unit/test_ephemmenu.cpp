@@ -10,6 +10,7 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/ephem.h"
+#include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "screen_fixture.h"
 #include "startup/settings.h"
@@ -77,6 +78,20 @@ TEST_F(MenuPieces, GenerateAppulsesSetsTheNumberLimit) {
   EXPECT_GT(iNumApps, 0) << "a full page has pairs within 0.3 degrees";
   EXPECT_EQ(iHI[APPULSENUM], iNumApps);
   for (int k = 0; k < iNumApps; k++) EXPECT_LE(app[k].sep, 0.3f);
+}
+
+TEST_F(MenuPieces, AFullAppulseListIsReported) {
+  iSel[MENUAPPULSE] = 3;
+  dFP[APPULSEDIST] = 0.3;
+  mperror[0] = 0;
+  run(MENUAPPULSE, {KEYENTER, KEYESC});
+  ASSERT_LT(iNumApps, MAXAPPS);
+  EXPECT_STREQ(mperror, "") << "a list with room is not reported";
+  dFP[APPULSEDIST] = 10.0;
+  // The second Enter answers the report.
+  run(MENUAPPULSE, {KEYENTER, KEYENTER, KEYESC});
+  EXPECT_EQ(iNumApps, MAXAPPS) << "a full page has more pairs within 10 degrees than the list holds";
+  EXPECT_STREQ(mperror, "Appulse list full (3064): search stopped.");
 }
 
 TEST_F(MenuPieces, F4OnTheAppulsePageGoesToItsMinorPlanet) {
