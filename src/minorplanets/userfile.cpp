@@ -14,7 +14,10 @@
 #include "startup/settings.h"
 #include "timefmt/calendar.h"
 
-int iAst;
+// The first minor planet (Ceres in the shipped database) until a project
+// names another: the planet page opens on it, as FILE NUMBER 8 and the
+// name CERES of the initial settings say.
+int iAst = MPPLANETS;
 int iUserFile;
 short iMpsiz;
 short iMpmax;

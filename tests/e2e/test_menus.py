@@ -65,8 +65,24 @@ def reds(img):
     return sum(1 for i in range(0, len(data), 3) if data[i] >= 120 and data[i + 1] < 100 and data[i + 2] < 100)
 
 
+def current_row_top(img):
+    """Top of the red current-entry row in the PLANET list page (the right
+    part of the menu window), or None."""
+    for y in range(4 * V, 28 * V):
+        if sum(1 for x in range(27 * H, 78 * H)
+               if img.pixel(x, y)[0] > 200 and max(img.pixel(x, y)[1:]) < 60) > 10:
+            return y
+    return None
+
+
 with Session(sys.argv[1]) as s:
     start = start_chart(s)
+    # Without a project the planet page opens on the first minor planet
+    # (record 8, Ceres), not on Mercury: its row is the one marked current,
+    # below the eight planet rows.
+    top = current_row_top(s.key("alt+p"))
+    check(top is not None and top > 4 * V + 8 * 12, "current planet row at %r, not below the planets" % top)
+    s.key("Escape")
     # Every menu by its Alt key, and Escape back to the chart.
     for m in range(9):
         img = s.key(ALT[m])
