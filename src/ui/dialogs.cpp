@@ -34,14 +34,38 @@ static void drawokbutton() {
   but[OKBUTTON].col = col;
 }
 
+// Pixel width of the first n characters of text in font f.
+static int prefixwidth(FONT *f, const char *text, int n) {
+  char part[512];
+  snprintf(part, sizeof part, "%.*s", n, text);
+  return text_length(f, part);
+}
+
 void splittext(const char *text, FONT *f, int maxw, char *line1, char *line2, int size) {
-  snprintf(line1, size, "%s", text);
   line2[0] = 0;
-  if (text_length(f, line1) <= maxw) return;
-  char *blank = strrchr(line1, ' ');
-  if (!blank) return;
-  snprintf(line2, size, "%s", blank + 1);
-  *blank = 0;
+  if (text_length(f, text) <= maxw) {
+    snprintf(line1, size, "%s", text);
+    return;
+  }
+  // The first line ends at the last blank that lets it fit; a first word
+  // wider than the line (a long file name) is broken where the line ends.
+  int len = (int)strnlen(text, 511), cut = 0, rest = 0;
+  for (int i = 1; i < len; i++)
+    if (text[i] == ' ' && prefixwidth(f, text, i) <= maxw) cut = i, rest = i + 1;
+  if (cut == 0) {
+    while (cut + 1 < len && prefixwidth(f, text, cut + 1) <= maxw) cut++;
+    rest = cut;
+  }
+  snprintf(line1, size, "%.*s", cut, text);
+  // A second line too long keeps its end, where the file name stands.
+  const char *tail = text + rest;
+  if (text_length(f, tail) <= maxw) {
+    snprintf(line2, size, "%s", tail);
+    return;
+  }
+  int dots = text_length(f, "...");
+  while (*tail && text_length(f, tail) + dots > maxw) tail++;
+  snprintf(line2, size, "...%s", tail);
 }
 
 int dialog(int n, const char *const *lines) {
@@ -109,7 +133,7 @@ int dialogOK(const char *text) {
 int dialogERR(const char *text) { return uppercase(messagebox(text, PALALERTBACK, 36)); }
 
 int errormessage(int kind, const char *text) {
-  char line[64];
+  char line[320];
   if (kind >= 0 && kind <= 2)
     snprintf(line, sizeof line, errtext[kind], text);
   else

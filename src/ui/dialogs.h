@@ -33,9 +33,10 @@ int alerttext(const char *text);
 // Closes the alert window. Returns 0.
 int closealert();
 
-// Splits text into line1 and line2 (each of size bytes) so that line1
-// fits maxw pixels in font f: at the last blank when it does not, with
-// nothing on line2 when there is no blank.
+// Splits text into line1 and line2 (each of size bytes) so that both fit
+// maxw pixels in font f: line1 ends at the last blank that lets it fit (a
+// first word wider than the line is broken), and a line2 still too wide
+// keeps its end behind "...".
 void splittext(const char *text, FONT *f, int maxw, char *line1, char *line2, int size);
 
 // State of the text editor between keys.

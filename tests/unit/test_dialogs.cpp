@@ -143,12 +143,33 @@ TEST_F(Dialogs, LineSplitting) {
   std::string longtext = "The quick brown fox jumps over the lazy dog and keeps running far";
   ASSERT_GT(text_length(font, longtext.c_str()), maxw);
   splittext(longtext.c_str(), font, maxw, l1, l2, sizeof l1);
-  EXPECT_STREQ(l1, "The quick brown fox jumps over the lazy dog and keeps running");
-  EXPECT_STREQ(l2, "far") << "cut at the last blank";
+  EXPECT_STREQ(l1, "The quick brown fox jumps over the lazy dog and");
+  EXPECT_STREQ(l2, "keeps running far") << "cut at the last blank that lets the line fit";
+  EXPECT_LE(text_length(font, l1), maxw);
   std::string solid(70, 'W');
+  ASSERT_GT(text_length(font, solid.c_str()), maxw);
   splittext(solid.c_str(), font, maxw, l1, l2, sizeof l1);
-  EXPECT_EQ(std::string(l1), solid) << "no blank: one long line";
-  EXPECT_STREQ(l2, "");
+  EXPECT_LE(text_length(font, l1), maxw);
+  EXPECT_GT(text_length(font, (std::string(l1) + "W").c_str()), maxw) << "no blank: broken where the line ends";
+  EXPECT_EQ(std::string(l1) + l2, solid);
+}
+
+// Messages naming a file in a deep folder: both lines stay inside the box,
+// and the file's own name is kept.
+TEST_F(Dialogs, LongFileNamesKeepTheirEnd) {
+  setuserfont(5);
+  int maxw = win[3].w - 20;
+  char l1[128], l2[128];
+  std::string path = "/home/observer/" + std::string(60, 'd') + "/korvanex/ast001.CFG";
+  std::string text = "Cannot find " + path + " file!";
+  splittext(text.c_str(), font, maxw, l1, l2, sizeof l1);
+  EXPECT_STREQ(l1, "Cannot find");
+  std::string second = l2;
+  EXPECT_EQ(second.substr(0, 3), "...");
+  EXPECT_EQ(second.substr(second.size() - 16), "ast001.CFG file!");
+  EXPECT_LE(text_length(font, l2), maxw);
+  size_t kept = text.size() - (second.size() - 3);
+  EXPECT_GT(text_length(font, ("..." + text.substr(kept - 1)).c_str()), maxw) << "as much of the end as fits";
 }
 
 TEST_F(Dialogs, YesNoAnswers) {
