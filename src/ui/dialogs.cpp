@@ -84,10 +84,9 @@ int dialog(int n, const char *const *lines) {
   return k;
 }
 
-// A two-line message over gradient first, with "Press a key to continue."
-// pressdy pixels below the first line and the OKay button. Returns the key.
-static int messagebox(const char *text, int first, int pressdy) {
-  int fontonentry = userfontnum;
+// Opens the dialog window over gradient first with text on its first two
+// lines and note (when not null) notedy pixels below the first.
+static void openmessage(const char *text, int first, const char *note, int notedy) {
   openwindow(DIALOGWIN);
   drawtextback(first);
   setuserfont(BOXFONT);
@@ -96,30 +95,32 @@ static int messagebox(const char *text, int first, int pressdy) {
   int x = twX + 13, y = twY + 13, c = win[DIALOGWIN].text;
   printf256(x, y, c, line1);
   printf256(x, y + 16, c, line2);
-  printf256(x, y + pressdy, c, kPressAKey);
-  drawokbutton();
+  if (note) printf256(x, y + notedy, c, note);
+}
+
+// Waits for a key, closes the dialog window and puts back font fontnum.
+static int closemessage(int fontnum) {
   int k = waitpress();
   closewindow(DIALOGWIN);
-  setuserfont(fontonentry);
+  setuserfont(fontnum);
   return k;
+}
+
+// A two-line message over gradient first, with "Press a key to continue."
+// pressdy pixels below the first line and the OKay button. Returns the key.
+static int messagebox(const char *text, int first, int pressdy) {
+  int fontonentry = userfontnum;
+  openmessage(text, first, kPressAKey, pressdy);
+  drawokbutton();
+  return closemessage(fontonentry);
 }
 
 int dialogYN(const char *text) {
   int fontonentry = userfontnum;
-  openwindow(DIALOGWIN);
-  drawtextback(PALDIALOGBACK);
-  setuserfont(BOXFONT);
-  char line1[128], line2[128];
-  splittext(text, font, win[DIALOGWIN].w - 20, line1, line2, sizeof line1);
+  openmessage(text, PALDIALOGBACK, "YES! or NO?", 36);
   drawbuttonlabel(OKBUTTON, 1, "YES");
   drawbuttonlabel(NOBUTTON, 0, "NO");
-  int x = twX + 13, y = twY + 13, c = win[DIALOGWIN].text;
-  printf256(x, y, c, line1);
-  printf256(x, y + 16, c, line2);
-  printf256(x, y + 36, c, "YES! or NO?");
-  int k = waitpress();
-  closewindow(DIALOGWIN);
-  setuserfont(fontonentry);
+  int k = closemessage(fontonentry);
   if (k == KEYENTER) k = 'y';
   if (k == KEYESC) k = 'n';
   return uppercase(k);
