@@ -56,3 +56,30 @@ const char *scratchname(const char *name) {
 }
 
 std::string scratchpath(const char *name) { return runtimepath(scratchname(name)); }
+
+std::string readwhole(const std::string &path) {
+  FILE *f = fopen(path.c_str(), "rb");
+  if (!f) return "";
+  std::string s;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+  fclose(f);
+  return s;
+}
+
+std::vector<unsigned char> readbytes(const std::string &path) {
+  std::string s = readwhole(path);
+  return std::vector<unsigned char>(s.begin(), s.end());
+}
+
+void writewhole(const std::string &path, const std::string &text) {
+  FILE *f = fopen(path.c_str(), "wb");
+  if (!f) return;
+  fwrite(text.data(), 1, text.size(), f);
+  fclose(f);
+}
+
+void writebytes(const std::string &path, const std::vector<unsigned char> &bytes) {
+  writewhole(path, std::string(bytes.begin(), bytes.end()));
+}

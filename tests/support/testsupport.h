@@ -3,6 +3,7 @@
 // folder of this run for the files they write.
 #pragma once
 #include <string>
+#include <vector>
 
 // Starts Allegro once with no system driver and plain ASCII text, for code
 // that draws into memory bitmaps or uses Allegro's file-name functions.
@@ -19,3 +20,10 @@ std::string runtimepath(const char *name);
 const char *scratchname(const char *name);
 // Full path of scratchname(name).
 std::string scratchpath(const char *name);
+
+// Whole contents of the file at path ("" or empty when it cannot be read).
+std::string readwhole(const std::string &path);
+std::vector<unsigned char> readbytes(const std::string &path);
+// Writes text / bytes to the file at path, replacing it.
+void writewhole(const std::string &path, const std::string &text);
+void writebytes(const std::string &path, const std::vector<unsigned char> &bytes);

@@ -24,20 +24,3 @@ void ScreenTest::TearDown() {
   std::filesystem::remove_all(dir, ec);
 }
 
-std::string readwhole(const std::string &path) {
-  FILE *f = fopen(path.c_str(), "rb");
-  if (!f) return "";
-  std::string s;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-  fclose(f);
-  return s;
-}
-
-void writewhole(const std::string &path, const std::string &text) {
-  FILE *f = fopen(path.c_str(), "wb");
-  if (!f) return;
-  fwrite(text.data(), 1, text.size(), f);
-  fclose(f);
-}

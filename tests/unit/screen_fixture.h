@@ -7,6 +7,7 @@
 
 #include "allegro_env.h"
 #include "keyfeed.h"
+#include "testsupport.h"
 
 class ScreenTest : public ::testing::Test {
  protected:
@@ -20,7 +21,3 @@ class ScreenTest : public ::testing::Test {
   std::string scratch(const char *name) const { return dir + "/" + name; }
 };
 
-// Whole contents of the file at path ("" when it cannot be read).
-std::string readwhole(const std::string &path);
-// Writes text to the file at path.
-void writewhole(const std::string &path, const std::string &text);

@@ -4,27 +4,12 @@
 #include <vector>
 
 #include "allegro_env.h"
+#include "testsupport.h"
 #include "imaging/imagehead.h"
 #include "skin_fixture.h"
 #include "ui/display.h"
 
 namespace {
-
-std::vector<unsigned char> readall(const std::string &path) {
-  std::vector<unsigned char> b;
-  FILE *f = fopen(path.c_str(), "rb");
-  if (!f) return b;
-  int c;
-  while ((c = fgetc(f)) != EOF) b.push_back((unsigned char)c);
-  fclose(f);
-  return b;
-}
-
-void writeall(const std::string &path, const std::vector<unsigned char> &b) {
-  FILE *f = fopen(path.c_str(), "wb");
-  fwrite(b.data(), 1, b.size(), f);
-  fclose(f);
-}
 
 class ImageHead : public ::testing::Test {
  protected:
@@ -55,19 +40,19 @@ TEST_F(ImageHead, SizesOfSoundImages) {
 
 TEST_F(ImageHead, CutShortOrCompressedIsDamaged) {
   int w, h;
-  std::vector<unsigned char> bmp = readall(dir.path("a.bmp"));
+  std::vector<unsigned char> bmp = readbytes(dir.path("a.bmp"));
   std::vector<unsigned char> cut(bmp.begin(), bmp.end() - 40);
-  writeall(dir.path("cut.bmp"), cut);
+  writebytes(dir.path("cut.bmp"), cut);
   EXPECT_EQ(check("cut.bmp", &w, &h), IMAGEDAMAGED);
   bmp[30] = 1;  // BI_RLE8
-  writeall(dir.path("rle.bmp"), bmp);
+  writebytes(dir.path("rle.bmp"), bmp);
   EXPECT_EQ(check("rle.bmp", &w, &h), IMAGEDAMAGED);
-  std::vector<unsigned char> pcx = readall(dir.path("a.pcx"));
+  std::vector<unsigned char> pcx = readbytes(dir.path("a.pcx"));
   std::vector<unsigned char> nopal(pcx.begin(), pcx.begin() + 200);
-  writeall(dir.path("cut.pcx"), nopal);
+  writebytes(dir.path("cut.pcx"), nopal);
   EXPECT_EQ(check("cut.pcx", &w, &h), IMAGEDAMAGED);
   pcx[3] = 4;  // 4 bits a pixel
-  writeall(dir.path("four.pcx"), pcx);
+  writebytes(dir.path("four.pcx"), pcx);
   EXPECT_EQ(check("four.pcx", &w, &h), IMAGEDAMAGED);
 }
 
@@ -81,12 +66,12 @@ TEST_F(ImageHead, OtherFilesAreUnknown) {
 }
 
 TEST_F(ImageHead, HugeSizesComeFromTheHeaderAlone) {
-  std::vector<unsigned char> bmp = readall(dir.path("a.bmp"));
+  std::vector<unsigned char> bmp = readbytes(dir.path("a.bmp"));
   bmp[18] = 0x10;  // width 10000
   bmp[19] = 0x27;
   bmp[22] = 0x10;  // height 10000
   bmp[23] = 0x27;
-  writeall(dir.path("huge.bmp"), bmp);
+  writebytes(dir.path("huge.bmp"), bmp);
   int w, h;
   EXPECT_EQ(check("huge.bmp", &w, &h), IMAGEDAMAGED);  // and far too short
   EXPECT_EQ(w, 10000);

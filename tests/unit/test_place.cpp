@@ -12,6 +12,7 @@
 
 #include "tempdir.h"
 #include "allegro_env.h"
+#include "testsupport.h"
 #include "places/place.h"
 #include "startup/settings.h"
 #include "ui/display.h"
@@ -34,13 +35,6 @@ int readtext(const std::string &text) {
   int n = placeread(f);
   fclose(f);
   return n;
-}
-
-std::string slurp(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 class Places : public ::testing::Test {
@@ -179,7 +173,7 @@ TEST_F(Places, DatLayoutByteForByte) {
   std::string path = dir + "/place.dat";
   ASSERT_EQ(placewritedat(path.c_str()), 0);
   iMarkplace = 0;
-  std::string b = slurp(path);
+  std::string b = readwhole(path);
   ASSERT_EQ(b.size(), (size_t)(PLACEDATHEAD + 2 * PLACEDATREC));
   const unsigned char head[8] = {0xE7, 0x03, 0x01, 0x00, 0x01, 0x00, 0x45, 0x23};
   EXPECT_EQ(memcmp(b.data(), head, 8), 0) << "999, last index 1, current 1, mark's low 16 bits";
@@ -210,7 +204,7 @@ TEST_F(Places, TextFileLayoutAndRoundTrip) {
            line("East", "", "Land", "0 -0.5 -0.25 1") + "\n");
   std::string path = dir + "/place.txt";
   ASSERT_EQ(placewritetext(path.c_str()), 0);
-  std::string t = slurp(path);
+  std::string t = readwhole(path);
   std::vector<std::string> lines;
   std::stringstream ss(t);
   for (std::string l; std::getline(ss, l);) lines.push_back(l);
@@ -242,7 +236,7 @@ TEST_F(Places, ClearedNameLeavesBothFiles) {
   std::string dat = dir + "/place.dat", txt = dir + "/place.txt";
   ASSERT_EQ(placewritedat(dat.c_str()), 0);
   ASSERT_EQ(placewritetext(txt.c_str()), 0);
-  std::string b = slurp(dat);
+  std::string b = readwhole(dat);
   ASSERT_EQ(b.size(), (size_t)(PLACEDATHEAD + 4 * PLACEDATREC));
   EXPECT_EQ((unsigned char)b[2], 3) << "last index 3";
   EXPECT_EQ((unsigned char)b[4], 3) << "the current place renumbered";
@@ -282,7 +276,7 @@ TEST_F(Places, FailedWriteKeepsTheOldFile) {
   readtext(entries(3));
   ASSERT_EQ(mkdir((txt + ".new").c_str(), 0700), 0);  // the new file cannot be made
   EXPECT_EQ(placewritetext(txt.c_str()), 1);
-  EXPECT_EQ(slurp(txt), "old contents\n");
+  EXPECT_EQ(readwhole(txt), "old contents\n");
   rmdir((txt + ".new").c_str());
   EXPECT_EQ(placewritetext((dir + "/missing/place.txt").c_str()), 1);
   std::string isdir = dir + "/adir";
@@ -290,7 +284,7 @@ TEST_F(Places, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(placewritedat(isdir.c_str()), 1) << "cannot replace a directory";
   EXPECT_NE(access((isdir + ".new").c_str(), F_OK), 0) << "the unfinished file is removed";
   EXPECT_EQ(placewritetext(txt.c_str()), 0);
-  EXPECT_EQ(slurp(txt).substr(0, 5), "; Lin");
+  EXPECT_EQ(readwhole(txt).substr(0, 5), "; Lin");
 }
 
 TEST_F(Places, ObstextShowsNumberCodeNamesAndSignedLongLat) {

@@ -2,8 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "tempdir.h"
@@ -13,23 +11,12 @@
 #include "minorplanets/userfile.h"
 #include "fulldisk.h"
 #include "mp_fixtures.h"
+#include "testsupport.h"
 #include "places/place.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 
 namespace {
-
-std::string slurp(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-void put(const std::string &path, const std::string &text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
 
 bool present(const std::string &path) { return access(path.c_str(), F_OK) == 0; }
 
@@ -43,20 +30,20 @@ class SafeWrite : public ::testing::Test {
 
 TEST_F(SafeWrite, CommitReplacesTheOldFile) {
   std::string path = dir + "/f.txt";
-  put(path, "old\n");
+  writewhole(path, "old\n");
   newfile nf;
   ASSERT_EQ(newfileopen(&nf, path.c_str()), 0);
   EXPECT_EQ(std::string(nf.tmp), path + ".new");
   fputs("new contents\n", nf.f);
-  EXPECT_EQ(slurp(path), "old\n") << "the old file stays until the new one is complete";
+  EXPECT_EQ(readwhole(path), "old\n") << "the old file stays until the new one is complete";
   EXPECT_EQ(newfilecommit(&nf, true), 0);
-  EXPECT_EQ(slurp(path), "new contents\n");
+  EXPECT_EQ(readwhole(path), "new contents\n");
   EXPECT_FALSE(present(path + ".new"));
 }
 
 TEST_F(SafeWrite, WriteErrorKeepsTheOldFile) {
   std::string path = dir + "/f.txt";
-  put(path, "old\n");
+  writewhole(path, "old\n");
   newfile nf;
   ASSERT_EQ(newfileopen(&nf, path.c_str()), 0);
   {
@@ -64,18 +51,18 @@ TEST_F(SafeWrite, WriteErrorKeepsTheOldFile) {
     for (int i = 0; i < 10; i++) fputs("a line longer than the disk has room for\n", nf.f);
     EXPECT_EQ(newfilecommit(&nf, true), 1);
   }
-  EXPECT_EQ(slurp(path), "old\n");
+  EXPECT_EQ(readwhole(path), "old\n");
   EXPECT_FALSE(present(path + ".new")) << "the torn new file is removed";
 }
 
 TEST_F(SafeWrite, CallerFailureAbandonsTheNewFile) {
   std::string path = dir + "/f.txt";
-  put(path, "old\n");
+  writewhole(path, "old\n");
   newfile nf;
   ASSERT_EQ(newfileopen(&nf, path.c_str()), 0);
   fputs("half\n", nf.f);
   EXPECT_EQ(newfilecommit(&nf, false), 1);
-  EXPECT_EQ(slurp(path), "old\n");
+  EXPECT_EQ(readwhole(path), "old\n");
   EXPECT_FALSE(present(path + ".new"));
   EXPECT_EQ(newfilecommit(&nf, true), 1) << "nothing left to commit";
 }
@@ -86,27 +73,27 @@ TEST_F(SafeWrite, UncreatableOrUnreplaceableTarget) {
   EXPECT_EQ(nf.f, nullptr);
   std::string adir = dir + "/adir";
   ASSERT_EQ(mkdir(adir.c_str(), 0700), 0);
-  put(adir + "/inside", "x");
+  writewhole(adir + "/inside", "x");
   ASSERT_EQ(newfileopen(&nf, adir.c_str()), 0);
   fputs("x\n", nf.f);
   EXPECT_EQ(newfilecommit(&nf, true), 1) << "a file cannot replace a folder";
   EXPECT_FALSE(present(adir + ".new"));
-  EXPECT_EQ(slurp(adir + "/inside"), "x");
+  EXPECT_EQ(readwhole(adir + "/inside"), "x");
   std::string longpath(SAFEPATHLEN, 'a');
   EXPECT_EQ(newfileopen(&nf, longpath.c_str()), 1);
 }
 
 TEST_F(SafeWrite, NamedFileCommit) {
   std::string path = dir + "/dump.pcx";
-  put(path, "old");
+  writewhole(path, "old");
   char tmp[SAFEPATHLEN];
   ASSERT_EQ(newfilename(tmp, path.c_str()), 0);
-  put(tmp, "new");
+  writewhole(tmp, "new");
   EXPECT_EQ(newnamecommit(tmp, path.c_str()), 0);
-  EXPECT_EQ(slurp(path), "new");
+  EXPECT_EQ(readwhole(path), "new");
   EXPECT_FALSE(present(tmp));
   EXPECT_EQ(newnamecommit(tmp, path.c_str()), 1) << "nothing was written";
-  EXPECT_EQ(slurp(path), "new");
+  EXPECT_EQ(readwhole(path), "new");
 }
 
 // The program's writers under a full disk: the old file is kept whole and
@@ -119,16 +106,16 @@ TEST_F(SafeWrite, UserFileOnAFullDiskKeepsTheOldFile) {
   ASSERT_EQ(MPinit(), 0) << mperror;
   ASSERT_EQ(MPreaduserfile("userast1.txt"), 7);
   ASSERT_EQ(MPwriteuserfile(scratchname("t_keep.txt")), 0);
-  std::string before = slurp(runtimepath(scratchname("t_keep.txt")));
+  std::string before = readwhole(scratchpath("t_keep.txt"));
   ASSERT_GT(before.size(), 1000u);
   {
     FullDisk full(200);
     EXPECT_EQ(MPwriteuserfile(scratchname("t_keep.txt")), FAILWRITE);
   }
   EXPECT_EQ(std::string(mperror), "Error writing file: " + resolved(scratchname("t_keep.txt")));
-  EXPECT_EQ(slurp(runtimepath(scratchname("t_keep.txt"))), before);
-  EXPECT_FALSE(present(runtimepath(scratchname("t_keep.txt.new"))));
-  remove(runtimepath(scratchname("t_keep.txt")).c_str());
+  EXPECT_EQ(readwhole(scratchpath("t_keep.txt")), before);
+  EXPECT_FALSE(present(scratchpath("t_keep.txt.new")));
+  remove(scratchpath("t_keep.txt").c_str());
 }
 
 TEST_F(SafeWrite, BlockOnAFullDiskKeepsTheOldFile) {
@@ -136,21 +123,21 @@ TEST_F(SafeWrite, BlockOnAFullDiskKeepsTheOldFile) {
   initsettings();
   ASSERT_EQ(MPinit(), 0) << mperror;
   ASSERT_EQ(ASTwriteblock(8), 0);
-  std::string before = slurp(runtimepath("ast008.bin"));
+  std::string before = readwhole(runtimepath("ast008.bin"));
   {
     FullDisk full(4096);
     EXPECT_EQ(ASTwriteblock(8), FAILWRITE);
   }
   EXPECT_EQ(std::string(mperror), "Error writing file: " + resolved("ast008.bin"));
-  EXPECT_EQ(slurp(runtimepath("ast008.bin")), before);
+  EXPECT_EQ(readwhole(runtimepath("ast008.bin")), before);
   EXPECT_FALSE(present(runtimepath("ast008.bin.new")));
   remove(runtimepath("ast008.bin").c_str());
 }
 
 TEST_F(SafeWrite, PlacesOnAFullDiskKeepTheOldFiles) {
   std::string txt = dir + "/place.txt", dat = dir + "/place.dat";
-  put(txt, "old text\n");
-  put(dat, "old dat");
+  writewhole(txt, "old text\n");
+  writewhole(dat, "old dat");
   std::string t;
   for (int i = 0; i < 40; i++) t += "P" + std::to_string(i) + std::string(70, ' ') + "1 2 3 4\n";
   FILE *f = fmemopen(const_cast<char *>(t.data()), t.size(), "rb");
@@ -161,8 +148,8 @@ TEST_F(SafeWrite, PlacesOnAFullDiskKeepTheOldFiles) {
     EXPECT_EQ(placewritetext(txt.c_str()), 1);
     EXPECT_EQ(placewritedat(dat.c_str()), 1);
   }
-  EXPECT_EQ(slurp(txt), "old text\n");
-  EXPECT_EQ(slurp(dat), "old dat");
+  EXPECT_EQ(readwhole(txt), "old text\n");
+  EXPECT_EQ(readwhole(dat), "old dat");
   EXPECT_FALSE(present(txt + ".new"));
   EXPECT_FALSE(present(dat + ".new"));
 }

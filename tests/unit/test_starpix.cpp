@@ -4,22 +4,13 @@
 #include <vector>
 
 #include "allegro_env.h"
+#include "testsupport.h"
 #include "chart/starpix.h"
 #include "starcat_fixture.h"
 
 namespace {
 
 std::string runtimefile(const char *name) { return std::string(KORVANEX_RUNTIME_DIR) + "/" + name; }
-
-std::vector<unsigned char> readbytes(const std::string &path) {
-  std::vector<unsigned char> b;
-  FILE *f = fopen(path.c_str(), "rb");
-  if (!f) return b;
-  int c;
-  while ((c = fgetc(f)) != EOF) b.push_back((unsigned char)c);
-  fclose(f);
-  return b;
-}
 
 const size_t kNumAt = 12 + 96180, kOffAt = kNumAt + 640;
 

@@ -12,6 +12,7 @@
 #include "minorplanets/positions.h"
 #include "minorplanets/userfile.h"
 #include "mp_fixtures.h"
+#include "testsupport.h"
 #include "startup/settings.h"
 #include "timefmt/instant.h"
 
@@ -23,16 +24,6 @@ std::string objline(int number, const char *name, const char *epoch, double a = 
   snprintf(line, sizeof line, "%6d %-18s %s   3.33 334.327170  73.531625  80.266436  10.586795 "
            "0.07863576 %10.7f\n", number, name, epoch, a);
   return line;
-}
-
-std::string readall(const char *name) {
-  std::string out;
-  FILE *f = fopen(runtimepath(name).c_str(), "rb");
-  if (!f) return out;
-  int c;
-  while ((c = fgetc(f)) != EOF) out += static_cast<char>(c);
-  fclose(f);
-  return out;
 }
 
 }  // namespace
@@ -121,7 +112,7 @@ TEST_F(UserFile, MatchedObjectKeepsTheTableElements) {
   EXPECT_EQ(userobj[0], ceres);
   EXPECT_EQ(mp[ceres].inc, inc);
   ASSERT_EQ(MPwriteuserfile(scratchname("t_match_out.txt")), 0);
-  std::string out = readall(scratchname("t_match_out.txt"));
+  std::string out = readwhole(scratchpath("t_match_out.txt"));
   EXPECT_NE(out.find(" 10.586795 "), std::string::npos);
   EXPECT_EQ(out.find("45.000000"), std::string::npos);
 }
@@ -129,7 +120,7 @@ TEST_F(UserFile, MatchedObjectKeepsTheTableElements) {
 TEST_F(UserFile, EmptyListWritesOnlyTheHeader) {
   ASSERT_EQ(MPwriteuserfile(scratchname("t_empty.txt")), 0);
   EXPECT_EQ(std::string(mperror), std::string("Saved file: ") + scratchname("t_empty.txt"));
-  std::string out = readall(scratchname("t_empty.txt"));
+  std::string out = readwhole(scratchpath("t_empty.txt"));
   int lines = 0;
   for (char c : out) lines += c == '\n';
   EXPECT_EQ(lines, 9);
@@ -142,11 +133,11 @@ TEST_F(UserFile, EmptyListWritesOnlyTheHeader) {
 TEST_F(UserFile, EmptyListIsNotWrittenOverAnExistingFile) {
   std::string line = objline(1, "Ceres", "2459800");
   writetext(scratchname("t_kept.txt"), line);
-  std::string before = readall(scratchname("t_kept.txt"));
+  std::string before = readwhole(scratchpath("t_kept.txt"));
   ASSERT_EQ(countuserobj(), 0);
   EXPECT_EQ(MPwriteuserfile(scratchname("t_kept.txt")), FAILWRITE);
   EXPECT_EQ(std::string(mperror), std::string("No user objects to save: ") + scratchname("t_kept.txt") + " kept");
-  EXPECT_EQ(readall(scratchname("t_kept.txt")), before);
+  EXPECT_EQ(readwhole(scratchpath("t_kept.txt")), before);
   // With an object in the list the file is written as usual.
   ASSERT_EQ(MPreaduserfile(scratchname("t_kept.txt")), 1);
   EXPECT_EQ(MPwriteuserfile(scratchname("t_kept.txt")), 0);
@@ -160,7 +151,7 @@ TEST_F(UserFile, WriteThenReadLinksTheSameObjects) {
   memcpy(before, userobj, sizeof before);
   int n = iNumAst;
   ASSERT_EQ(MPwriteuserfile(scratchname("t_round.txt")), 0);
-  std::string out = readall(scratchname("t_round.txt"));
+  std::string out = readwhole(scratchpath("t_round.txt"));
   size_t pos = out.find(mp[100].name);
   ASSERT_NE(pos, std::string::npos);
   size_t bol = out.rfind('\n', pos) + 1;
@@ -210,7 +201,7 @@ TEST_F(UserFile, BadLinesAreSkipped) {
 
 TEST_F(UserFile, GetALineDropsCarriageReturnsAndCutsLongLines) {
   writetext(scratchname("t_getaline.txt"), "ab\r\ncd\n\n" + std::string(400, 'z') + "\nend");
-  FILE *f = fopen(runtimepath(scratchname("t_getaline.txt")).c_str(), "rb");
+  FILE *f = fopen(scratchpath("t_getaline.txt").c_str(), "rb");
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(getaline(f), 'a');
   EXPECT_STREQ(readbuf, "ab");
