@@ -76,18 +76,20 @@ int drawskintext(BITMAP *bmp, int entry, int x, int y, const char *text, int lin
   return 0;
 }
 
+// Read-out cells a and b, then text ta in a and tb in b.
+static void drawcellpair(BITMAP *bmp, int x, int y, int a, const char *ta, int b, const char *tb) {
+  drawskincell(bmp, a, x, y);
+  drawskincell(bmp, b, x, y);
+  drawskintext(bmp, a, x, y, ta, 0);
+  drawskintext(bmp, b, x, y, tb, 0);
+}
+
 void drawRADECskin(BITMAP *bmp, int x, int y, const char *ratext, const char *dectext) {
-  drawskincell(bmp, SKINRACELL, x, y);
-  drawskincell(bmp, SKINDECCELL, x, y);
-  drawskintext(bmp, SKINRACELL, x, y, ratext, 0);
-  drawskintext(bmp, SKINDECCELL, x, y, dectext, 0);
+  drawcellpair(bmp, x, y, SKINRACELL, ratext, SKINDECCELL, dectext);
 }
 
 void drawFOVskin(BITMAP *bmp, int x, int y, const char *magtext, const char *fovtext) {
-  drawskincell(bmp, SKINMAGCELL, x, y);
-  drawskincell(bmp, SKINFOVCELL, x, y);
-  drawskintext(bmp, SKINMAGCELL, x, y, magtext, 0);
-  drawskintext(bmp, SKINFOVCELL, x, y, fovtext, 0);
+  drawcellpair(bmp, x, y, SKINMAGCELL, magtext, SKINFOVCELL, fovtext);
 }
 
 static void freeguipieces() {
