@@ -115,7 +115,7 @@ int ASTreadfile(int start, const char *file) {
   }
   // Saturn..Pluto are used as stored unless the file holds no possible
   // elements for them; the mean elements of the date stand in then.
-  for (int i = 4; i < MPPLANETS; i++)
+  for (int i = MPDATEPLANETS; i < MPPLANETS; i++)
     if (!planetok[i]) outerplanet(i, day);
   mainplanets(day);
   int len = snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst,
