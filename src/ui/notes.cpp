@@ -12,7 +12,6 @@
 const char notesheader[] = "Minor-planet observing notes";
 
 static const int kLines = (int)(sizeof achDLine / sizeof achDLine[0]);
-static const int kTextEnd = 77;  // bytes 77..79 of a list line are not text
 
 // Copies the file at path, when there is one, to `to`. False on a read
 // error (a missing file is no error).
@@ -39,7 +38,7 @@ int savelistlines(const char *path, bool append, int lines, bool skipempty) {
   for (int i = 0; i < lines; i++) {
     const char *line = achDLine[i];
     if (skipempty && !line[0]) continue;
-    fwrite(line, 1, strnlen(line, kTextEnd), nf.f);
+    fwrite(line, 1, strnlen(line, LISTTEXTEND), nf.f);
     fputs("\r\n", nf.f);
   }
   fputs("\r\n\r\n", nf.f);
