@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "astro/constants.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
 #include "ui/display.h"
@@ -304,8 +305,6 @@ void getmenubutfun(int scr) {
 // Rows of the 8 x 8 dither; bit 7 is the leftmost pixel, 1 = second shade.
 static const unsigned char kDither[8] = {0x00, 0x44, 0xAA, 0x55, 0x99, 0x55, 0xBB, 0xFF};
 
-static int clampindex(int i) { return i < 0 ? 0 : (i >= PALENTRIES ? PALENTRIES - 1 : i); }
-
 void drawtextback(int first) {
   int x = 40, y = 4 * VRTScale, w = 320, h = 22 * VRTScale;
   if (iWinNum >= 0) {
@@ -324,7 +323,7 @@ void drawtextback(int first) {
     int k = (py / 8) % 58;
     int a = k < 29 ? first + k : first + 58 - k;
     int b = k < 29 ? first + k + 1 : first + 57 - k;
-    int ca = colour[clampindex(a)], cb = colour[clampindex(b)];
+    int ca = colour[clampint(a, 0, PALENTRIES - 1)], cb = colour[clampint(b, 0, PALENTRIES - 1)];
     unsigned char bits = kDither[py % 8];
     for (int px = 0; px < w; px++) putpixel(tile, px, py, (bits >> (7 - px % 8)) & 1 ? cb : ca);
   }
