@@ -99,10 +99,10 @@ const char *jplwhy(int result) {
   switch (result) {
     case JPLOK: return "read";
     case JPLNOFILE: return "missing";
-    case JPLSHORT: return "cut short or too long";
-    case JPLBADHEADER: return "not an ephemeris file";
-    case JPLBADSUM: return "damaged (check sum)";
-    default: return "holds impossible values";
+    case JPLSHORT: return "cut short";
+    case JPLBADHEADER: return "not an ephemeris";
+    case JPLBADSUM: return "damaged";
+    default: return "bad values";
   }
 }
 
@@ -113,11 +113,12 @@ int jplopen(const char *path, char *report, size_t len) {
   FILE *f = fopen(path, "rb");
   int r = f ? jplread(f) : JPLNOFILE;
   if (f) fclose(f);
+  // One line of the start-up banner (40 columns).
   if (r == JPLOK)
-    snprintf(report, len, "JPL DE405 ephemeris %.1f-%.1f in use.", jdyear(jpl.start),
-             jdyear(jpl.end));
+    snprintf(report, len, "JPL DE405 %.0f-%.0f in use.", floor(jdyear(jpl.start)),
+             floor(jdyear(jpl.end)));
   else
-    snprintf(report, len, "JPL ephemeris %s %s: built-in theories in use.", JPLFILE, jplwhy(r));
+    snprintf(report, len, "%s %s: built-in theories.", JPLFILE, jplwhy(r));
   return r;
 }
 

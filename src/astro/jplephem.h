@@ -42,7 +42,7 @@ enum : int {
 // result.
 int jplread(FILE *f);
 // Opens path and reads it with jplread; report (len bytes) gets one line
-// saying what is in use. Returns a JPL* result.
+// of at most 40 characters saying what is in use. Returns a JPL* result.
 int jplopen(const char *path, char *report, size_t len);
 // Drops the ephemeris in use (the program's own theories take over).
 void jplclose();

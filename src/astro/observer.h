@@ -18,3 +18,13 @@ double gmst82(double ut);
 // at the UT Julian Day ut (TT Julian Day tt for the precession): AU, J2000
 // equatorial axes. Polar motion and nutation are left out (under 0.3 km).
 void siteposition(double ut, double tt, double lat, double lon, double h, double out[3]);
+
+// The observer of a set of places at one instant.
+struct OBSERVER {
+  double ut, tt;    // Julian Days
+  double earth[3];  // the Earth's centre from the Sun, AU, J2000 equatorial
+  double site[3];   // the observing place from the Earth's centre (0 when geocentric)
+  double pos[3];    // the observer from the Sun: earth + site
+  double R;         // |pos|, AU
+  int jpl;          // 1 when the Earth comes from the JPL ephemeris
+};

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "minorplanets/appulse.h"
+#include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
@@ -94,6 +95,8 @@ int ASTreadfile(int start, const char *file) {
     if (!(r->hmag < dFP[MPMAGLIMIT])) continue;
     if (r->number < 1) r->number = 0;
     cleanname(r->name);
+    // Older files hold passages far from the epoch: the one nearest it is shown.
+    r->peritime = static_cast<float>(nearestpassage(r->epoch + 0.5, r->meananom, r->daily));
     n++;
   }
   fclose(f);

@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "astro/bodies.h"
 #include "chart/starcat.h"
+#include "minorplanets/magnitude.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "startup/settings.h"
@@ -95,7 +97,7 @@ int calcastall(double jd) {
   for (int i = 0; i < iNumAst; i++) {
     if (!storeplace(i, place.mag[i], kTableClassMin)) continue;
     obj[i].block = skyblock(obj[i].ra, obj[i].dec);  // the place as stored and listed
-    double k = place.k[i];
+    double k = fabs(place.k[i]);
     obj[i].phase = static_cast<int>(100.0 * (k > 1.0 ? 1.0 : k));
   }
   sortbackcalc(jd);
@@ -120,10 +122,8 @@ int calcsingle(int i, double jd) {
   PASSDATE d;
   passdate(jd, &d);
   placerecords(&d, i, 1);
-  const mprec &r = mp[i];
-  double dist = place.dist[i], k = place.k[i];
-  double mag = (r.hmag + 2.17147 * (log(dist) + r.rexp * log(place.r[i]))) / sqrt(k);
-  storeplace(i, mag, kSingleClassMin);
+  tablemagnitudes(i, 1);
+  storeplace(i, place.mag[i], kSingleClassMin);
   return 0;
 }
 
@@ -166,8 +166,10 @@ static void countingsort(int *view, int bins) {
 }
 
 int sortbackcalc(double jd) {
-  double s, dec, eqt, dpsi, deps, obl;
-  getsunpos(jd, &s, &dec, &eqt, &dpsi, &deps, &obl);
+  PASSDATE pd;
+  passdate(jd, &pd);
+  double s, dec;
+  sunplace(&pd.obs, &s, &dec);  // J2000, as the places it is compared with
   float opp = static_cast<float>(s - 12.0);
   if (opp < 0.0f) opp += 24.0f;
   for (int i = 0; i < iNumAst; i++) {

@@ -39,6 +39,7 @@ static void copyelements(mprec *to, const mprec *from) {
   to->daily = from->daily;
   to->semiaxis = from->semiaxis;
   to->rexp = from->rexp;
+  to->fixed1 = from->fixed1;
   to->epoch = from->epoch;
   to->number = from->number;
   memcpy(to->name, from->name, sizeof to->name);
@@ -56,7 +57,6 @@ void copyast2mp(int i) {
   copyelements(r, &ast);
   r->peritime = ast.peritime;
   r->period = static_cast<float>(pow(static_cast<double>(ast.semiaxis), 1.5));
-  r->fixed1 = 0.15f;
   r->fixed2 = 0.0f;
   r->diameter = 0.1f;
 }

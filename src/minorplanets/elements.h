@@ -11,10 +11,10 @@ struct mprec {
   char name[20];     // NUL-terminated, at most 19 characters
   int32_t epoch;     // whole Julian Day number; the epoch instant is epoch + 0.5
   float period;      // years, semiaxis^1.5
-  float fixed1;      // 0.15, carried only
+  float fixed1;      // slope parameter G of the magnitudes (0.15 where the source has none)
   float fixed2;      // 0, carried only
   float diameter;    // planets: angular diameter at 1 AU ("); else 0.1
-  float peritime;    // Julian Day of a perihelion passage
+  float peritime;    // Julian Day of the perihelion passage nearest the epoch (shown only)
   float hmag;        // absolute magnitude H
   float meananom;    // mean anomaly at the epoch
   float argperi;     // argument of perihelion
@@ -23,7 +23,7 @@ struct mprec {
   float ecc;         // eccentricity
   float daily;       // mean daily motion, degrees per day
   float semiaxis;    // AU
-  float rexp;        // factor on the 5 log10(r) magnitude term, 1.0
+  float rexp;        // 1.0, carried only (the H-G magnitudes have no such factor)
 };
 static_assert(sizeof(mprec) == 84, "mprec must match the file layout");
 

@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "astro/bodies.h"
 #include "astro/constants.h"
+#include "minorplanets/magnitude.h"
 #include "minorplanets/positions.h"
+#include "places/place.h"
 
 // The maths library under other names, declared as having vector variants
 // (glibc's libmvec provides them for x86-64), so that gcc vectorises the
@@ -32,10 +35,13 @@ double ksin(double) __asm__("sin") KSIMD;
 double kcos(double) __asm__("cos") KSIMD;
 double ktan(double) __asm__("tan") KSIMD;
 double katan(double) __asm__("atan") KSIMD;
-double klog10(double) __asm__("log10") KSIMD;
+double klog(double) __asm__("log") KSIMD;
+double kexp(double) __asm__("exp") KSIMD;
 }
 
 PLACETABLE place;
+int iGeocentric = 0;
+double dSiteHeight = 0.0;
 
 // Elements of the records of a pass as doubles, index-parallel to mp;
 // records that cannot be placed carry a harmless circular orbit.
@@ -45,9 +51,11 @@ static struct {
   double inc[MPMAX];     // radians
   double node[MPMAX];
   double argp[MPMAX];
-  double peri[MPMAX];    // perihelion time, Julian Day
+  double M0[MPMAX];      // mean anomaly at the epoch, radians
+  double epoch[MPMAX];   // the epoch instant, TT Julian Day
   double e[MPMAX];
   double hmag[MPMAX];
+  double G[MPMAX];       // slope parameter of the magnitudes
   double sinc[MPMAX], cinc[MPMAX];    // sine and cosine of inc
   double snode[MPMAX], cnode[MPMAX];  // and of node
   int valid[MPMAX];
@@ -57,15 +65,16 @@ static struct {
 static double wM[MPMAX], wE[MPMAX], wS[MPMAX], wC[MPMAX];  // M, E, sin E, cos E
 
 void passdate(double jd, PASSDATE *d) {
-  double ecc, elong;
+  // dLongit is counted west.
+  observerat(jd, iGeocentric, dLattit, -dLongit, dSiteHeight, &d->obs);
   d->jd = jd;
-  earthpos(jd, &d->ex, &d->ey, &d->ez, &d->R, &d->obl, &ecc, &elong);
-  d->cobl = cos(d->obl);
-  d->sobl = sin(d->obl);
-  precangles(jd, &d->p, &d->pi, &d->Pi);
-  d->sPi = sin(d->Pi);
-  d->cPi = cos(d->Pi);
-  prec2000angles(jd, &d->m, &d->n);
+  d->tt = d->obs.tt;
+  d->ex = d->obs.pos[0];
+  d->ey = d->obs.pos[1];
+  d->ez = d->obs.pos[2];
+  d->R = d->obs.R;
+  d->cobl = cos(OBLIQUITYJ2000 * DD2R);
+  d->sobl = sin(OBLIQUITYJ2000 * DD2R);
 }
 
 // f is neither infinite nor NaN (plain comparison, vectorised).
@@ -78,7 +87,7 @@ KCLONES static void gather(int first, int end) {
   for (int i = first; i < end; i++) {
     const mprec &r = mp[i];
     bool ok = (r.ecc >= 0.0f) & (r.ecc < 1.0f) & (r.semiaxis > 0.0f) & (r.daily > 0.0f) &
-              isfinitef32(r.peritime) & isfinitef32(r.inc) & isfinitef32(r.ascnode) &
+              isfinitef32(r.meananom) & isfinitef32(r.inc) & isfinitef32(r.ascnode) &
               isfinitef32(r.argperi) & isfinitef32(r.semiaxis) & isfinitef32(r.daily);
     el.valid[i] = ok;
     el.daily[i] = blend(ok, r.daily, 1.0);
@@ -87,8 +96,10 @@ KCLONES static void gather(int first, int end) {
     el.inc[i] = blend(ok, r.inc / dRad, 0.1);
     el.node[i] = blend(ok, r.ascnode / dRad, 0.0);
     el.argp[i] = blend(ok, r.argperi / dRad, 0.0);
-    el.peri[i] = blend(ok, r.peritime, 0.0);
+    el.M0[i] = blend(ok, r.meananom * DD2R, 0.0);
+    el.epoch[i] = r.epoch + 0.5;
     el.hmag[i] = r.hmag;
+    el.G[i] = blend((r.fixed1 >= -0.5f) & (r.fixed1 <= 1.5f), r.fixed1, HGDEFAULTG);
   }
 }
 
@@ -103,11 +114,17 @@ KCLONES static void elementtrig(int first, int end) {
   }
 }
 
-// Mean anomaly at jd of record i, radians.
-KINLINE double meananomaly(double jd, int i) {
-  double daily = el.daily[i];
-  // After the advance M is at most 0, never above 360 degrees.
-  return daily * (jd - advanceperi(el.peri[i], daily, jd)) / P0;
+// q rounded to a whole number for |q| < 2^51, in plain arithmetic.
+KINLINE double roundsmall(double q) {
+  const double shift = 6755399441055744.0;  // 1.5 * 2^52: adding it rounds
+  return (q + shift) - shift;
+}
+
+// Mean anomaly at the TT Julian Day tt of record i, radians, within half a
+// turn of 0: from the mean anomaly at the epoch, exact in double precision.
+KINLINE double meananomaly(double tt, int i) {
+  double M = el.M0[i] + el.daily[i] * DD2R * (tt - el.epoch[i]);
+  return M - D2PI * roundsmall(M / D2PI);
 }
 
 // One Newton step of Kepler's equation from E (radians) with its sine s
@@ -149,31 +166,16 @@ KINLINE void keplerstage(double jd, int i, int j) {
   wC[j] = cj - sj * dj;
 }
 
-// Heliocentric position and velocity (AU, AU/day), equatorial of date, of
-// an orbit at the eccentric anomaly of sine sE and cosine cE: J2000
-// elements (radians, daily in degrees a day; sines and cosines of the
-// inclination and node given) precessed approximately to the date by p,
-// pi and Pi (whose sine and cosine are given); cobl and sobl of the
-// obliquity. Returns the distance from the Sun.
-KINLINE double orbitvector(const PASSDATE *d, double daily, double a, double inc, double sinc,
-                           double cinc, double node, double snode, double cnode, double argp,
-                           double e, double sE, double cE, double *pos, double *vel) {
-  double p = d->p, pi = d->pi, cobl = d->cobl, sobl = d->sobl;
-  // sin and cos of node + Pi by the sum of angles.
-  double sN = snode * d->cPi + cnode * d->sPi, cN = cnode * d->cPi - snode * d->sPi;
-  // The inclination moves by dI = pi cos(node + Pi), under 0.01 radians
-  // within forty centuries of 2000: its sine and cosine by their series,
-  // exact to double precision there.
-  double dI = pi * cN, dI2 = dI * dI;
-  double sdI = dI * (1.0 - dI2 / 6.0 * (1.0 - dI2 / 20.0 * (1.0 - dI2 / 42.0)));
-  double cdI = 1.0 - dI2 / 2.0 * (1.0 - dI2 / 12.0 * (1.0 - dI2 / 30.0));
-  double i1 = inc + dI;
-  bool flat = i1 == 0.0;  // held at 0.000001 radians
-  double si = blend(flat, 0.000001, sinc * cdI + cinc * sdI);
-  double ci = blend(flat, 1.0, cinc * cdI - sinc * sdI);
-  double psi = pi * sN / si;
-  double w1 = argp + psi;
-  double n1 = node + p - psi * ci;
+// Heliocentric position and velocity (AU, AU/day), J2000 equatorial, of an
+// orbit at the eccentric anomaly of sine sE and cosine cE: J2000 elements
+// (radians, daily in degrees a day; sines and cosines of the inclination
+// and node given); cobl and sobl of the J2000 obliquity. Returns the
+// distance from the Sun.
+KINLINE double orbitvector(const PASSDATE *d, double daily, double a, double sinc, double cinc,
+                           double snode, double cnode, double argp, double e, double sE,
+                           double cE, double *pos, double *vel) {
+  double cobl = d->cobl, sobl = d->sobl;
+  double si = sinc, ci = cinc, w1 = argp;
   // Radius, and the true anomaly through its sine and cosine.
   double q = 1.0 - e * cE, iq = 1.0 / q;
   double r = a * q;
@@ -181,7 +183,7 @@ KINLINE double orbitvector(const PASSDATE *d, double daily, double a, double inc
   double cv = (cE - e) * iq, sv = s1e * sE * iq;
   double sw = ksin(w1), cw = kcos(w1);
   double cu = cw * cv - sw * sv, su = sw * cv + cw * sv;
-  double sn = ksin(n1), cn = kcos(n1);
+  double sn = snode, cn = cnode;
   // Radial and transverse unit vectors, ecliptic of date.
   double Rx = cn * cu - sn * su * ci, Ry = sn * cu + cn * su * ci, Rz = su * si;
   double Tx = -cn * su - sn * cu * ci, Ty = -sn * su + cn * cu * ci, Tz = cu * si;
@@ -199,45 +201,25 @@ KINLINE double orbitvector(const PASSDATE *d, double daily, double a, double inc
   return r;
 }
 
-// From the eccentric anomaly to the astrometric J2000 place.
-KINLINE void placestage(const PASSDATE *d, int i) {
-  double h[3], v[3];
-  orbitvector(d, el.daily[i], el.a[i], el.inc[i], el.sinc[i], el.cinc[i], el.node[i],
-              el.snode[i], el.cnode[i], el.argp[i], el.e[i], wS[i], wC[i], h, v);
-  // Light time: the object where it was when the light now arriving left
-  // it; over minutes its motion is straight to far below an arc second.
-  double dx = h[0] - d->ex, dy = h[1] - d->ey, dz = h[2] - d->ez;
-  double tau = sqrt(dx * dx + dy * dy + dz * dz) / CAUDAY;
-  double x = h[0] - v[0] * tau, y = h[1] - v[1] * tau, z = h[2] - v[2] * tau;
-  dx = x - d->ex;
-  dy = y - d->ey;
-  dz = z - d->ez;
+// Record i's place from its heliocentric position (x, y, z) at the time
+// the light left it.
+KINLINE void finishplace(const PASSDATE *d, int i, double x, double y, double z) {
+  double dx = x - d->ex, dy = y - d->ey, dz = z - d->ez;
   double dist = sqrt(dx * dx + dy * dy + dz * dz);
   double rr = sqrt(x * x + y * y + z * z);
-  double k = fabs((rr * rr + dist * dist - d->R * d->R) / (2.0 * dist * rr));
-  // Right ascension and declination of date.
+  double k = (rr * rr + dist * dist - d->R * d->R) / (2.0 * dist * rr);
   double rho = sqrt(dx * dx + dy * dy);
   rho = blend(rho > 0.0, rho, 1e-300);
-  // atan and the quadrant as in getobjcoord: libmvec's atan2 costs
-  // several times its atan.
-  double ddx = blend(dx == 0.0, 0.00001, dx);
+  // atan and the quadrant by hand: libmvec's atan2 costs several times its
+  // atan.
+  double ddx = blend(dx == 0.0, 1e-300, dx);
   double alpha = katan(dy / ddx);
-  alpha = blend(ddx < 0.0, alpha + P1, alpha);
-  alpha = blend(alpha < 0.0, alpha + 2.0 * P1, alpha);
-  double tdec = dz / rho;
-  double delta = katan(tdec);
-  double ra = alpha * dRad / 15.0;
-  // Precession to J2000 as prec2000, with sin alpha and tan delta taken
-  // from the vector.
-  double am = (ra + (d->n * (dy / rho) * tdec + d->m) / 30.0) * 15.0 / P0;
-  double cam = kcos(am), sam = ksin(am);
-  double dm = delta + d->n * cam / (2.0 * P0);
-  ra += (d->m + d->n * sam * ktan(dm)) / 15.0;
-  double dec = delta + d->n * cam / P0;
+  alpha = blend(ddx < 0.0, alpha + DPI, alpha);
+  alpha = blend(alpha < 0.0, alpha + D2PI, alpha);
+  double ra = alpha * DR2H;
   ra = blend(ra >= 24.0, ra - 24.0, ra);
-  ra = blend(ra < 0.0, ra + 24.0, ra);
   place.ra[i] = ra;
-  place.dec[i] = dec * dRad;
+  place.dec[i] = katan(dz / rho) * DR2D;
   place.dist[i] = dist;
   place.r[i] = rr;
   place.k[i] = k;
@@ -246,10 +228,23 @@ KINLINE void placestage(const PASSDATE *d, int i) {
   place.gz[i] = dz;
 }
 
-KCLONES static void keplerloop(double jd, int first, int end) {
+// From the eccentric anomaly to the astrometric J2000 place.
+KINLINE void placestage(const PASSDATE *d, int i) {
+  double h[3], v[3];
+  orbitvector(d, el.daily[i], el.a[i], el.sinc[i], el.cinc[i], el.snode[i], el.cnode[i],
+              el.argp[i], el.e[i], wS[i], wC[i], h, v);
+  // Light time: the object where it was when the light now arriving left
+  // it, by a straight step back along its motion (lighttimeexact finds
+  // the few places where the orbit's curvature over the step matters).
+  double dx = h[0] - d->ex, dy = h[1] - d->ey, dz = h[2] - d->ez;
+  double tau = sqrt(dx * dx + dy * dy + dz * dz) / CAUDAY;
+  finishplace(d, i, h[0] - v[0] * tau, h[1] - v[1] * tau, h[2] - v[2] * tau);
+}
+
+KCLONES static void keplerloop(double tt, int first, int end) {
   int half = (end - first) / 2, mid = first + half;
-  for (int i = first; i < mid; i++) keplerstage(jd, i, i + half);
-  if ((end - first) % 2) keplerstage(jd, end - 1, end - 1);
+  for (int i = first; i < mid; i++) keplerstage(tt, i, i + half);
+  if ((end - first) % 2) keplerstage(tt, end - 1, end - 1);
 }
 
 KCLONES static void placeloop(const PASSDATE *d, int first, int end) {
@@ -266,6 +261,38 @@ static void nearparabolic(int first, int end) {
     }
 }
 
+// Near the Sun the straight light-time step is not enough (1.8" at 0.024
+// AU from it): the place is found again from the orbit at the emission
+// time, the light time iterated.
+static void lighttimeexact(const PASSDATE *d, int first, int end) {
+  for (int i = first; i < end; i++) {
+    double r = place.r[i], dist = place.dist[i], tau = dist / CAUDAY;
+    if (!el.valid[i] || !(GAUSSK2 * tau * tau / (2.0 * r * r * dist) > LIGHTTIMESTRAIGHT))
+      continue;
+    double h[3], v[3];
+    for (int k = 0; k < 4; k++) {
+      double E = keplerE(meananomaly(d->tt - tau, i), el.e[i]);
+      orbitvector(d, el.daily[i], el.a[i], el.sinc[i], el.cinc[i], el.snode[i], el.cnode[i],
+                  el.argp[i], el.e[i], sin(E), cos(E), h, v);
+      double dx = h[0] - d->ex, dy = h[1] - d->ey, dz = h[2] - d->ez;
+      tau = sqrt(dx * dx + dy * dy + dz * dz) / CAUDAY;
+    }
+    finishplace(d, i, h[0], h[1], h[2]);
+  }
+}
+
+// Inside the JPL ephemeris's span the planet records take their places
+// from it.
+static void jplplanets(const PASSDATE *d, int first, int end) {
+  for (int i = first; i < end && i < MPPLANETS; i++) {
+    double v[3], h[3];
+    // The place from the observer's vector; the distance from the Sun
+    // differs from |h| by the Sun's own motion over the light time.
+    if (planetvector(i, &d->obs, v, h) == 0)
+      finishplace(d, i, d->ex + v[0], d->ey + v[1], d->ez + v[2]);
+  }
+}
+
 // Marks the records whose place is not finite.
 KCLONES static void checkplaces(int first, int end) {
   for (int i = first; i < end; i++) {
@@ -277,9 +304,11 @@ KCLONES static void checkplaces(int first, int end) {
 
 // The pass over records gathered already.
 static void placegathered(const PASSDATE *d, int first, int end) {
-  keplerloop(d->jd, first, end);
+  keplerloop(d->tt, first, end);
   nearparabolic(first, end);
   placeloop(d, first, end);
+  lighttimeexact(d, first, end);
+  jplplanets(d, first, end);
   checkplaces(first, end);
 }
 
@@ -302,7 +331,8 @@ void placerecordsscalar(const PASSDATE *d, int first, int n) {
 
 KCLONES static void magloop(int first, int end) {
   for (int i = first; i < end; i++)
-    place.mag[i] = (el.hmag[i] + 5.0 * klog10(place.dist[i] * place.r[i])) * place.k[i];
+    place.mag[i] = hgmagnitudewith<kexp, klog>(el.hmag[i], el.G[i], place.r[i], place.dist[i],
+                                               place.k[i]);
 }
 
 void tablemagnitudes(int first, int n) {
@@ -334,9 +364,6 @@ void position(double jd, double *x, double *y, double *z, double *r, double dail
               double semiaxis, double inc, double node, double argperi, double peritime,
               double obl, double ecc) {
   PASSDATE d;
-  precangles(jd, &d.p, &d.pi, &d.Pi);
-  d.sPi = sin(d.Pi);
-  d.cPi = cos(d.Pi);
   d.cobl = cos(obl);
   d.sobl = sin(obl);
   double M = daily * (jd - peritime);
@@ -345,8 +372,8 @@ void position(double jd, double *x, double *y, double *z, double *r, double dail
     if (M == 0.0) M = 360.0;
   }
   double pos[3], vel[3], E = keplerE(M / P0, ecc);
-  *r = orbitvector(&d, daily, semiaxis, inc, sin(inc), cos(inc), node, sin(node), cos(node),
-                   argperi, ecc, ksin(E), kcos(E), pos, vel);
+  *r = orbitvector(&d, daily, semiaxis, sin(inc), cos(inc), sin(node), cos(node), argperi, ecc,
+                   ksin(E), kcos(E), pos, vel);
   *x = pos[0];
   *y = pos[1];
   *z = pos[2];
@@ -376,19 +403,29 @@ double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, 
     return 0.0;
   }
   *dist = g.dist;
-  *phase = acos(g.k > 1.0 ? 1.0 : g.k) * dRad;
-  *mag = (mp[i].hmag + 5.0 * log10(g.dist)) / sqrt(g.k);
+  *phase = acos(g.k > 1.0 ? 1.0 : (g.k < -1.0 ? -1.0 : g.k)) * DR2D;
+  *mag = hgmagnitude(mp[i].hmag, hgslope(mp[i].fixed1), g.r, g.dist, g.k);
   if (mode == 2) {
     *ra = g.ra;
     *dec = g.dec;
     return g.ra;
   }
-  double dec0;
-  return getobjcoord(jd, place.gx[i], place.gy[i], place.gz[i], ra, &dec0, dec, mode);
+  // The J2000 vector to the mean equator of date, then as the mode asks.
+  double m[3][3], v[3] = {place.gx[i], place.gy[i], place.gz[i]}, dec0;
+  precessmatrix(kept.tt, m);
+  matrixapply(m, v, v);
+  return getobjcoord(jd, v[0], v[1], v[2], ra, &dec0, dec, mode);
 }
 
 double getastperiod(int i, double jd, double *peritime) {
   const mprec &r = mp[i];
-  *peritime = advanceperi(r.peritime, r.daily, jd);
+  double daily = r.daily, M = r.meananom + daily * (jd - (r.epoch + 0.5));
+  double left = 360.0 - (M - 360.0 * floor(M / 360.0));  // degrees to the next passage
+  *peritime = daily > 0.0 ? jd + (left >= 360.0 ? 0.0 : left / daily) : r.peritime;
   return r.period;
+}
+
+double nearestpassage(double epoch, double M, double daily) {
+  M -= 360.0 * floor(M / 360.0);
+  return epoch + (M > 180.0 ? 360.0 - M : -M) / daily;
 }

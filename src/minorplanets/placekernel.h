@@ -5,17 +5,29 @@
 #include <cstdint>
 #include <cstring>
 
+#include "astro/observer.h"
 #include "minorplanets/elements.h"
 
 // What a pass needs of its date, computed once per date.
 struct PASSDATE {
-  double jd;              // Julian Day of the places
-  double ex, ey, ez, R;   // heliocentric Earth, equatorial of date, AU
-  double obl, cobl, sobl; // obliquity (radians), its cosine and sine
-  double p, pi, Pi;       // element precession J2000 -> date, radians
-  double sPi, cPi;        // sine and cosine of Pi
-  double m, n;            // precession of date -> J2000, degrees
+  double jd;              // UT Julian Day of the places
+  double tt;              // the same instant in TT, the time of the orbits
+  double ex, ey, ez, R;   // the observer from the Sun, J2000 equatorial, AU
+  double cobl, sobl;      // cosine and sine of the J2000 obliquity
+  OBSERVER obs;           // the observer in full
 };
+// Obliquity of the ecliptic at J2000 (IAU 1976), degrees: the element
+// records are referred to that ecliptic.
+constexpr double OBLIQUITYJ2000 = 84381.448 / 3600.0;
+// Below this estimate of the straight-line light-time step's error
+// (radians, GM tau^2 / (2 r^2 dist)) one step is kept; above it the place is
+// found again from the orbit at the emission time, iterated.
+constexpr double LIGHTTIMESTRAIGHT = 1e-8;
+constexpr double GAUSSK2 = 0.01720209895 * 0.01720209895;  // GM of the Sun, AU^3 / day^2
+// 1: places from the Earth's centre; 0: from the observing place
+// (latitude, longitude, dSiteHeight).
+extern int iGeocentric;
+extern double dSiteHeight;  // metres above the ellipsoid; 0 until places hold heights
 
 // Places of the last pass, index-parallel to mp.
 struct PLACETABLE {
@@ -23,21 +35,23 @@ struct PLACETABLE {
   double dec[MPMAX];   // J2000 declination, degrees
   double dist[MPMAX];  // from the Earth, AU
   double r[MPMAX];     // from the Sun, AU
-  double k[MPMAX];     // |cos phase angle|
-  double gx[MPMAX];    // geocentric equatorial vector of date, AU
+  double k[MPMAX];     // cos phase angle
+  double gx[MPMAX];    // vector from the observer, J2000 equatorial, AU
   double gy[MPMAX];
   double gz[MPMAX];
-  double mag[MPMAX];   // whole-table magnitude (tablemagnitudes)
+  double mag[MPMAX];   // magnitude (tablemagnitudes)
   int ok[MPMAX];       // 1 for a finite place of an elliptic orbit
 };
 extern PLACETABLE place;
 
-// The per-date constants of jd (the Earth included) into d.
+// The per-date constants of the UT Julian Day jd (the observer included,
+// as iGeocentric and the current place say) into d.
 void passdate(double jd, PASSDATE *d);
-// Astrometric places (one light-time iteration: the object where it was
-// when the light now arriving left it, seen from the Earth at d->jd) of
-// records first .. first + n - 1 into place. Vectorised where the machine
-// allows; the records are independent of each other.
+// Astrometric J2000 places (the object where it was when the light now
+// arriving left it, seen by the observer of d) of records first .. first +
+// n - 1 into place. Vectorised where the machine allows; the records are
+// independent of each other. Inside the JPL ephemeris's span the planet
+// records 0..7 take their places from it instead of their elements.
 void placerecords(const PASSDATE *d, int first, int n);
 // placerecords for another date, with the elements placerecords read last
 // (mp unchanged since).
@@ -45,7 +59,8 @@ void placeagain(const PASSDATE *d, int first, int n);
 // The same, one record at a time: the reference the vectorised pass is
 // checked against.
 void placerecordsscalar(const PASSDATE *d, int first, int n);
-// place.mag = (hmag + 5 log10(dist r)) k for records first .. first + n - 1.
+// place.mag = the IAU H-G magnitude (minorplanets/magnitude.h) of records
+// first .. first + n - 1 from their H, G (fixed1) and last places.
 void tablemagnitudes(int first, int n);
 
 // c ? a : b without a branch: gcc vectorises a loop that calls functions
@@ -82,6 +97,11 @@ inline double advanceperi(double t, double daily, double jd) {
   return blend((daily > 0.0) & (t < jd) & (q < 2251799813685248.0), t2, t);
 }
 
-// *peritime = record i's perihelion time advanced by whole orbits to the
-// first passage not before jd. Returns the period in years.
+// *peritime = record i's first perihelion passage not before the TT Julian
+// Day jd, from its mean anomaly at its epoch. Returns the period in years.
 double getastperiod(int i, double jd, double *peritime);
+// The perihelion passage (Julian Day) nearest the instant epoch of an
+// orbit with mean anomaly M (degrees) there and daily motion daily (degrees
+// a day, positive): what a record stores as peritime, for display and
+// older readers; the places come from the mean anomaly itself.
+double nearestpassage(double epoch, double M, double daily);

@@ -1,10 +1,8 @@
 #include "minorplanets/positions.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 
 #include "astro/constants.h"
 #include "astro/moon.h"
@@ -95,69 +93,12 @@ static void elementsj2000(double jd, double *inc, double *node, double *argperi)
   if (*argperi < 0.0) *argperi += 360.0;
 }
 
-// Mean anomaly (degrees, 0..360) at jd of a record holding perihelion
-// time peri and daily motion daily, as the place kernel steps it.
-static double recordanomaly(double jd, float peri, float daily) {
-  double t = advanceperi(peri, daily, jd);
-  double M = fmod(static_cast<double>(daily) * (jd - t), 360.0);
-  return M < 0.0 ? M + 360.0 : M;
-}
-
-// Units in the last place from positive float a to positive float b.
-static int32_t ulpsapart(float a, float b) {
-  int32_t ia, ib;
-  memcpy(&ia, &a, sizeof ia);
-  memcpy(&ib, &b, sizeof ib);
-  return ib - ia;
-}
-
-// Positive float f moved by u units in its last place.
-static float ulpsmoved(float f, int32_t u) {
-  int32_t bits;
-  memcpy(&bits, &f, sizeof bits);
-  bits += u;
-  memcpy(&f, &bits, sizeof f);
-  return f;
-}
-
-void storedpassage(double jd, double M, double daily, float *peri, float *dailyf) {
-  float base = static_cast<float>(daily);
-  double t0 = jd - M / daily, besterr = -1.0;
-  *peri = static_cast<float>(t0);
-  *dailyf = base;
-  for (int n = 0; n <= 2 * PASSAGEMAXORBITS; n++) {
-    int k = (n + 1) / 2 * (n % 2 ? 1 : -1);  // 0, 1, -1, 2, -2, ...
-    float t = static_cast<float>(t0 + k * 360.0 / daily);
-    // The daily motion that gives M exactly from this passage, held to
-    // the allowed units of the last place; it and its neighbours are tried.
-    double span = jd - t;
-    int32_t u = 0;
-    if (fabs(span) > 1e-9) {
-      double turns = nearbyint((base * span - M) / 360.0);
-      double exact = (M + 360.0 * turns) / span;
-      if (exact > 0.0 && exact < FLT_MAX) u = ulpsapart(base, static_cast<float>(exact));
-    }
-    if (u > PASSAGENUDGEULPS) u = PASSAGENUDGEULPS;
-    if (u < -PASSAGENUDGEULPS) u = -PASSAGENUDGEULPS;
-    for (int32_t v : {u, u - 1, u + 1}) {
-      if (v > PASSAGENUDGEULPS || v < -PASSAGENUDGEULPS) continue;
-      float dl = ulpsmoved(base, v);
-      double err = fabs(remainder(recordanomaly(jd, t, dl) - M, 360.0)) * 3600.0;
-      if (besterr < 0.0 || err < besterr) {
-        besterr = err;
-        *peri = t;
-        *dailyf = dl;
-      }
-      if (err <= PASSAGEARCSEC) return;
-    }
-  }
-}
-
 // Writes record p of mp from row p of plan, evaluated for the whole
 // Julian Day d (rows 0-3 already hold the mean anomaly and the argument of
 // perihelion).
 static void planetrecord(int p, double d) {
-  double M = plan[p][0], w = plan[p][2];
+  // The table is evaluated for d, the record's epoch instant is d + 0.5.
+  double M = fmod(plan[p][0] + 0.5 * plan[p][1], 360.0), w = plan[p][2];
   double inc = plan[p][4], node = plan[p][5];
   elementsj2000(d, &inc, &node, &w);
   mprec &r = mp[p];
@@ -177,7 +118,8 @@ static void planetrecord(int p, double d) {
   r.rexp = 1.0f;
   r.fixed1 = 0.15f;
   r.fixed2 = 0.0f;
-  storedpassage(d, M, plan[p][1], &r.peritime, &r.daily);
+  r.daily = static_cast<float>(plan[p][1]);
+  r.peritime = static_cast<float>(nearestpassage(d + 0.5, M, plan[p][1]));
 }
 
 // Mean anomaly and argument of perihelion (degrees) of plan row p.

@@ -13,18 +13,6 @@ extern double plan[8][9];
 // mainplanets sets the shared time argument mjd (astro/moon.h) to the whole
 // days since JD 2415020.0 of the date it evaluates.
 
-// How a record's single-precision perihelion time is chosen (the same in
-// tools/mkastdat): the passage nearest the epoch whose float value, with
-// the float daily motion moved by at most PASSAGENUDGEULPS units in its
-// last place, gives the mean anomaly at the epoch within PASSAGEARCSEC.
-constexpr int PASSAGENUDGEULPS = 8;
-constexpr int PASSAGEMAXORBITS = 4000;
-constexpr double PASSAGEARCSEC = 0.3;
-// Perihelion time and daily motion as stored for mean anomaly M (degrees)
-// at the instant jd and daily motion daily (degrees a day); the best found
-// when none reaches PASSAGEARCSEC.
-void storedpassage(double jd, double M, double daily, float *peri, float *dailyf);
-
 // Evaluates elements for mjd into plan.
 void pelement();
 // Records 0..MPDATEPLANETS-1 (Mercury..Jupiter) are computed for the date.
@@ -44,8 +32,9 @@ constexpr int KEPLERMAXSTEPS = 100;
 // Eccentric anomaly (radians) of mean anomaly M (radians) and eccentricity
 // ecc < 1.
 double keplerE(double M, double ecc);
-// Heliocentric equatorial position of date (AU) of an orbit at jd; angles
-// in radians, daily in degrees/day, peritime a Julian Day.
+// Heliocentric equatorial position (AU) of an orbit at jd, J2000 elements
+// turned to the equator by the obliquity obl; angles in radians, daily in
+// degrees/day, peritime a Julian Day.
 void position(double jd, double *x, double *y, double *z, double *r, double daily,
               double semiaxis, double inc, double node, double argperi, double peritime,
               double obl, double ecc);
@@ -96,7 +85,7 @@ struct GEOPLACE {
   double dist;  // from the Earth, AU
   double r;     // from the Sun, AU
   double R;     // Earth from the Sun, AU
-  double k;     // |cos phase angle|
+  double k;     // cos phase angle
 };
 // Place of record i at jd. newearth 1 computes the Earth for jd and keeps
 // it, 0 reuses the Earth kept last. Returns 0, or -1 when the orbit is not

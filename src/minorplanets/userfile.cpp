@@ -8,6 +8,7 @@
 
 #include "minorplanets/elements.h"
 #include "minorplanets/safewrite.h"
+#include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/status.h"
 #include "minorplanets/textline.h"
@@ -78,12 +79,8 @@ static int parseline() {
   ast.fixed2 = 0.0f;
   ast.diameter = 0.1f;
   // The mean anomaly holds at the epoch instant, 0h of the epoch date; the
-  // passage is stored as every record's is (storedpassage). An object
-  // without a semi-axis keeps the stand-in daily motion as it is.
-  if (a > 0.0)
-    storedpassage(epoch + 0.5, m, daily, &ast.peritime, &ast.daily);
-  else
-    ast.peritime = static_cast<float>(epoch + 0.5 - m / daily);
+  // passage nearest it is stored for display.
+  ast.peritime = static_cast<float>(nearestpassage(epoch + 0.5, m, daily));
   ast.name[19] = '\0';
   return mpfinite(&ast) ? 0 : -1;
 }
@@ -205,6 +202,8 @@ int savempvars(int i) {
   r.semiaxis = static_cast<float>(dFP[MPAXIS]);
   r.epoch = iNT[MPEPOCH];
   r.period = static_cast<float>(dFP[MPPERIOD]);
-  r.peritime = static_cast<float>(dFP[MPPERIPASS]);
+  // The passage follows from the elements (the field only shows it).
+  r.peritime = r.daily > 0.0f ? static_cast<float>(nearestpassage(r.epoch + 0.5, r.meananom, r.daily))
+                              : static_cast<float>(dFP[MPPERIPASS]);
   return 0;
 }

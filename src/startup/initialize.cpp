@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "astro/jplephem.h"
 #include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
@@ -23,6 +24,9 @@
 #include "ui/project.h"
 #include "ui/windows.h"
 
+// What the start-up says about the planetary ephemeris.
+static char jplreport[64];
+
 void introbox() {
   openwindow(4);
   drawtextback(PALDIALOGBACK);
@@ -30,6 +34,7 @@ void introbox() {
   int x = twX + 2 * HORScale, y = twY + 2 * VRTScale;
   printf256(x, y, win[4].text, banner);
   printf256(x, y + 2 * VRTScale, win[4].text, achDLine[0]);
+  printf256(x, y + 4 * VRTScale, win[4].text, jplreport);
   if (iGotamouse) mouseshow();
   getapress();
   if (iGotamouse) mousehide();
@@ -53,6 +58,8 @@ int initialize(int depth) {
   windoinit();
   clearhitmap();
   snprintf(achDLine[0], sizeof achDLine[0], "Res: %d x %d, %d bit colour.", SCREEN_W, SCREEN_H, depth);
+  getfilename(path, JPLFILE);
+  jplopen(path, jplreport, sizeof jplreport);
   drawtitle();
   setuserfont(iDEFONT);
   initsettings();

@@ -246,15 +246,18 @@ TEST_F(AstBin, ListRowsFollowTheSortSetting) {
 TEST_F(AstBin, PerihelionTimeAdvancesToTheNextPassage) {
   writedb(scratchname("t_peri.bin"), 9, {mprecord(1, "A", 5)});
   ASSERT_EQ(ASTreadfile(0, scratchname("t_peri.bin")), 0);
+  // The passages come from the mean anomaly at the epoch; the stored one
+  // is the nearest the epoch, on the float grid (0.25 day there).
   double stored = mp[8].peritime, t;
+  EXPECT_LT(fabs(stored - 2459800.5) * mp[8].daily, 180.0);
   getastperiod(8, stored - 100.0, &t);
-  EXPECT_EQ(t, stored);  // no stepping backwards
+  EXPECT_NEAR(t, stored, 0.25);  // no stepping backwards
   double step = 360.0 / mp[8].daily;
   double jd = stored + 2.5 * step;
   EXPECT_FLOAT_EQ(getastperiod(8, jd, &t), mp[8].period);
-  EXPECT_NEAR(t, stored + 3 * step, 1e-6);
-  getastperiod(8, stored + step, &t);  // exactly on a passage: not beyond it
-  EXPECT_NEAR(t, stored + step, 1e-6);
+  EXPECT_NEAR(t, stored + 3 * step, 0.25);
+  getastperiod(8, t, &t);  // exactly on a passage: not beyond it
+  EXPECT_NEAR(t, stored + 3 * step, 0.25);
   mp[8].daily = 0;
   getastperiod(8, jd, &t);
   EXPECT_EQ(t, stored);

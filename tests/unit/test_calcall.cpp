@@ -7,6 +7,7 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
+#include "minorplanets/magnitude.h"
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"
 #include "startup/settings.h"
@@ -146,12 +147,13 @@ TEST_F(CalcAll, ColourClassesFollowTheMagnitude) {
     int table, single;
   } cases[] = {{5.0, 47, 47}, {8.4, 47, 47}, {10.2, 43, 43}, {12.1, 39, 39},
                {14.6, 35, 34}, {15.2, 35, 33}, {20.0, 35, 33}};
+  // The one magnitude rule (IAU H-G, G 0.15) for the table and one record.
+  double atH0 = hgmagnitude(0.0, 0.15, g.r, g.dist, g.k);
   for (const Case &c : cases) {
-    mp[8].hmag = static_cast<float>(c.mag / g.k - 5 * log10(g.dist * g.r));
+    mp[8].hmag = static_cast<float>(c.mag - atH0);
     calcastall(day);
     ASSERT_NEAR(obj[8].mag, c.mag, 1e-4);
     EXPECT_EQ(iBcalc[8], c.table) << c.mag;
-    mp[8].hmag = static_cast<float>(c.mag * sqrt(g.k) - 2.17147 * (log(g.dist) + log(g.r)));
     calcsingle(8, day);
     ASSERT_NEAR(obj[8].mag, c.mag, 1e-4);
     EXPECT_EQ(iBcalc[8], c.single) << c.mag;
