@@ -6,7 +6,7 @@
 
 #include "astro/constants.h"
 #include "astro/constellations.h"
-#include "astro/moon.h"
+#include "astro/bodies.h"
 #include "chart/blocks.h"
 #include "chart/projection.h"
 #include "chart/starcat.h"
@@ -14,6 +14,7 @@
 #include "chart/starsearch.h"
 #include "chart/telescope.h"
 #include "minorplanets/mplist.h"
+#include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/status.h"
 #include "skins/skinbutton.h"
@@ -233,13 +234,12 @@ double oppositionra(double sunra) {
 }
 
 int skymarkers() {
-  double eqt, dpsi, deps, obl;
-  getsunpos(day, &Sunra, &Sundec, &eqt, &dpsi, &deps, &obl);
-  place2000(day, &Sunra, &Sundec);
-  domoon();
-  Moonra = moonra;
-  Moondec = moondec;
-  place2000(day, &Moonra, &Moondec);
+  // The same observer and frame as the minor planets' places.
+  PASSDATE d;
+  passdate(day, &d);
+  double dist;
+  sunplace(&d.obs, &Sunra, &Sundec);
+  moonplace(&d.obs, &Moonra, &Moondec, &dist);
   return 0;
 }
 
