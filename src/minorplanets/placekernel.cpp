@@ -10,6 +10,7 @@
 #include "minorplanets/magnitude.h"
 #include "minorplanets/positions.h"
 #include "places/place.h"
+#include "startup/settings.h"
 
 // The maths library under other names, declared as having vector variants
 // (glibc's libmvec provides them for x86-64), so that gcc vectorises the
@@ -40,7 +41,6 @@ double kexp(double) __asm__("exp") KSIMD;
 }
 
 PLACETABLE place;
-int iGeocentric = 0;
 double dSiteHeight = 0.0;
 
 // Elements of the records of a pass as doubles, index-parallel to mp;
@@ -66,7 +66,7 @@ static double wM[MPMAX], wE[MPMAX], wS[MPMAX], wC[MPMAX];  // M, E, sin E, cos E
 
 void passdate(double jd, PASSDATE *d) {
   // dLongit is counted west.
-  observerat(jd, iGeocentric, dLattit, -dLongit, dSiteHeight, &d->obs);
+  observerat(jd, flag[GEOCENTRIC] ? 1 : 0, dLattit, -dLongit, dSiteHeight, &d->obs);
   d->jd = jd;
   d->tt = d->obs.tt;
   d->ex = d->obs.pos[0];

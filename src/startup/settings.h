@@ -113,6 +113,7 @@ enum : int {
   CURSORLOCK = 15,   // lock the chart cursor against the mouse
   CONSTNAMES = 16,   // constellation names
   CONSTBOUNDS = 17,  // constellation boundaries
+  GEOCENTRIC = 18,   // places seen from the Earth's centre, not the observing place
   STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
 };
 

@@ -292,6 +292,7 @@ static int enterfield(int n) {
       break;
     case MKSWITCH:
       flag[fld.setting] = 1 - (flag[fld.setting] ? 1 : 0);
+      if (fld.setting == GEOCENTRIC) calcastall(day);  // every place moves with the observer
       break;
     case MKHELP:
       helpwindow();

@@ -114,6 +114,7 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"SAVE AS TGA", "Enable saving as 24-bit TGA files.", MKSWITCH, VTNONE, SAVETGA, FUNONE},
         {"PROGRAM SKIN", "The name of the SKIN - NO extension!", MKVALUE, VTTEXT, SKINNAME, FUNONE},
         {"LOAD NEW SKIN", "Load the new SKIN from the disk.", MKLOADSKIN, VTNONE, 0, FUNONE},
+        {"GEOCENTRIC", "Places from the Earth's centre or here.", MKSWITCH, VTNONE, GEOCENTRIC, FUNONE},
     },
 };
 

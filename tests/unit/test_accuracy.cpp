@@ -53,7 +53,7 @@ class Accuracy : public ::testing::Test {
   }
   void TearDown() override {
     jplclose();
-    iGeocentric = 0;
+    flag[GEOCENTRIC] = 0;
     dSiteHeight = 0.0;
   }
 };
@@ -78,7 +78,7 @@ TEST_F(Accuracy, PlacesAgreeWithDE405) {
     double tt, ut, ra, dec, dist, lat, lon, h;
     int id;
     if (sscanf(line, "P %lf %d %lf %lf %lf", &tt, &id, &ra, &dec, &dist) == 5) {
-      iGeocentric = 1;
+      flag[GEOCENTRIC] = 1;
       passdate(utof(tt), &d);
       double r, de, dd = 0;
       if (id == 10) {
@@ -98,7 +98,7 @@ TEST_F(Accuracy, PlacesAgreeWithDE405) {
       st[id == 10 ? "sun" : id == 9 ? "moon" : "planets"].v.push_back(s);
     } else if (sscanf(line, "A %lf %d %lf %lf %lf", &tt, &id, &ra, &dec, &dist) == 5) {
       ASSERT_LT(id, static_cast<int>(recs.size()));
-      iGeocentric = 1;
+      flag[GEOCENTRIC] = 1;
       mp[8] = recs[id];
       passdate(utof(tt), &d);
       placerecords(&d, 8, 1);
@@ -108,7 +108,7 @@ TEST_F(Accuracy, PlacesAgreeWithDE405) {
       st["minor"].v.push_back(s);
     } else if (sscanf(line, "T %lf %lf %lf %lf %lf %lf %lf %lf", &tt, &ut, &lat, &lon, &h, &ra,
                       &dec, &dist) == 8) {
-      iGeocentric = 0;
+      flag[GEOCENTRIC] = 0;
       dLattit = lat;
       dLongit = -lon;  // counted west
       dSiteHeight = h;

@@ -12,6 +12,7 @@
 #include "astro/jplephem.h"
 #include "chart/skyplot.h"
 #include "minorplanets/placekernel.h"
+#include "startup/settings.h"
 #include "timefmt/instant.h"
 
 namespace {
@@ -94,7 +95,7 @@ std::vector<RefPlace> readplaces(const char *path, const char *format) {
 double worstseparation(const std::vector<RefPlace> &refs, const double *ra, const double *dec, double limit,
                        int tt = 0) {
   double worst = 0;
-  iGeocentric = 1;
+  flag[GEOCENTRIC] = 1;
   char report[64];
   EXPECT_EQ(JPLOK, jplopen(KORVANEX_RUNTIME_DIR "/" "de405.bin", report, sizeof report));
   for (RefPlace r : refs) {
@@ -105,7 +106,7 @@ double worstseparation(const std::vector<RefPlace> &refs, const double *ra, cons
     EXPECT_LT(s, limit) << r.jd;
     worst = fmax(worst, s);
   }
-  iGeocentric = 0;
+  flag[GEOCENTRIC] = 0;
   jplclose();
   return worst;
 }

@@ -6,7 +6,9 @@
 
 #include "astro/moon.h"
 #include "chart/projection.h"
+#include "astro/bodies.h"
 #include "chart/skyplot.h"
+#include "minorplanets/placekernel.h"
 #include "chart/starcat.h"
 #include "chart_fixture.h"
 #include "minorplanets/positions.h"
@@ -366,9 +368,11 @@ TEST_F(Chart, ZoomedGridFollowsTheProjection) {
 
 TEST_F(Chart, SunOppositionAndMoonMarkers) {
   day = 2460000.5;  // 2023 Feb 24: Sun near 22.5 h, Moon about 45 degrees east of it
-  double sr, sd, eqt, dpsi, deps, obl;
-  getsunpos(day, &sr, &sd, &eqt, &dpsi, &deps, &obl);
-  place2000(day, &sr, &sd);  // the chart is J2000
+  PASSDATE pd;  // the chart is J2000, seen from the observing place
+  passdate(day, &pd);
+  double sr, sd, mr, md, mdist;
+  sunplace(&pd.obs, &sr, &sd);
+  moonplace(&pd.obs, &mr, &md, &mdist);
   flag[SHOWGRID] = flag[PLOTMPS] = flag[CONSTNAMES] = 0;
   iReplot = 1;
   drawskyplot(1);
@@ -381,9 +385,6 @@ TEST_F(Chart, SunOppositionAndMoonMarkers) {
   ASSERT_TRUE(isplotable(oppositionra(sr), -sd));
   EXPECT_EQ(getpixel(SKYbmp, iXplot + 6, iYplot), colour[PALLIGHTGREY]) << "the opposition circle is twice as wide";
   EXPECT_EQ(getpixel(SKYbmp, iXplot - 6, iYplot), colour[PALLIGHTGREY]);
-  domoon();
-  double mr = moonra, md = moondec;
-  place2000(day, &mr, &md);
   EXPECT_DOUBLE_EQ(Moonra, mr);
   EXPECT_DOUBLE_EQ(Moondec, md);
   ASSERT_TRUE(isplotable(Moonra, Moondec));
