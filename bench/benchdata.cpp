@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "astro/jplephem.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
@@ -19,6 +20,9 @@ bool fullpage() {
   initsettings();
   day = 2460000.5;
   done = -1;
+  // The planetary ephemeris, as the program reads it at start-up.
+  char report[64];
+  if (jplopen(runtimepath(JPLFILE).c_str(), report, sizeof report) != JPLOK) return false;
   if (MPinit() != 0 || iNumAst != MPPAGE) return false;
   if (MPreaduserfile("userast1.txt") <= 0) return false;
   for (int i = 8; iNumAst < MPMAX; i++) mp[iNumAst++] = mp[i];
