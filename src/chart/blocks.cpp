@@ -3,7 +3,7 @@
 #include <climits>
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/projection.h"
 #include "chart/telescope.h"
 #include "minorplanets/appulse.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "ui/windows.h"
 
 const ccdrec ccd[CCDCOUNT] = {

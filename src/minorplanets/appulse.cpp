@@ -7,9 +7,9 @@
 #include "chart/starcat.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 #include "ui/dialogs.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/windows.h"
 
 apprec app[MAXAPPS];

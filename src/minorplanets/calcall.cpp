@@ -10,11 +10,11 @@
 #include "chart/starcat.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 int iBcalc[MPMAX];

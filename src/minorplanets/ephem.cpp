@@ -5,12 +5,12 @@
 
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/mplist.h"
-#include "startup/settings.h"
+#include "chart/mplist.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/windows.h"
 
 ephrec eph[EPHMAX];

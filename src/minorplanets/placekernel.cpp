@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "minorplanets/positions.h"
 
 // The maths library under other names, declared as having vector variants

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "astro/moon.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"

@@ -2,7 +2,7 @@
 // two-body orbits, precession and the Sun.
 #pragma once
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 // Mean elements of Mercury..Pluto: L a0-a3, perihelion b0-b3, e c0-c3,
 // i d0-d3, node f0-f3, then semi-axis (AU), diameter at 1 AU ("), H.

@@ -5,14 +5,14 @@
 #include <cmath>
 #include <cstring>
 
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
-#include "minorplanets/textline.h"
+#include "base/safewrite.h"
+#include "base/status.h"
+#include "base/textline.h"
 #include "minorplanets/userfile.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 placerec Place[PLACEMAX];

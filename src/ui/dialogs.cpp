@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "startup/switches.h"
-#include "ui/display.h"
+#include "screen/switches.h"
+#include "screen/display.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

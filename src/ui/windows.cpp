@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 
 int iButFun[32][80];

@@ -9,9 +9,9 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 class CalcAll : public ::testing::Test {

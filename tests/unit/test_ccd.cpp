@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "chart/ccd.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "ui/windows.h"
 
 namespace {

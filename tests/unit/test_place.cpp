@@ -14,8 +14,8 @@
 #include "allegro_env.h"
 #include "testsupport.h"
 #include "places/place.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include "allegro_env.h"
 #include "chart/starcat.h"
 #include "minorplanets/calcall.h"
-#include "minorplanets/status.h"
-#include "startup/settings.h"
+#include "base/status.h"
+#include "base/settings.h"
 #include "starcat_fixture.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,15 +9,15 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
+#include "base/safewrite.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "skins/skinbutton.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 static int iGraphnum;  // screen dumps saved so far

@@ -1,8 +1,7 @@
-#include "minorplanets/status.h"
-
-#include <allegro.h>
+#include "base/status.h"
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 char mperror[256];
@@ -21,13 +20,9 @@ int MPfail(int kind, const char *text) {
   return kind;
 }
 
-// The executable's path. Allegro knows it once its system driver is
-// installed; tools and tests that read files without one ask the kernel.
+// The executable's path, from the kernel (what Allegro's own lookup reads
+// first on Linux): the base layer stays free of the screen library.
 static void executablepath(char *exe, int size) {
-  if (system_driver) {
-    get_executable_name(exe, size);
-    return;
-  }
   ssize_t n = readlink("/proc/self/exe", exe, size - 1);
   exe[n > 0 ? n : 0] = 0;
 }
@@ -46,6 +41,8 @@ int getfilename(char *dest, const char *name) {
   }
   char exe[256];
   executablepath(exe, sizeof exe);
-  replace_filename(dest, exe, name, 256);
+  const char *slash = strrchr(exe, '/');
+  int dirlen = slash ? (int)(slash - exe) + 1 : 0;
+  snprintf(dest, 256, "%.*s%s", dirlen, exe, name);
   return 0;
 }

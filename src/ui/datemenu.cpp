@@ -1,0 +1,91 @@
+#include "ui/datemenu.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "minorplanets/calcall.h"
+#include "places/place.h"
+#include "base/settings.h"
+#include "timefmt/angles.h"
+#include "timefmt/calendar.h"
+#include "screen/display.h"
+
+// Two-digit clock years count from 1950.
+static const int kClockYearPivot = 1950;
+
+int setclocktime(const struct tm *lt, int tz, double westlong) {
+  int year = lt->tm_year + 1900;
+  if (year < kClockYearPivot) year += 100;
+  int month = lt->tm_mon + 1;
+  CalcSidHr(year, month, lt->tm_mday, tz, lt->tm_hour, lt->tm_min, (double)lt->tm_sec,
+            westlong);
+  displaytime();
+  iNT[MENUYEAR] = year;
+  iNT[MENUMONTH] = month;
+  iNT[MENUDAY] = lt->tm_mday;
+  iNT[MENUHOUR] = lt->tm_hour;
+  iNT[MENUMINUTE] = lt->tm_min;
+  dFP[MENUJDAY] = dJDay;
+  return 0;
+}
+
+int InitTimes(int tz, double westlong) {
+  time_t now = time(nullptr);
+  struct tm lt;
+  if (!localtime_r(&now, &lt)) return -1;
+  return setclocktime(&lt, tz, westlong);
+}
+
+int timeinit() { return InitTimes((int)dTzone, dLongit); }
+
+int setmenutime(double *jd) {
+  CalcSidHr(iNT[MENUYEAR], iNT[MENUMONTH], iNT[MENUDAY], (int)dTzone, iNT[MENUHOUR],
+            iNT[MENUMINUTE], 0.0, dLongit);
+  displaytime();
+  dFP[MENUJDAY] = dJDay;
+  *jd = dJDay;
+  return 0;
+}
+
+int makemydate() {
+  double jd;
+  setmenutime(&jd);
+  calcastall(jd);
+  dFP[MENUJDAY] = jd;
+  return 0;
+}
+
+int realtimedate() {
+  timeinit();
+  calcastall(dJDay);
+  return 0;
+}
+
+// Status line: x in text cells, y in pixels below the first cell row.
+static const int kSidLabelX = 58, kSidValueX = 63, kSidEndX = 67;
+static const int kJDX = 68, kJDEndX = 79;
+static const int kStatusTop = 6, kStatusBottom = 14;
+
+void displaytime() {
+  if (!VIDbmp) return;
+  char sid[ANGLETEXTLEN], jd[40];
+  hhmmt(sid, SidHr);
+  std::snprintf(jd, sizeof jd, "JD %.3f", dJDay);
+  int y1 = VRTScale + kStatusTop, y2 = VRTScale + kStatusBottom;
+  int red = makecol(240, 85, 85);
+  // Each box is cleared through its last cell: the time's last digit and
+  // the Julian Day's last figure are drawn there.
+  rectfill256(getwinwidth(kSidLabelX), y1, getwinwidth(kSidEndX + 1) - 1, y2, colour[PALBLACK]);
+  FONT *f = fittingfont("SidHr", getwinwidth(kSidValueX - kSidLabelX));
+  textout_ex(VIDbmp, f, "SidHr", getwinwidth(kSidLabelX), y1, red, -1);
+  textout_ex(VIDbmp, f, sid, getwinwidth(kSidValueX), y1, red, -1);
+  rectfill256(getwinwidth(kJDX), y1, getwinwidth(kJDEndX + 1) - 1, y2, colour[PALBLACK]);
+  textout_ex(VIDbmp, fittingfont(jd, getwinwidth(kJDEndX - kJDX + 1)), jd, getwinwidth(kJDX), y1, red, -1);
+}
+
+int makeFPdate() {
+  dJDay = dFP[MENUJDAY];
+  calcastall(dJDay);
+  return 0;
+}
