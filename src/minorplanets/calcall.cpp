@@ -230,7 +230,7 @@ int getpos(const char *prefix, char *dest, int i) {
 
 int getmpnumber(int row) {
   if (row < 0 || row >= MPMAX) return row;
-  if (iNT[MPSORT] == 1) return iRindex[row];
-  if (iNT[MPSORT] == 2) return iBindex[row];
+  if (iNT[MPSORT] == SORTRA) return iRindex[row];
+  if (iNT[MPSORT] == SORTOPP) return iBindex[row];
   return row;
 }

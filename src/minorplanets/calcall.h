@@ -8,8 +8,9 @@ extern int iRindex[MPMAX];  // record indices in right-ascension order
 extern int iBindex[MPMAX];  // record indices nearest the opposition point first
 extern int difint[MPMAX];   // sort key of each record while sorting
 
-// Record index at list row for the sort in iNT[MPSORT] (0 normal, 1 R.A.,
-// 2 OPP).
+// Orders of the planet list, iNT[MPSORT].
+enum : int { SORTTABLE = 0, SORTRA = 1, SORTOPP = 2 };
+// Record index at list row for the sort in iNT[MPSORT].
 int getmpnumber(int row);
 
 // Sky state of every record at jd and next-day places, then the views.
