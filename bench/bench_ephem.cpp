@@ -22,6 +22,7 @@
 #include "testsupport.h"
 #include "timefmt/instant.h"
 #include "ui/help.h"
+#include "ui/appsearch.h"
 
 // The full page computed for its day.
 static bool fulltable() {

@@ -16,6 +16,7 @@
 #include "base/settings.h"
 #include "timefmt/angles.h"
 #include "screen/display.h"
+#include "screen/layout.h"
 
 starrec star[MAXSTARS];
 starcalc calcstar[MAXSTARS];

@@ -1,7 +1,5 @@
 #include "minorplanets/calcall.h"
 
-#include <allegro.h>
-
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -13,9 +11,6 @@
 #include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
-#include "timefmt/instant.h"
-#include "screen/display.h"
-#include "ui/windows.h"
 
 int iBcalc[MPMAX];
 int iRindex[MPMAX];
@@ -85,7 +80,6 @@ int calcastall(double jd) {
   memset(iBcalc, 0, sizeof iBcalc);
   memset(iBindex, 0, sizeof iBindex);
   memset(iRindex, 0, sizeof iRindex);
-  showJday(jd);
   planetsfordate(jd);
   calcastalltom(jd + 1.0);
   PASSDATE d;
@@ -179,22 +173,6 @@ int sortbackcalc(double jd) {
   for (int i = 0; i < iNumAst; i++)
     difint[i] = iBcalc[i] ? static_cast<int>(10.0f * obj[i].ra) : kNoKey;
   countingsort(iRindex, kRaBins);
-  return 0;
-}
-
-int showJday(double jd) {
-  jtocal(jd);
-  snprintf(achDLine[61], sizeof achDLine[61], "JD %10.2f  %.40s epoc %d", jd, jdbuff,
-           2000);
-  if (!VIDbmp) return 0;  // no screen yet: the line is kept for the next redraw
-  int x0 = 2 * HORScale, x1 = x0 + JDLINEWIDTH, y0 = 3 * VRTScale + 1, y1 = 4 * VRTScale - 2;
-  rectfill(VIDbmp, x0, y0, x1, y1, colour[PALGREY]);
-  // A wide font would run the text into the catalogue title beside it.
-  int cx1, cy1, cx2, cy2;
-  get_clip_rect(VIDbmp, &cx1, &cy1, &cx2, &cy2);
-  set_clip_rect(VIDbmp, x0, y0, x1, y1);
-  textout_ex(VIDbmp, font, achDLine[61], x0, 3 * VRTScale + 4, colour[PALWHITE], -1);
-  set_clip_rect(VIDbmp, cx1, cy1, cx2, cy2);
   return 0;
 }
 

@@ -24,11 +24,6 @@ int calcsingle(int i, double jd);
 int calctomorrow(int i, double jd);
 // Builds iBindex (Sun at jd) and iRindex from the sky states. Returns 0.
 int sortbackcalc(double jd);
-// The JD line's box on the screen: from 2 cells in, this many pixels wide
-// (the catalogue title follows it).
-constexpr int JDLINEWIDTH = 341;
-// Writes "JD ..." for jd into achDLine[61] and onto the screen. Returns 0.
-int showJday(double jd);
 // List row of record i into dest (80 bytes). Returns 0.
 int findpos(char *dest, int i);
 // dest (80 bytes) = prefix followed by record i's place. Returns 0.

@@ -277,23 +277,3 @@ int obstext(char *text) {
   return 0;
 }
 
-int loclist(int, int first, int lines) {
-  if (lines <= 0) return 0;
-  if (first < 0) first = 0;
-  first = first / lines * lines;
-  int n = lines;
-  if (first + n > iPlacesiz + 1) n = iPlacesiz - first + 1;
-  if (n < 0) n = 0;
-  if (n > 62) n = 62;  // the rows achDLine holds
-  snprintf(achDLine[0], sizeof achDLine[0], "File Code  Observatory Location  Page %d/%d", first / lines + 1,
-           iPlacesiz / lines + 1);
-  for (int k = 0; k < n; k++) {
-    int i = first + k;
-    const placerec &r = Place[i];
-    char text[sizeof achDLine[0] + 3 * sizeof r.name];
-    if (snprintf(text, sizeof text, "%-4d %-4d %s, %s, %s ", i, (int)r.code, r.name, r.locality, r.country) < 0)
-      text[0] = 0;
-    setlistrow(achDLine[k + 2], text, i == iPlace ? 'C' : 0, 0);
-  }
-  return n;
-}

@@ -59,6 +59,3 @@ int locsave(int index);
 // text (OBSTEXTLEN chars) = the line describing the current place, drawn
 // under the title bar. Returns 0.
 int obstext(char *text);
-// Fills achDLine with the page of places holding entry first, lines rows
-// a page. Returns the number of entry lines.
-int loclist(int mode, int first, int lines);

@@ -23,18 +23,19 @@
 #include "ui/menutable.h"
 #include "ui/project.h"
 #include "ui/windows.h"
+#include "screen/layout.h"
 
 void introbox() {
-  openwindow(4);
+  openwindow(ALERTWIN);
   drawtextback(PALDIALOGBACK);
   setuserfont(iDEFONT);
   int x = twX + 2 * HORScale, y = twY + 2 * VRTScale;
-  printf256(x, y, win[4].text, banner);
-  printf256(x, y + 2 * VRTScale, win[4].text, achDLine[0]);
+  printf256(x, y, win[ALERTWIN].text, banner);
+  printf256(x, y + 2 * VRTScale, win[ALERTWIN].text, achDLine[0]);
   if (iGotamouse) mouseshow();
   getapress();
   if (iGotamouse) mousehide();
-  closewindow(4);
+  closewindow(ALERTWIN);
 }
 
 int initialize(int depth) {
@@ -79,5 +80,6 @@ int initialize(int depth) {
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);
   calcastall(day);
+  showJday(day);
   return 0;
 }

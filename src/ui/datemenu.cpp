@@ -10,6 +10,8 @@
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "screen/display.h"
+#include "ui/windows.h"
+#include "screen/layout.h"
 
 // Two-digit clock years count from 1950.
 static const int kClockYearPivot = 1950;
@@ -52,6 +54,7 @@ int makemydate() {
   double jd;
   setmenutime(&jd);
   calcastall(jd);
+  showJday(jd);
   dFP[MENUJDAY] = jd;
   return 0;
 }
@@ -59,6 +62,7 @@ int makemydate() {
 int realtimedate() {
   timeinit();
   calcastall(dJDay);
+  showJday(dJDay);
   return 0;
 }
 
@@ -87,5 +91,22 @@ void displaytime() {
 int makeFPdate() {
   dJDay = dFP[MENUJDAY];
   calcastall(dJDay);
+  showJday(dJDay);
+  return 0;
+}
+
+int showJday(double jd) {
+  jtocal(jd);
+  snprintf(achDLine[DATELINEROW], sizeof achDLine[DATELINEROW], "JD %10.2f  %.40s epoc %d", jd, jdbuff,
+           2000);
+  if (!VIDbmp) return 0;  // no screen yet: the line is kept for the next redraw
+  int x0 = 2 * HORScale, x1 = x0 + JDLINEWIDTH, y0 = 3 * VRTScale + 1, y1 = 4 * VRTScale - 2;
+  rectfill(VIDbmp, x0, y0, x1, y1, colour[PALGREY]);
+  // A wide font would run the text into the catalogue title beside it.
+  int cx1, cy1, cx2, cy2;
+  get_clip_rect(VIDbmp, &cx1, &cy1, &cx2, &cy2);
+  set_clip_rect(VIDbmp, x0, y0, x1, y1);
+  textout_ex(VIDbmp, font, achDLine[DATELINEROW], x0, 3 * VRTScale + 4, colour[PALWHITE], -1);
+  set_clip_rect(VIDbmp, cx1, cy1, cx2, cy2);
   return 0;
 }

@@ -31,3 +31,6 @@ void displaytime();
 // dJDay = the menu Julian Day; recalculates all minor planets for it.
 // Returns 0.
 int makeFPdate();
+
+// Writes "JD ..." for jd into achDLine[DATELINEROW] and onto the screen. Returns 0.
+int showJday(double jd);

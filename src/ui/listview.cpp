@@ -1,4 +1,5 @@
 #include "ui/listview.h"
+#include "ui/listpages.h"
 
 #include <allegro.h>
 
@@ -23,7 +24,7 @@
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-enum { LISTLINES = 64, LISTBOTTOMROW = 25 };
+enum { LISTBOTTOMROW = 25 };
 
 int listpagerows(int toprow, int pitch) {
   if (pitch <= 0) return 1;

@@ -19,6 +19,8 @@
 #include "timefmt/instant.h"
 #include "screen/keys.h"
 #include "ui/windows.h"
+#include "ui/appsearch.h"
+#include "ui/listpages.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "chart/telescope.h"
 #include "minorplanets/appulse.h"
 #include "base/settings.h"
+#include "ui/appsearch.h"
 #include "starcat_fixture.h"
 
 namespace {

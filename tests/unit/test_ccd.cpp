@@ -5,6 +5,7 @@
 #include "chart/ccd.h"
 #include "base/settings.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 namespace {
 

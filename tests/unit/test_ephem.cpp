@@ -15,6 +15,7 @@
 #include "timefmt/instant.h"
 #include "screen/keys.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 namespace {
 

@@ -23,6 +23,7 @@
 #include "ui/menutable.h"
 #include "ui/notes.h"
 #include "ui/windows.h"
+#include "ui/appsearch.h"
 
 namespace {
 

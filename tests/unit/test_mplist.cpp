@@ -20,6 +20,7 @@
 #include "base/settings.h"
 #include "screen/display.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 // A computed table of n records: planets first, all at the given place.
 static void maketable(int n, double rahours, double decdeg) {

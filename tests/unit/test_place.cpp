@@ -17,6 +17,7 @@
 #include "base/settings.h"
 #include "screen/display.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 namespace {
 

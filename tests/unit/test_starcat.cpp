@@ -12,6 +12,8 @@
 #include "base/settings.h"
 #include "starcat_fixture.h"
 #include "screen/display.h"
+#include "ui/datemenu.h"
+#include "screen/layout.h"
 
 namespace {
 
