@@ -5,6 +5,13 @@
 #include <unistd.h>
 
 char mperror[256];
+int (*errorbox)(const char *text) = nullptr;
+
+int reporterror(const char *text) {
+  snprintf(mperror, sizeof mperror, "%s", text);
+  if (errorbox) errorbox(text);
+  return 1;
+}
 
 static const char *const kOkay[4] = {nullptr, "Done. %s", "Loaded file: %s", "Saved file: %s"};
 static const char *const kFail[4] = {nullptr, "Memory Error allocating %s", "Error reading file: %s",

@@ -1,19 +1,13 @@
 #include "places/place.h"
 
-#include <allegro.h>
-
 #include <cmath>
 #include <cstring>
 
 #include "base/safewrite.h"
 #include "base/status.h"
 #include "base/textline.h"
-#include "minorplanets/userfile.h"
 #include "base/settings.h"
 #include "timefmt/angles.h"
-#include "ui/dialogs.h"
-#include "screen/display.h"
-#include "ui/windows.h"
 
 placerec Place[PLACEMAX];
 int iPlace = 0;
@@ -106,7 +100,7 @@ int Placereadtextfile() {
   FILE *f = fopen(path, "rb");
   if (!f) {
     clearplaces();
-    dialogERR("Unable to find place.txt");
+    reporterror("Unable to find place.txt");
     return placesread(0);
   }
   int n = placeread(f);
@@ -200,7 +194,7 @@ int Placewritetextfile() {
   if (placewritetext(path) == 0) return 0;
   char text[300];
   snprintf(text, sizeof text, "Unable to write %s file.", path);
-  dialogERR(text);
+  reporterror(text);
   return 1;
 }
 
@@ -208,7 +202,7 @@ int Placewritefile() {
   char path[256];
   getfilename(path, "place.dat");
   if (placewritedat(path) != 0) {
-    dialogERR("Unable to write place.dat file");
+    reporterror("Unable to write place.dat file");
     return 1;
   }
   return Placewritetextfile();
@@ -226,8 +220,6 @@ int getaplace(int index) {
   dLattit = r.lattit;
   dTzone = r.tzone;
   iObscode = r.code;
-  char text[OBSTEXTLEN];
-  obstext(text);
   return 0;
 }
 
@@ -270,10 +262,6 @@ int obstext(char *text) {
   int len = snprintf(text, OBSTEXTLEN, "(%d) %d %s, %s: %9s %10s ZONE %4.1f ", iPlacesiz, iObscode, achPlace,
                      achState, lon, lat, dTzone);
   if (len < 0) text[0] = 0;
-  if (!VIDbmp) return 0;
-  int right = 56 * HORScale;
-  rectfill(VIDbmp, 10, VRTScale + 5, right, 2 * VRTScale - 1, colour[PALBLACK]);
-  textout_ex(VIDbmp, fittingfont(text, right - 10), text, 10, VRTScale + 6, makecol(80, 245, 53), -1);
   return 0;
 }
 

@@ -39,6 +39,7 @@ void introbox() {
 }
 
 int initialize(int depth) {
+  errorbox = dialogERR;  // failures of the lower layers are shown in the error box
   char path[256];
   getfilename(path, "vuva.dat");
   data = loadfontfile(path);
@@ -70,6 +71,7 @@ int initialize(int depth) {
   Placeinit();
   locload(iPlace);
   getaplace(iPlace);
+  showplaceline();
   timeinit();
   day = dJDay;
   inithelptext();

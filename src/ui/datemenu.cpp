@@ -71,6 +71,15 @@ static const int kSidLabelX = 58, kSidValueX = 63, kSidEndX = 67;
 static const int kJDX = 68, kJDEndX = 79;
 static const int kStatusTop = 6, kStatusBottom = 14;
 
+void showplaceline() {
+  char text[OBSTEXTLEN];
+  obstext(text);
+  if (!VIDbmp) return;
+  int right = 56 * HORScale;
+  rectfill(VIDbmp, 10, VRTScale + 5, right, 2 * VRTScale - 1, colour[PALBLACK]);
+  textout_ex(VIDbmp, fittingfont(text, right - 10), text, 10, VRTScale + 6, makecol(80, 245, 53), -1);
+}
+
 void displaytime() {
   if (!VIDbmp) return;
   char sid[ANGLETEXTLEN], jd[40];

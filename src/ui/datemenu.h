@@ -26,6 +26,8 @@ int setmenutime(double *jd);
 int makemydate();
 // timeinit, then recalculates all minor planets for dJDay. Returns 0.
 int realtimedate();
+// Draws the current place's line (obstext) under the title bar.
+void showplaceline();
 // Draws "SidHr" with SidHr and "JD" with dJDay on the status line.
 void displaytime();
 // dJDay = the menu Julian Day; recalculates all minor planets for it.

@@ -225,6 +225,7 @@ int storeplace(int (*writeplaces)()) {
   // next F2 cannot store into another place.
   locload(iPlace);
   getaplace(iPlace);
+  showplaceline();
   return r;
 }
 
