@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "astro/deltat.h"
 #include "astro/jplephem.h"
 #include "astro/moon.h"
 #include "astro/nutation.h"
-#include "minorplanets/positions.h"
+#include "astro/sun.h"
 
 // The JPL body of each planet record (the Earth-Moon barycentre is not one).
 static const int kPlanetBody[8] = {JPLMERCURY, JPLVENUS,  JPLMARS,    JPLJUPITER,

@@ -1,6 +1,6 @@
 #include "astro/deltat.h"
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 #include "astro/deltat_table.inc"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 static const double kArcsec = DD2R / 3600.0;
 static const double kWgs84A = 6378.137;            // equatorial radius, km

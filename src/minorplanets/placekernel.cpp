@@ -6,11 +6,11 @@
 #include <cstring>
 
 #include "astro/bodies.h"
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "minorplanets/magnitude.h"
 #include "minorplanets/positions.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 
 // The maths library under other names, declared as having vector variants
 // (glibc's libmvec provides them for x86-64), so that gcc vectorises the
@@ -405,7 +405,7 @@ double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, 
   *dist = g.dist;
   *phase = acos(g.k > 1.0 ? 1.0 : (g.k < -1.0 ? -1.0 : g.k)) * DR2D;
   *mag = hgmagnitude(mp[i].hmag, hgslope(mp[i].fixed1), g.r, g.dist, g.k);
-  if (mode == 2) {
+  if (mode == EQUINOXJ2000) {
     *ra = g.ra;
     *dec = g.dec;
     return g.ra;

@@ -17,7 +17,7 @@
 #include "minorplanets/placekernel.h"
 #include "mp_fixtures.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "minorplanets/userfile.h"
 #include "mp_fixtures.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 namespace {
 
@@ -199,7 +199,7 @@ TEST_F(PlaceKernel, PlaceIsWhereTheLightLeftTheObject) {
            mp[8].ascnode / dRad, mp[8].argperi / dRad, peri, obl, mp[8].ecc);
   double gx = x2 - d.ex, gy = y2 - d.ey, gz = z2 - d.ez;
   double dra, ddec, dec0;
-  getobjcoord(day, gx, gy, gz, &dra, &dec0, &ddec, 0);  // no precession: the vector is J2000
+  getobjcoord(day, gx, gy, gz, &dra, &dec0, &ddec, EQUINOXDATE);  // the vector is J2000 already
   // Straight motion over the light time: off by the Sun's pull, a tau^2 / 2.
   EXPECT_NEAR(dist, sqrt(gx * gx + gy * gy + gz * gz), 3e-8);
   double cosd = cos(dec / 57.29577951);
@@ -207,7 +207,7 @@ TEST_F(PlaceKernel, PlaceIsWhereTheLightLeftTheObject) {
   EXPECT_NEAR((dec - ddec) * 3600.0, 0.0, 0.05);
   // And light time matters: the geometric place is arc seconds away.
   double gra, gdec;
-  getobjcoord(day, x - d.ex, y - d.ey, z - d.ez, &gra, &dec0, &gdec, 0);
+  getobjcoord(day, x - d.ex, y - d.ey, z - d.ez, &gra, &dec0, &gdec, EQUINOXDATE);
   EXPECT_GT(fabs(ra - gra) * 15.0 * 3600.0 * cosd + fabs(dec - gdec) * 3600.0, 3.0);
 }
 

@@ -12,7 +12,7 @@
 #include "astro/jplephem.h"
 #include "chart/skyplot.h"
 #include "minorplanets/placekernel.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
 
 namespace {
