@@ -14,9 +14,13 @@
 #include "astro/bodies.h"
 #include "astro/deltat.h"
 #include "astro/jplephem.h"
+#include "minorplanets/astbin.h"
+#include "minorplanets/calcall.h"
 #include "minorplanets/placekernel.h"
+#include "minorplanets/positions.h"
 #include "mp_fixtures.h"
 #include "places/place.h"
+#include "timefmt/instant.h"
 #include "base/settings.h"
 
 namespace {
@@ -135,3 +139,24 @@ TEST_F(Accuracy, PlacesAgreeWithDE405) {
 }
 
 }  // namespace
+
+// One magnitude for one object at one instant, whichever path computes it
+// (the whole table for the lists and appulses, one record for F6 and the
+// ephemeris, getRA): 4 Vesta on 2026 Dec 8, 0h UT, which PyEphem 4.1.4 gives
+// as 7.62 from the same elements, H 3.2 and G 0.15.
+TEST_F(Accuracy, OneMagnitudeForVesta) {
+  day = 2461382.5;
+  dFP[MPMAGLIMIT] = 14.0;
+  ASSERT_EQ(MPinit(), 0);
+  flag[GEOCENTRIC] = 1;
+  int v = findastnumber(4);
+  ASSERT_GE(v, 8);
+  calcastall(day);
+  EXPECT_NEAR(obj[v].mag, 7.62, 0.05);
+  float table = obj[v].mag;
+  calcsingle(v, day);
+  EXPECT_NEAR(obj[v].mag, table, 1e-4);
+  double ra, dec, dist, phase, mag;
+  getRA(v, day, EQUINOXJ2000, &ra, &dec, &dist, &phase, &mag);
+  EXPECT_NEAR(mag, table, 1e-4);
+}
