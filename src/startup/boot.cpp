@@ -13,6 +13,7 @@
 #include "screen/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
+#include "chart/skyview.h"
 
 int Cdepth = 8;
 
