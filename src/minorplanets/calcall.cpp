@@ -6,8 +6,7 @@
 #include <cstring>
 
 #include "astro/bodies.h"
-#include "chart/starcat.h"
-#include "minorplanets/magnitude.h"
+#include "astro/skyblock.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "base/settings.h"
