@@ -15,10 +15,11 @@ enum : int {
   FAILMEMORY = 1,  // "Memory Error allocating %s"
   FAILREAD = 2,    // "Error reading file: %s"
   FAILWRITE = 3,   // "Error writing file: %s"
+  FAILDAMAGED = 4, // "Damaged file: %s" (a file that opens but cannot be used)
 };
 
-// Set mperror to the success (MPOKay) or failure (MPfail) message of kind
-// 1..3 around text; another kind leaves it unchanged. MPOKay returns 0,
+// Set mperror to the success (MPOKay, kind 1..3) or failure (MPfail, kind
+// 1..4) message around text; another kind leaves it unchanged. MPOKay returns 0,
 // MPfail returns kind.
 int MPOKay(int kind, const char *text);
 int MPfail(int kind, const char *text);

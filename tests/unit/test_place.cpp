@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "tempdir.h"
+#include "keyfeed.h"
+#include "minorplanets/status.h"
+#include "ui/keys.h"
 #include "allegro_env.h"
 #include "testsupport.h"
 #include "places/place.h"
@@ -419,4 +422,40 @@ TEST_F(Places, ShippedPlaceFile) {
   ASSERT_GE(kitt, 0);
   EXPECT_NEAR(Place[kitt].longit, 111.60, 0.01);
   EXPECT_EQ(Place[kitt].tzone, -7.0);
+}
+
+// Junk lines are skipped and counted; a file with no place at all gives
+// the built-in default place, with a report, instead of a blank one.
+TEST_F(Places, JunkLinesAreSkippedAndCountedAndNoPlaceGivesTheDefault) {
+  std::string junk;  // 40 lines of random bytes
+  srand(17);
+  for (int i = 0; i < 40; i++) {
+    junk += "J";
+    for (int j = 0; j < 98; j++) {
+      char c = static_cast<char>(rand() % 256);
+      junk += c == '\n' ? 'x' : c;
+    }
+    junk += "\n";
+  }
+  std::string t = entries(3) + junk + line("Tab\tname", "Town", "Land", "1 2 3 4") + "\n";
+  t += line("Bell\a", "Town", "Land", "1 2 3 4") + "\n" + "too short\n" + "\n; comment\n   \n";
+  EXPECT_EQ(readtext(t), 4) << "the three places and the one with a tab";
+  EXPECT_EQ(iPlaceSkipped, 42) << "every junk line, the bell and the short line";
+  EXPECT_STREQ(Place[3].name, "Tab\tname");
+  setfiledir(dir.c_str());
+  for (const std::string &text : {junk, std::string()}) {
+    writewhole(dir + "/place.txt", text);
+    feedkeys({KEYENTER});
+    EXPECT_EQ(Placereadtextfile(), 1);
+    stopkeys();
+    EXPECT_STREQ(achPlace, "Greenwich");
+    EXPECT_DOUBLE_EQ(dLattit, 51.46833);
+    EXPECT_NE(std::string(mperror).find("no valid place"), std::string::npos) << mperror;
+  }
+  writewhole(dir + "/place.txt", entries(2) + junk);
+  feedkeys({KEYENTER});
+  EXPECT_EQ(Placereadtextfile(), 2);
+  stopkeys();
+  EXPECT_NE(std::string(mperror).find("2 places read, "), std::string::npos) << mperror;
+  setfiledir(nullptr);
 }
