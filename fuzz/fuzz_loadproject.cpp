@@ -53,17 +53,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size == 0) return 0;
   FILE *f = fmemopen(const_cast<uint8_t *>(data), size, "rb");
   if (!f) return 0;
+  double dbefore[40];
+  int ibefore[40];
+  char tbefore[14][40];
+  memcpy(dbefore, dFP, sizeof dbefore);
+  memcpy(ibefore, iNT, sizeof ibefore);
+  memcpy(tbefore, chSTR, sizeof tbefore);
   int n = projectread(f);
   fclose(f);
   if (n < 0) {
-    if (size >= PROJECTINT) abort();
+    // Refused or too short: nothing in use changed, and the reason is set.
+    if (n == -1 && size >= PROJECTINT) abort();
+    if (memcmp(dbefore, dFP, sizeof dbefore) != 0 || memcmp(ibefore, iNT, sizeof ibefore) != 0 ||
+        memcmp(tbefore, chSTR, sizeof tbefore) != 0 || !projectfault[0])
+      abort();
     return 0;
   }
   checklimits(n);
   // A whole file was clamped throughout: writing and reading it again
   // changes nothing.
   if (n < PROJECTSIZE) return 0;
-  unsigned char first[PROJECTSIZE], second[PROJECTSIZE];
+  unsigned char first[PROJECTFILESIZE], second[PROJECTFILESIZE];
   FILE *out = fmemopen(first, sizeof first, "wb");
   if (projectwrite(out) != 0) abort();
   fclose(out);

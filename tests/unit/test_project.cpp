@@ -89,7 +89,7 @@ TEST(Project, LayoutOfTheFile) {
   // Bytes after a text's terminator are zero in the file.
   memcpy(chSTR[PLACECITY], "ab\0leftover", 12);
   std::vector<unsigned char> b = written();
-  ASSERT_EQ(b.size(), 1172u);
+  ASSERT_EQ(b.size(), 1180u) << "the settings, the signature and the checksum";
   EXPECT_DOUBLE_EQ(at<double>(b, 0 + 8 * MENUJDAY), 2451545.25);
   EXPECT_EQ(at<int32_t>(b, 320 + 4 * CCDPIXH), 765);
   EXPECT_EQ(at<int32_t>(b, 480 + 4 * 9), 1);
@@ -174,6 +174,7 @@ TEST(Project, ShortFiles) {
 TEST(Project, ValuesOutsideTheLimitsAreClamped) {
   distinctsettings();
   std::vector<unsigned char> b = written();
+  b.resize(1172);  // a file written before the signature: no checksum to fail
   auto put32 = [&](int offset, int32_t v) { memcpy(b.data() + offset, &v, 4); };
   auto putd = [&](int offset, double v) { memcpy(b.data() + offset, &v, 8); };
   putd(8 * PLACELAT, 1e300);
@@ -268,7 +269,7 @@ TEST_F(ProjectFiles, CreateThenOverwrite) {
   EXPECT_EQ(std::string(line), "Overwrite project " + full + "?");
   struct stat st;
   stat((dir + "/night2.CFG").c_str(), &st);
-  EXPECT_EQ(st.st_size, 1172);
+  EXPECT_EQ(st.st_size, 1180);
 }
 
 TEST_F(ProjectFiles, LoadAsksAndRestores) {
@@ -298,4 +299,53 @@ TEST_F(ProjectFiles, MissingFileIsReportedAndChangesNothing) {
   EXPECT_EQ(keysleft(), 0) << "the error box waited for its key";
   EXPECT_EQ(keysoverrun(), 0);
   EXPECT_DOUBLE_EQ(dFP[PLACELAT], 12.0);
+}
+
+// Random bytes, a damaged signed file, a text that is not text and a file
+// that cannot be read are all refused with what is wrong, and nothing
+// changes; an older unsigned file that passes the field checks still reads.
+TEST_F(ProjectFiles, DamagedFilesAreRefusedWithTheirFault) {
+  std::vector<unsigned char> good = written();
+  std::string path = dir + "/night2.CFG";
+  std::vector<unsigned char> junk(1172), flipped = good, badtext = good, older(good.begin(), good.begin() + 1172);
+  srand(23);
+  for (unsigned char &c : junk) c = static_cast<unsigned char>(rand());
+  flipped[8 * PLACELAT + 3] ^= 0x10;
+  older[600 + 40 * PLACEDESC + 2] = 1;  // a control character in the place description
+  struct Case {
+    std::vector<unsigned char> bytes;
+    const char *fault;
+  } cases[] = {{junk, "holds a character that is not text"},
+               {flipped, "its checksum does not match"},
+               {older, "text field 6 holds a character"},  // PLACEDESC, counted from 1
+               {std::vector<unsigned char>(20000, 'a'), "longer than a project file"},
+               {std::vector<unsigned char>(1175, 'a'), "1175 bytes without a project signature"},
+               {std::vector<unsigned char>(good.begin(), good.end() - 1), "cut short after its signature"}};
+  auto writebytes = [](const std::string &to, const std::vector<unsigned char> &bytes) {
+    FILE *f = fopen(to.c_str(), "wb");
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+  };
+  for (const Case &c : cases) {
+    writebytes(path, c.bytes);
+    distinctsettings();
+    snprintf(chSTR[PROJECTNAME], sizeof chSTR[0], "%s/night2", folder.c_str());
+    dFP[PLACELAT] = 12.0;
+    feedkeys({KEYENTER});
+    loadproject(0);
+    EXPECT_NE(std::string(projectfault).find(c.fault), std::string::npos) << projectfault;
+    EXPECT_DOUBLE_EQ(dFP[PLACELAT], 12.0) << c.fault;
+    EXPECT_STREQ(chSTR[PLACEDESC], "Sydney Obs") << c.fault;
+  }
+  older[600 + 40 * PLACEDESC + 2] = 'd';
+  writebytes(path, older);
+  iNT[MENUMONTH] = 2;
+  EXPECT_EQ(loadproject(0), 0);
+  EXPECT_EQ(iNT[MENUMONTH], 7) << "an older file without signature";
+  remove(path.c_str());
+  ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+  feedkeys({KEYENTER});
+  loadproject(0);
+  EXPECT_STREQ(projectfault, "empty or unreadable") << "a folder is not reported as missing";
+  rmdir(path.c_str());
 }
