@@ -370,6 +370,7 @@ int readskycatalog(int catalogue) {
 }
 
 int Starinit(int catalogue) {
+  starimagefault[0] = 0;
   iGottapix = readstarpix();
   readstarsheet();
   skymapinit();
@@ -388,6 +389,12 @@ int Starinit(int catalogue) {
       snprintf(text, sizeof text, "%.120s. %.130s", first, mperror);
       snprintf(mperror, sizeof mperror, "%s", text);
     }
+  }
+  // The star images' faults join the load report.
+  if (starimagefault[0]) {
+    char text[sizeof mperror];
+    snprintf(text, sizeof text, "%.100s. %.150s", mperror, starimagefault);
+    snprintf(mperror, sizeof mperror, "%s", text);
   }
   return r;
 }
