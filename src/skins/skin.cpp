@@ -178,6 +178,7 @@ static bool skinvaluesok(const int v[SKINVALUES]) {
 }
 
 static int skinrefused;  // entry lines of the last table read that were refused
+static bool skincut;     // the last table read ended inside a line
 
 int readskintable(FILE *f) {
   for (skinentry &s : skin) s.nstates = 0;
@@ -196,6 +197,9 @@ int readskintable(FILE *f) {
     skin[e].state = 0;
     skin[e].reserved = 0;
   }
+  // Every line the program writes ends with its line feed: text after the
+  // last one is a file cut short.
+  skincut = skinbuf[0] != 0;
   setskinprogram();
   if (skin[SKINMPPLOT].nstates > 0) skin[SKINMPPLOT].state = SKINON;
   return numbers;
@@ -213,11 +217,10 @@ int readskinfile(const char *filename) {
   int numbers = readskintable(f);
   fclose(f);
   char text[300];
+  int len = snprintf(text, sizeof text, "%d Skin loaded in %.200s", numbers, filename);
   if (skinrefused)
-    snprintf(text, sizeof text, "%d Skin loaded in %s (%d lines out of range ignored)", numbers, filename,
-             skinrefused);
-  else
-    snprintf(text, sizeof text, "%d Skin loaded in %s", numbers, filename);
+    len += snprintf(text + len, sizeof text - len, " (%d lines out of range ignored)", skinrefused);
+  if (skincut) snprintf(text + len, sizeof text - len, " (cut short: its last line is unfinished)");
   MPOKay(OKLOADED, text);
   return 0;
 }
@@ -377,6 +380,9 @@ int initdefaultskin(int depth) {
     skin[e].state = 0;
     skin[e].reserved = 0;
   }
+  // Every line the program writes ends with its line feed: text after the
+  // last one is a file cut short.
+  skincut = skinbuf[0] != 0;
   setskinprogram();
   skin[SKINMPPLOT].state = SKINON;
   if (skinbmp) destroy_bitmap(skinbmp);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "allegro_env.h"
+#include "testsupport.h"
 #include "minorplanets/status.h"
 #include "skin_fixture.h"
 #include "skins/skin.h"
@@ -205,4 +206,18 @@ TEST_F(SkinFile, SetskinprogramTouchesOnlyExistingToggles) {
   EXPECT_EQ(skin[11].state, 0);
   EXPECT_EQ(skin[24].state, 1);
   EXPECT_EQ(skin[25].state, 0);
+}
+
+// The shipped table cut in half ends inside a line: it still loads what it
+// holds, and the report says it was cut.
+TEST_F(SkinFile, HalfATableIsReportedAsCutShort) {
+  std::string whole = readwhole(std::string(KORVANEX_RUNTIME_DIR) + "/eyepiece.skt");
+  ASSERT_GT(whole.size(), 100u);
+  ASSERT_NE(whole[whole.size() / 2 - 1], '\n');
+  dir.write("half.skt", whole.substr(0, whole.size() / 2));
+  EXPECT_EQ(readskinfile("half.skt"), 0);
+  EXPECT_STREQ(mperror, "Loaded file: 14 Skin loaded in half.skt (cut short: its last line is unfinished)");
+  dir.write("whole.skt", whole);
+  EXPECT_EQ(readskinfile("whole.skt"), 0);
+  EXPECT_STREQ(mperror, "Loaded file: 14 Skin loaded in whole.skt");
 }
