@@ -12,10 +12,34 @@ int newfilename(char *tmp, const char *path) {
 
 int newfileopen(newfile *nf, const char *path) {
   nf->f = nullptr;
+  nf->appendfrom = -1;
   int n = snprintf(nf->path, sizeof nf->path, "%s", path);
   if (n < 0 || n >= static_cast<int>(sizeof nf->path) || newfilename(nf->tmp, path) != 0) return 1;
+  // A new file left by a save that was killed goes first (a folder of
+  // that name is not ours to remove).
+  unlink(nf->tmp);
   nf->f = fopen(nf->tmp, "wb");
   return nf->f ? 0 : 1;
+}
+
+int appendfileopen(newfile *nf, const char *path) {
+  nf->f = nullptr;
+  nf->appendfrom = -1;
+  int n = snprintf(nf->path, sizeof nf->path, "%s", path);
+  if (n < 0 || n >= static_cast<int>(sizeof nf->path) || newfilename(nf->tmp, path) != 0) return 1;
+  // No new file is written beside an appended one: one left by an earlier
+  // whole-file save that was killed is stale.
+  unlink(nf->tmp);
+  FILE *f = fopen(path, "ab");
+  if (!f) return 1;
+  long end = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+  if (end < 0) {
+    fclose(f);
+    return 1;
+  }
+  nf->f = f;
+  nf->appendfrom = end;
+  return 0;
 }
 
 // Forces what was written at fd onto the disk, so that a crash right
@@ -34,6 +58,14 @@ int newfilecommit(newfile *nf, bool ok) {
   if (!nf->f) return 1;
   FILE *f = nf->f;
   nf->f = nullptr;
+  if (nf->appendfrom >= 0) {
+    // An append that failed is cut off again, so the file keeps only
+    // whole pages.
+    ok = ok && !ferror(f) && fflush(f) == 0 && syncfd(fileno(f));
+    if (!ok && ftruncate(fileno(f), nf->appendfrom) == 0) syncfd(fileno(f));
+    if (fclose(f) != 0) ok = false;
+    return ok ? 0 : 1;
+  }
   ok = ok && !ferror(f) && fflush(f) == 0 && syncfd(fileno(f));
   if (fclose(f) != 0) ok = false;
   if (!ok) {

@@ -380,9 +380,6 @@ int initdefaultskin(int depth) {
     skin[e].state = 0;
     skin[e].reserved = 0;
   }
-  // Every line the program writes ends with its line feed: text after the
-  // last one is a file cut short.
-  skincut = skinbuf[0] != 0;
   setskinprogram();
   skin[SKINMPPLOT].state = SKINON;
   if (skinbmp) destroy_bitmap(skinbmp);
