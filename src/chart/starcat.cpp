@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "astro/constants.h"
 #include "chart/ccd.h"
@@ -14,6 +15,7 @@
 #include "chart/starpix.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/status.h"
+#include "skins/skin.h"
 #include "startup/settings.h"
 #include "timefmt/angles.h"
 #include "ui/display.h"
@@ -390,10 +392,12 @@ int Starinit(int catalogue) {
       snprintf(mperror, sizeof mperror, "%s", text);
     }
   }
-  // The star images' faults join the load report.
-  if (starimagefault[0]) {
+  // The star images' faults and a failed write of the skin files made
+  // during start-up join the load report, which would hide them otherwise.
+  for (const char *fault : {starimagefault, skinwritefault}) {
+    if (!fault[0]) continue;
     char text[sizeof mperror];
-    snprintf(text, sizeof text, "%.100s. %.150s", mperror, starimagefault);
+    snprintf(text, sizeof text, "%.120s. %.130s", mperror, fault);
     snprintf(mperror, sizeof mperror, "%s", text);
   }
   return r;

@@ -85,3 +85,31 @@ int newnamecommit(const char *tmp, const char *path) {
   }
   return renameinto(tmp, path);
 }
+
+// 1 when the file at path holds exactly the n bytes at data.
+static bool sameas(const char *path, const unsigned char *data, size_t n) {
+  FILE *f = fopen(path, "rb");
+  if (!f) return false;
+  unsigned char buf[8192];
+  size_t at = 0, got;
+  bool same = true;
+  while (same && (got = fread(buf, 1, sizeof buf, f)) > 0) {
+    same = at + got <= n && memcmp(buf, data + at, got) == 0;
+    at += got;
+  }
+  same = same && !ferror(f) && at == n;
+  fclose(f);
+  return same;
+}
+
+int writeifchanged(const char *path, const void *data, size_t n, bool *written) {
+  const unsigned char *bytes = static_cast<const unsigned char *>(data);
+  if (written) *written = false;
+  if (sameas(path, bytes, n)) return 0;
+  newfile nf;
+  if (newfileopen(&nf, path) != 0) return 1;
+  bool ok = fwrite(bytes, 1, n, nf.f) == n;
+  if (newfilecommit(&nf, ok) != 0) return 1;
+  if (written) *written = true;
+  return 0;
+}

@@ -37,3 +37,10 @@ int newfilecommit(newfile *nf, bool ok);
 // save_pcx): syncs the complete file already written at tmp and renames it
 // over path. Returns 0, or 1 on failure (tmp removed, path untouched).
 int newnamecommit(const char *tmp, const char *path);
+// For files the program makes for itself at every start (the default
+// skin's images, a skin's listing): writes the n bytes at data to path
+// only when the file there does not already hold exactly them, so a start
+// writes nothing on a read-only or full disk when nothing changed.
+// *written (when given) says whether it wrote. Returns 0, or 1 when the
+// write failed (path untouched).
+int writeifchanged(const char *path, const void *data, size_t n, bool *written = nullptr);

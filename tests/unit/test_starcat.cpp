@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -641,11 +642,14 @@ TEST(StarCat, EmptyCutOrJunkCataloguesAreRefusedAndTheNextTried) {
   EXPECT_EQ(star[0].starno, 7);
   // At start-up a refused Tycho catalogue hands over to the next one.
   writebytes(in("tycstar.bin"), {1, 0, 0});
+  // A skin image that cannot be written at start-up is still shown.
+  ASSERT_EQ(mkdir(in("defskin.bmp").c_str(), 0700), 0);
   writebytes(in("hipstar7.bin"), fallbackfile({makestar(9, 300, 'A', '0', 1, 1)}));
   EXPECT_EQ(Starinit(0), 0);
   EXPECT_EQ(catnum, 1);
   EXPECT_EQ(star[0].starno, 9);
   EXPECT_EQ(std::string(mperror).rfind("Damaged file: tycstar.bin, empty or unreadable. Done. ", 0), 0u) << mperror;
+  EXPECT_NE(std::string(mperror).find("Error writing file: " + in("defskin.bmp")), std::string::npos) << mperror;
   setfiledir(nullptr);
   catnum = 0;
   snprintf(StarCatID, sizeof StarCatID, "TYC");
