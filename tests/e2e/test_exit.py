@@ -24,15 +24,24 @@ with Session(exe) as s:
     check(s.wait_exit() == 0, "right click did not lead to the exit")
 
 
-def ends_as_missing(damage, what):
-    """The program stops as for a missing datafile after damage(path)."""
+def ends_with_fault(damage, what, kind):
+    """After damage(path) the program shows on its screen that vuva.dat is
+    missing or damaged, waits for a key, and stops saying the same."""
     with Session(exe) as s:
         damage(os.path.join(s.dir, "vuva.dat"))
-        s.start(wait_window=False)
+        s.start()
+        img = s.capture()
+        # The fault is drawn in Allegro's own font in the middle of the screen.
+        black = bytes((0, 0, 0))
+        text = img.region(0, img.height // 3, img.width, img.height // 2)
+        drawn = sum(1 for i in range(0, len(text), 3) if text[i:i + 3] != black)
+        check(drawn > 300, "%s: no fault on the screen (%d pixels)" % (what, drawn))
+        check(s.running(), "%s: the program did not wait for a key" % what)
+        s.key("Return", settle=False)
         rc = s.wait_exit()
         out = s.output.decode("latin-1")
         check(rc == 255, "%s: exit status %r" % (what, rc))
-        check("Critical error\n\nStart up Files missing." in out, "%s: message was %r" % (what, out))
+        check("Critical error\n\n" in out and "vuva.dat is " + kind in out, "%s: message was %r" % (what, out))
 
 
 def cut(size):
@@ -49,8 +58,8 @@ def fifteen_plain_objects(path):
         f.write(body)
 
 
-ends_as_missing(os.remove, "missing")
+ends_with_fault(os.remove, "missing", "missing")
 for size in (8, 12, 30000, 63000):
-    ends_as_missing(cut(size), "cut to %d bytes" % size)
-ends_as_missing(fifteen_plain_objects, "15 objects, no font")
+    ends_with_fault(cut(size), "cut to %d bytes" % size, "damaged")
+ends_with_fault(fifteen_plain_objects, "15 objects, no font", "damaged")
 print("passed")
