@@ -10,26 +10,27 @@ int newfilename(char *tmp, const char *path) {
   return n < 0 || n >= SAFEPATHLEN ? 1 : 0;
 }
 
-int newfileopen(newfile *nf, const char *path) {
+// Sets up nf for the target path and removes a new file left beside it by
+// a save that was killed (a folder of that name is not ours to remove).
+// Returns 0, or 1 when the names do not fit.
+static int newfilestart(newfile *nf, const char *path) {
   nf->f = nullptr;
   nf->appendfrom = -1;
   int n = snprintf(nf->path, sizeof nf->path, "%s", path);
   if (n < 0 || n >= static_cast<int>(sizeof nf->path) || newfilename(nf->tmp, path) != 0) return 1;
-  // A new file left by a save that was killed goes first (a folder of
-  // that name is not ours to remove).
   unlink(nf->tmp);
+  return 0;
+}
+
+int newfileopen(newfile *nf, const char *path) {
+  if (newfilestart(nf, path) != 0) return 1;
   nf->f = fopen(nf->tmp, "wb");
   return nf->f ? 0 : 1;
 }
 
 int appendfileopen(newfile *nf, const char *path) {
-  nf->f = nullptr;
-  nf->appendfrom = -1;
-  int n = snprintf(nf->path, sizeof nf->path, "%s", path);
-  if (n < 0 || n >= static_cast<int>(sizeof nf->path) || newfilename(nf->tmp, path) != 0) return 1;
-  // No new file is written beside an appended one: one left by an earlier
-  // whole-file save that was killed is stale.
-  unlink(nf->tmp);
+  // No new file is written beside an appended one.
+  if (newfilestart(nf, path) != 0) return 1;
   FILE *f = fopen(path, "ab");
   if (!f) return 1;
   long end = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
