@@ -127,8 +127,6 @@ int ASTreadfile(int start, const char *file) {
     len += snprintf(readbuf + len, sizeof readbuf - len, ", %d impossible records skipped", rejected);
   if (count > present && len < (int)sizeof readbuf)
     snprintf(readbuf + len, sizeof readbuf - len, ", file cut short: %ld of %d records", present, (int)count);
-  else if (count < MPPLANETS && len < (int)sizeof readbuf)
-    snprintf(readbuf + len, sizeof readbuf - len, ", impossible record count %d", (int)count);
   setdefaults();
   iHI[MPRECORD] = iNumAst - 1;
   MPOKay(OKDONE, readbuf);

@@ -173,18 +173,3 @@ TEST_F(FontFile, SizesThatDoNotFitAreRefused) {
   bitmap.push_back(Object{DAT_BITMAP, Bytes(6, 0x7f)});
   EXPECT_NE(check(datafile(bitmap)), 0) << "a bitmap whose sizes Allegro would trust";
 }
-
-// The fault names the file and tells a missing file from a damaged one
-// (both once ended as "Start up Files missing.").
-TEST_F(FontFile, FaultNamesTheFileAndSaysMissingOrDamaged) {
-  std::string path = dir + "/vuva.dat";
-  EXPECT_EQ(loadfontfile(path.c_str()), nullptr);
-  EXPECT_EQ(std::string(fontfault), path + " is missing");
-  Bytes whole = slurp(std::string(KORVANEX_RUNTIME_DIR) + "/vuva.dat");
-  EXPECT_EQ(load(Bytes(whole.begin(), whole.begin() + 30000)), nullptr);
-  EXPECT_EQ(std::string(fontfault), path + " is damaged: cut short, or not a font file of 15 fonts");
-  DATAFILE *d = load(whole);
-  ASSERT_NE(d, nullptr);
-  EXPECT_STREQ(fontfault, "");
-  unload_datafile(d);
-}

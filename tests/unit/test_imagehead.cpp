@@ -78,21 +78,13 @@ TEST_F(ImageHead, HugeSizesComeFromTheHeaderAlone) {
   EXPECT_EQ(h, 10000);
 }
 
-// A run-length image must decode to its full size before its palette: the
-// skin image cut to half its size once loaded with its lower half black.
+// A run-length image must decode whole before its palette (half an image loaded black).
 TEST_F(ImageHead, PcxMustDecodeToItsFullSize) {
   int w, h;
   for (const char *name : {"eyepiece.pcx", "starbmp.pcx"}) {
     std::vector<unsigned char> pcx = readbytes(std::string(KORVANEX_RUNTIME_DIR) + "/" + name);
-    writebytes(dir.path("whole.pcx"), pcx);
-    EXPECT_EQ(check("whole.pcx", &w, &h), IMAGEOK) << name;
-    std::vector<unsigned char> half(pcx.begin(), pcx.begin() + pcx.size() / 2);
-    writebytes(dir.path("half.pcx"), half);
+    pcx.erase(pcx.begin() + pcx.size() / 2, pcx.end() - 769);  // half the pixels, the palette kept
+    writebytes(dir.path("half.pcx"), pcx);
     EXPECT_EQ(check("half.pcx", &w, &h), IMAGEDAMAGED) << name;
-    // Half the pixels with the palette still at the end.
-    std::vector<unsigned char> nopix(pcx.begin(), pcx.begin() + (pcx.size() - 769) / 2);
-    nopix.insert(nopix.end(), pcx.end() - 769, pcx.end());
-    writebytes(dir.path("nopix.pcx"), nopix);
-    EXPECT_EQ(check("nopix.pcx", &w, &h), IMAGEDAMAGED) << name;
   }
 }
