@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/status.h"
 #include "imaging/imagehead.h"
-#include "minorplanets/status.h"
 
 int16_t stpix[STARPIXPOINTS][5];
 int32_t numpix[SPECROWS][MAGCLASSES];

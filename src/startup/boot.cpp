@@ -9,10 +9,10 @@
 #include "chart/skyplot.h"
 #include "startup/initialize.h"
 #include "ui/dialogs.h"
-#include "ui/fontfile.h"
+#include "screen/fontfile.h"
 #include "ui/help.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
 

@@ -6,7 +6,7 @@
 
 #include "fulldisk.h"
 #include "screen_fixture.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/notes.h"
 #include "ui/windows.h"
 

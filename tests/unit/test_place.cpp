@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "tempdir.h"
-#include "keyfeed.h"
-#include "minorplanets/status.h"
-#include "ui/keys.h"
+#include "base/status.h"
 #include "allegro_env.h"
 #include "testsupport.h"
 #include "places/place.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
+#include "ui/datemenu.h"
 
 namespace {
 
@@ -307,6 +307,7 @@ TEST_F(Places, ObstextShowsNumberCodeNamesAndSignedLongLat) {
 TEST_F(Places, ObstextDrawsUnderTheTitle) {
   clear_to_color(VIDbmp, 5);
   readtext(line("Greenwich", "London", "UK", "0 0 51.47 0") + "\n");
+  showplaceline();  // the screen code draws the line
   int y = VRTScale + 5;
   EXPECT_EQ(getpixel(VIDbmp, 10, y), colour[PALBLACK]);
   EXPECT_EQ(getpixel(VIDbmp, 56 * HORScale, 2 * VRTScale - 1), colour[PALBLACK]);
@@ -326,6 +327,7 @@ TEST_F(Places, LongPlaceLineStaysInItsBoxAt640) {
   readtext(line("Greenwich", "London", "United Kingdom", "0 0 51.47 0") + "\n");
   char text[OBSTEXTLEN];
   obstext(text);
+  showplaceline();
   int pen = makecol(80, 245, 53), right = -1;
   for (int x = 0; x < VIDbmp->w; x++)
     for (int y = VRTScale; y < 2 * VRTScale; y++)
@@ -434,7 +436,6 @@ TEST_F(Places, JunkLinesAreSkippedAndCountedAndNoPlaceGivesTheDefault) {
   EXPECT_EQ(iPlaceSkipped, 42) << "every junk line, the bell and the short line";
   setfiledir(dir.c_str());
   writewhole(dir + "/place.txt", junk);
-  feedkeys({KEYENTER});
   EXPECT_EQ(Placereadtextfile(), 1);
   EXPECT_STREQ(mperror, "place.txt holds no valid place (40 lines skipped): Greenwich is used");
   EXPECT_DOUBLE_EQ(dLattit, 51.46833) << "Greenwich";

@@ -5,11 +5,11 @@
 
 #include "allegro_env.h"
 #include "testsupport.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skin_fixture.h"
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "allegro_env.h"
 #include "fulldisk.h"
 #include "testsupport.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skin_fixture.h"
 #include "skins/skin.h"
 #include "skins/skindraw.h"
-#include "startup/switches.h"
-#include "ui/display.h"
+#include "screen/switches.h"
+#include "screen/display.h"
 
 namespace {
 

@@ -18,6 +18,12 @@ enum : int {
   FAILDAMAGED = 4, // "Damaged file: %s" (a file that opens but cannot be used)
 };
 
+// Where a failure the user must see goes: the user interface sets it at
+// start-up to its error box; unset, the text is only kept in mperror.
+extern int (*errorbox)(const char *text);
+// mperror = text, then shows it through errorbox when one is set.
+// Returns 1.
+int reporterror(const char *text);
 // Set mperror to the success (MPOKay, kind 1..3) or failure (MPfail, kind
 // 1..4) message around text; another kind leaves it unchanged. MPOKay returns 0,
 // MPfail returns kind.
