@@ -64,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   // A whole file was clamped throughout: writing and reading it again
   // changes nothing.
   if (n < PROJECTSIZE) return 0;
-  // One byte more than the file: a memory stream ends what it holds with a NUL.
-  unsigned char first[PROJECTFILESIZE + 1], second[PROJECTFILESIZE + 1];
+  unsigned char first[PROJECTFILESIZE + 1], second[PROJECTFILESIZE + 1];  // + the NUL a memory stream adds
   FILE *out = fmemopen(first, sizeof first, "wb");
   if (projectwrite(out) != 0) abort();
   fclose(out);

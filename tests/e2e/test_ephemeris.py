@@ -92,8 +92,7 @@ with Session(sys.argv[1]) as s:
     text = open(notes, "rb").read().decode("latin-1")
     check(text.count("Planet Ephemerides (10 on file)") == 2, "two F9 left %d pages" % text.count("Planet Ephemerides"))
 
-    # Pages are appended in place: a notes file that cannot be opened (a link
-    # into a missing folder) gives the message.
+    # A notes file that cannot be opened for appending (a link into a missing folder).
     os.rename(notes, notes + ".kept")
     os.symlink(os.path.join(s.dir, "missing", "notes.txt"), notes)
     img = s.key("F9")

@@ -597,7 +597,6 @@ TEST(StarCat, EmptyCutOrJunkCataloguesAreRefusedAndTheNextTried) {
   TempDir dir("stardmg");
   auto in = [&](const char *name) { return dir.path + "/" + name; };
   std::vector<unsigned char> good = fallbackfile({makestar(7, 300, 'A', '0', 1, 1), makestar(8, 300, 'A', '0', 2, 1)});
-  loadlayers({{makestar(41, 300, 'A', '0', 1, 1), makestar(42, 400, 'A', '0', 2, 2)}});
   writebytes(in("hipstar.bin"), std::vector<unsigned char>(good.begin(), good.begin() + 13));
   setfiledir(dir.path.c_str());
   EXPECT_EQ(readskycatalog(1), 2);
