@@ -62,7 +62,9 @@ static void setgraphicsmode(int width) {
 }
 
 static int isexitconfirmed() {
-  if (dialogYN("EXIT!! Save PROJECT file first???") == 'Y') saveproject();
+  char line[96];
+  exitquestion(line, sizeof line);
+  if (dialogYN(line) == 'Y') saveproject();
   return dialogYN("REALLY EXIT ??????") == 'Y';
 }
 

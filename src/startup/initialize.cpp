@@ -59,8 +59,10 @@ int initialize(int depth) {
   initchoices();
   introbox();
   dJDay = 2451290.5;
+  // The last project saved or loaded, else the initial name.
+  readlastproject();
   loadproject(0);
-  Starinit(0);
+  Starinit(iNT[CHARTCATALOGUE]);
   dialogERR(mperror);
   initccd(iNT[CCDNUM]);
   redrawbuffer();
@@ -73,10 +75,9 @@ int initialize(int depth) {
   inithelptext();
   MPinit();
   dialogOK(mperror);
-  starload(iStar);
-  readmpvars(iAst);
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);
-  calcastall(day);
+  // Everything the project holds takes effect: place, chart, instant.
+  projectapply();
   return 0;
 }

@@ -45,9 +45,13 @@ struct EDITSTATE {
   int pos;           // cursor, 0..length
   int insert;        // 1 insert mode, 0 overwrite
   int maxlen;        // 0..79 characters
+  int fresh;         // 1 until the first key: a typed character replaces the text
   const char *allowed;  // characters that may be typed; empty: any
 };
-// Starts editing text (cut to maxlen) with the cursor at 0 in overwrite.
+// Characters of a decimal number field: a Julian Day with 5 decimals.
+enum { NUMBERFIELDLEN = 13 };
+// Starts editing text (cut to maxlen) with the cursor at 0 in overwrite;
+// the first key, when it is a character, replaces the whole text.
 void editbegin(EDITSTATE *e, const char *text, const char *allowed, int maxlen);
 // Applies one key code (F1, the help key, is the caller's). Returns 0
 // while editing goes on, or the key that ends it: KEYENTER, or KEYESC /
@@ -70,8 +74,8 @@ int getcoord(int row, int col, double *value, double low, double high);
 // Value of a coordinate text: sign, then up to three blank-separated
 // fields of degrees, minutes and seconds. An empty text is 0.
 double coordvalue(const char *text);
-// printf format of a value shown in a number field: "%9.1f", "%9.5f"
-// below 1000 in size, "%9.6f" below 100.
+// printf format of a value shown in a number field: "%9.5f", "%9.6f"
+// below 100 in size.
 const char *floatformat(double v);
 
 // Sunken read-only fields at text cell (row, col). Return 0.

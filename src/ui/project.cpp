@@ -7,13 +7,18 @@
 #include <cstring>
 
 #include "astro/constants.h"
+#include "chart/ccd.h"
+#include "chart/projection.h"
+#include "chart/skyplot.h"
 #include "chart/starcat.h"
+#include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/safewrite.h"
 #include "minorplanets/status.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/settings.h"
+#include "timefmt/instant.h"
 #include "ui/dialogs.h"
 #include "ui/menutable.h"
 
@@ -119,15 +124,109 @@ int projectquestion(char *line, int size, const char *name) {
   return 1;
 }
 
+const char *const LASTPROJECTFILE = "lastproj.txt";
+
+int lastprojectread(FILE *f, char *name, int size) {
+  char line[64];
+  if (size <= 0 || !fgets(line, sizeof line, f)) return -1;
+  line[strcspn(line, "\r\n")] = 0;
+  int len = (int)strlen(line);
+  // A name the PROJECT NAME field could hold, printable, or nothing.
+  if (len == 0 || len > lenstr[PROJECTNAME] || len >= size) return -1;
+  for (int i = 0; i < len; i++)
+    if ((unsigned char)line[i] < 32 || (unsigned char)line[i] > 126) return -1;
+  memcpy(name, line, len + 1);
+  return 0;
+}
+
+int readlastproject() {
+  char path[256], name[sizeof chSTR[0]];
+  getfilename(path, LASTPROJECTFILE);
+  FILE *f = fopen(path, "rb");
+  if (!f) return -1;
+  int r = lastprojectread(f, name, sizeof name);
+  fclose(f);
+  if (r == 0) snprintf(chSTR[PROJECTNAME], sizeof chSTR[PROJECTNAME], "%s", name);
+  return r;
+}
+
+int writelastproject() {
+  char path[256];
+  getfilename(path, LASTPROJECTFILE);
+  newfile nf;
+  if (newfileopen(&nf, path) != 0) return 1;
+  bool ok = fprintf(nf.f, "%s\n", chSTR[PROJECTNAME]) > 0;
+  return newfilecommit(&nf, ok);
+}
+
+int projectshortname(char *dest, int size) {
+  char name[256];
+  projectfilename(name);
+  snprintf(dest, size, "%s", get_filename(name));
+  return 0;
+}
+
+int exitquestion(char *line, int size) {
+  char name[64];
+  projectshortname(name, sizeof name);
+  snprintf(line, size, "EXIT!! Save project %s first?", name);
+  return 0;
+}
+
+void projectcapture() {
+  iNT[CHARTZOOM] = iZoom;
+  iNT[CHARTCATALOGUE] = catnum;
+  dFP[CHARTCENTRERA] = dStarX;
+  dFP[CHARTCENTREDEC] = dStarY;
+  dFP[FIXEDJDAY] = iNT[FIXEDINSTANT] ? dJDay : 0.0;
+}
+
+int projectapply() {
+  if (iNT[CHARTCATALOGUE] != catnum && readskycatalog(iNT[CHARTCATALOGUE]) != 0) dialogERR(mperror);
+  locload(iPlace);
+  getaplace(iPlace);
+  starload(iStar);
+  readmpvars(iAst);
+  // The chart: zoom 1 is no level of its own.
+  iZoom = iNT[CHARTZOOM] < 2 ? 0 : clampint(iNT[CHARTZOOM], 2, MAXZOOM);
+  dStarX = dFP[CHARTCENTRERA];
+  dStarY = dFP[CHARTCENTREDEC];
+  if (SKYbmp) {
+    setstarplot(iZoom);
+    Xcur = plotXcen;
+    Ycur = plotYcen;
+  }
+  // The chart re-centres on the cursor's sky after a menu: that is the centre.
+  ra = dStarX;
+  dec = dStarY;
+  iReplot = 1;
+  ccdfov();
+  if (iNT[FIXEDINSTANT] && withinlimits(MENUJDAY, dFP[FIXEDJDAY]) && dFP[FIXEDJDAY] > 2)
+    setinstant(dFP[FIXEDJDAY]);
+  else {
+    iNT[FIXEDINSTANT] = 0;
+    timeinit();
+  }
+  calcastall(dJDay);
+  day = dJDay;
+  return 0;
+}
+
 int saveproject() {
   char name[256], line[320];
   projectfilename(name);
   projectquestion(line, sizeof line, name);
   if (dialogYN(line) != 'Y') return 0;
+  projectcapture();
   newfile nf;
   if (newfileopen(&nf, name) != 0) return errormessage(2, name);
   bool ok = projectwrite(nf.f) == 0;
   if (newfilecommit(&nf, ok) != 0) return errormessage(2, name);
+  writelastproject();
+  char shortname[64];
+  projectshortname(shortname, sizeof shortname);
+  snprintf(line, sizeof line, "Project saved in %s.", shortname);
+  dialogOK(line);
   return 0;
 }
 
@@ -147,8 +246,12 @@ int loadproject(int ask) {
   int n = projectread(f);
   fclose(f);
   if (n < 0) return errormessage(0, name);
+  if (ask) writelastproject();
   locload(iPlace);
   starload(iStar);
   readmpvars(iAst);
+  // At start-up the catalogues, places and objects are read later; the
+  // caller applies the project then.
+  if (ask) projectapply();
   return 0;
 }

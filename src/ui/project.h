@@ -36,11 +36,38 @@ int projectclamp(int bytes);
 // "Overwrite project %s?" when it exists, else "Create project %s?".
 // Returns 1 when it exists.
 int projectquestion(char *line, int size, const char *name);
+// The pointer file beside the program: one line, the name of the last
+// project saved or loaded, so that start-up reads that project.
+extern const char *const LASTPROJECTFILE;
+// Reads the pointer from f into name (size bytes): a printable name the
+// PROJECT NAME field can hold. Returns 0, or -1 (name untouched).
+int lastprojectread(FILE *f, char *name, int size);
+// PROJECT NAME = the name in the pointer file beside the program. Returns
+// 0, or -1 when there is none or it is unusable (the name stays).
+int readlastproject();
+// Writes PROJECT NAME to the pointer file (write-new-then-rename).
+// Returns 0, or 1 when it could not be written.
+int writelastproject();
+// dest (size bytes) = the project file's name without its folder. Returns 0.
+int projectshortname(char *dest, int size);
+// line (size bytes) = the first exit question, naming the project file
+// that a Yes writes. Returns 0.
+int exitquestion(char *line, int size);
+// Copies into the settings what the chart holds outside them: zoom,
+// centre, star catalogue, and the instant when it is fixed.
+void projectcapture();
+// Makes the settings just read take effect: star catalogue, place (menu
+// fields and header line), star and minor planet, chart zoom and centre,
+// CCD field of view, the instant (a fixed one, else the clock), and the
+// positions for it. Returns 0.
+int projectapply();
 // Asks "Create project %s?" or "Overwrite project %s?", then writes the
-// project file through a new file renamed into place. Returns 0, or the
-// result of the error report.
+// project file through a new file renamed into place, names it in the
+// pointer file and confirms. Returns 0, or the result of the error report.
 int saveproject();
-// Reads the project file (ask 1: after "Load project %s?") and brings the
-// current place, star and minor planet into the fields. Returns 0, or the
-// result of the error report when the file cannot be read.
+// Reads the project file (ask 1: after "Load project %s?"), names it in
+// the pointer file and brings the current place, star and minor planet
+// into the fields; from the menu (ask 1) the whole project is applied at
+// once. Returns 0, or the result of the error report when the file cannot
+// be read.
 int loadproject(int ask);

@@ -75,7 +75,7 @@ def current_row_top(img):
     return None
 
 
-with Session(sys.argv[1]) as s:
+with Session(sys.argv[1], remove=("ast001.CFG",)) as s:
     start = start_chart(s)
     # Without a project the planet page opens on the first minor planet
     # (record 8, Ceres), not on Mercury: its row is the one marked current,
@@ -159,6 +159,7 @@ with Session(sys.argv[1]) as s:
     s.key("Down", "Down", "Down", "Down", "Down")  # from LOAD USER to SAVE PROJECT
     s.key("Return")
     s.key("y")           # Create project?
+    s.key("Return")      # Project saved in ast001.CFG.
     check(os.path.exists(cfg) and os.path.getsize(cfg) == 1172, "SAVE PROJECT wrote no 1172-byte file")
     north = s.key("alt+s")
     south = s.key("Return")
@@ -175,7 +176,7 @@ with Session(sys.argv[1]) as s:
     # its own question), then the program ends.
     os.remove(cfg)
     s.key("Escape", settle=False)
-    for answer in ("y", "y", "y"):
+    for answer in ("y", "y", "Return", "y"):
         s.settle()
         if not s.running():
             break

@@ -98,6 +98,7 @@ TEST(Editor, EndingKeysAndCut) {
   EDITSTATE e;
   editbegin(&e, "abcdefghijkl", "", 5);
   EXPECT_STREQ(e.text, "abcde") << "cut to the maximum length";
+  EXPECT_EQ(editkey(&e, KEYEND), 0);
   EXPECT_EQ(editkey(&e, 'z'), 0);
   EXPECT_EQ(editkey(&e, KEYENTER), KEYENTER);
   EXPECT_STREQ(e.text, "abcde") << "Enter refuses z (full) and keeps the text";
@@ -109,6 +110,27 @@ TEST(Editor, EndingKeysAndCut) {
   editbegin(&e, "", "", 5);
   typekeys(&e, {31, 127, 200, '~', ' '});
   EXPECT_STREQ(e.text, "~ ") << "only 32..126 are typed";
+}
+
+// The first character typed replaces what the field showed; a cursor or
+// edit key first keeps it for editing in place.
+TEST(Editor, FirstCharacterReplacesTheField) {
+  EDITSTATE e;
+  editbegin(&e, " 0.000000", "+-eE.1234567890", 13);
+  typekeys(&e, {'1'});
+  EXPECT_STREQ(e.text, "1") << "TIME ZONE 1, not 10.000000";
+  editbegin(&e, "Vesta", "", 16);
+  typekeys(&e, {'E', 'r', 'o', 's'});
+  EXPECT_STREQ(e.text, "Eros");
+  editbegin(&e, "Vesta", "", 16);
+  typekeys(&e, {KEYEND, 'x'});
+  EXPECT_STREQ(e.text, "Vestax") << "End, then typing, appends";
+  editbegin(&e, "Vesta", "", 16);
+  typekeys(&e, {KEYRIGHT, 'a'});
+  EXPECT_STREQ(e.text, "Vasta") << "Right, then typing, overwrites in place";
+  editbegin(&e, "Vesta", "", 16);
+  typekeys(&e, {KEYBACKSPACE, 'C'});
+  EXPECT_STREQ(e.text, "Cesta") << "an edit key keeps the text";
 }
 
 TEST(Editor, CoordinateTexts) {
@@ -129,8 +151,10 @@ TEST(Editor, FloatFormats) {
   EXPECT_STREQ(floatformat(-99.5), "%9.6f");
   EXPECT_STREQ(floatformat(100), "%9.5f");
   EXPECT_STREQ(floatformat(-999.9), "%9.5f");
-  EXPECT_STREQ(floatformat(1000), "%9.1f");
-  EXPECT_STREQ(floatformat(2451290.5), "%9.1f");
+  EXPECT_STREQ(floatformat(1000), "%9.5f");
+  char jd[32];
+  snprintf(jd, sizeof jd, floatformat(2461383.375), 2461383.375);
+  EXPECT_STREQ(jd, "2461383.37500") << "a Julian Day keeps the second";
 }
 
 TEST_F(Dialogs, LineSplitting) {
@@ -298,6 +322,20 @@ TEST_F(Dialogs, GetIntLimitsAndSign) {
   EXPECT_EQ(getint(4, 13, &value, 0, 99999), KEYESC) << "9999999999 does not wrap into range";
   EXPECT_EQ(value, 3);
   expectallread();
+}
+
+// A Julian Day field holds and shows five decimals, and Enter on the
+// unchanged field keeps the exact value, not its shown figures.
+TEST_F(Dialogs, JulianDayKeepsItsDecimals) {
+  double value = 2461383.3751234;
+  feedkeys({KEYENTER});
+  EXPECT_EQ(getafloat(4, 13, &value, 2, 3000000), 0);
+  EXPECT_EQ(value, 2461383.3751234) << "Enter on the unchanged field";
+  feedtext("2461383.37500");
+  feedkey(KEYENTER);
+  EXPECT_EQ(getafloat(4, 13, &value, 2, 3000000), 0);
+  expectallread();
+  EXPECT_DOUBLE_EQ(value, 2461383.375) << "13 characters typed whole";
 }
 
 TEST_F(Dialogs, GetFloatTakesExponent) {

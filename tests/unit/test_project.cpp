@@ -7,16 +7,19 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "allegro_env.h"
+#include "chart/projection.h"
 #include "chart/starcat.h"
 #include "keyfeed.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/settings.h"
+#include "timefmt/instant.h"
 #include "ui/display.h"
 #include "ui/keys.h"
 #include "ui/menutable.h"
@@ -237,6 +240,8 @@ class ProjectFiles : public ::testing::Test {
   }
   void TearDown() override {
     stopkeys();
+    // The pointer file the saves and loads wrote beside the program.
+    remove(KORVANEX_RUNTIME_DIR "/lastproj.txt");
     remove((dir + "/night2.CFG").c_str());
     remove((dir + "/night2.CFG.new").c_str());
     rmdir(dir.c_str());
@@ -272,22 +277,22 @@ TEST_F(ProjectFiles, CreateThenOverwrite) {
 }
 
 TEST_F(ProjectFiles, LoadAsksAndRestores) {
-  feedkeys({'y'});
+  feedkeys({'y', KEYENTER});
   ASSERT_EQ(saveproject(), 0);
   dFP[PLACELAT] = 12.0;
-  iNT[MENUMONTH] = 2;
+  iNT[EPHEMLINES] = 2;
   feedkeys({'n'});
   EXPECT_EQ(loadproject(1), 0);
   EXPECT_DOUBLE_EQ(dFP[PLACELAT], 12.0) << "refused: nothing read";
   feedkeys({'y'});
   EXPECT_EQ(loadproject(1), 0);
   EXPECT_EQ(keysleft(), 0);
-  EXPECT_EQ(iNT[MENUMONTH], 7);
+  EXPECT_EQ(iNT[EPHEMLINES], 0);
   EXPECT_STREQ(chSTR[PLACEDESC], "") << "the place of the project reloaded into the fields";
   // Without a question at start-up.
-  iNT[MENUMONTH] = 3;
+  iNT[EPHEMLINES] = 3;
   EXPECT_EQ(loadproject(0), 0);
-  EXPECT_EQ(iNT[MENUMONTH], 7);
+  EXPECT_EQ(iNT[EPHEMLINES], 0);
 }
 
 TEST_F(ProjectFiles, MissingFileIsReportedAndChangesNothing) {
@@ -298,4 +303,63 @@ TEST_F(ProjectFiles, MissingFileIsReportedAndChangesNothing) {
   EXPECT_EQ(keysleft(), 0) << "the error box waited for its key";
   EXPECT_EQ(keysoverrun(), 0);
   EXPECT_DOUBLE_EQ(dFP[PLACELAT], 12.0);
+}
+
+// A night planned in Vienna: saved, the program moved elsewhere, loaded
+// again. Everything the project holds is back and in effect at once: the
+// header's place, the fixed instant with its sidereal time (PyEphem:
+// 3.26701 h at Vienna, 2026-12-08 21:00 UT), the local date fields, the
+// chart's zoom and centre; the pointer file names the project and the
+// exit question names its file.
+TEST_F(ProjectFiles, ComesBackWholeAndInEffect) {
+  Place[0] = placerec{"Greenwich", "London", "United Kingdom", 0, 0.0, 51.4683, 0.0};
+  Place[1] = placerec{"Vienna", "Vienna", "Austria", 0, -16.3738, 48.2082, 1.0};
+  iPlacesiz = 1;
+  locload(1);
+  getaplace(1);
+  dFP[MENUJDAY] = 2461383.375;
+  makeFPdate();
+  iZoom = 6;
+  dStarX = 3.5;
+  dStarY = 20.25;
+  char line[96];
+  exitquestion(line, sizeof line);
+  EXPECT_STREQ(line, "EXIT!! Save project night2.CFG first?");
+  feedkeys({'y', KEYENTER});
+  ASSERT_EQ(saveproject(), 0);
+  EXPECT_EQ(keysoverrun(), 0) << "the save was confirmed";
+  locload(0);
+  getaplace(0);
+  realtimedate();
+  iZoom = 0;
+  dStarX = 12;
+  snprintf(chSTR[PROJECTNAME], sizeof chSTR[0], "%s", "ast001");
+  ASSERT_EQ(readlastproject(), 0);
+  EXPECT_EQ(std::string(chSTR[PROJECTNAME]), folder + "/night2") << "the pointer names the last project";
+  feedkeys({'y'});
+  ASSERT_EQ(loadproject(1), 0);
+  EXPECT_STREQ(achPlace, "Vienna") << "the header line's place";
+  EXPECT_DOUBLE_EQ(dLongit, -16.3738);
+  EXPECT_DOUBLE_EQ(dJDay, 2461383.375) << "a fixed instant comes back exactly";
+  EXPECT_NEAR(SidHr, 3.2670125, 2.0 / 3600);
+  EXPECT_EQ(iNT[MENUYEAR], 2026);
+  EXPECT_EQ(iNT[MENUMONTH], 12);
+  EXPECT_EQ(iNT[MENUDAY], 8);
+  EXPECT_EQ(iNT[MENUHOUR], 22) << "local time in Vienna";
+  EXPECT_EQ(iNT[MENUMINUTE], 0);
+  EXPECT_EQ(iZoom, 6);
+  EXPECT_DOUBLE_EQ(dStarX, 3.5);
+  EXPECT_DOUBLE_EQ(dStarY, 20.25);
+  // A project following the clock opens on now: the PC clock read as the
+  // local time of the place.
+  realtimedate();
+  feedkeys({'y', KEYENTER});
+  ASSERT_EQ(saveproject(), 0);
+  dJDay = 2400000.5;
+  feedkeys({'y'});
+  ASSERT_EQ(loadproject(1), 0);
+  time_t now = time(nullptr);
+  struct tm lt;
+  localtime_r(&now, &lt);
+  EXPECT_NEAR(dJDay, 2440587.5 + (now + lt.tm_gmtoff) / 86400.0 - 1.0 / 24, 2.0 / 1440);
 }
