@@ -237,6 +237,8 @@ class ProjectFiles : public ::testing::Test {
     snprintf(chSTR[PROJECTNAME], sizeof chSTR[0], "%s/night2", folder.c_str());
     iNumAst = 0;
     Snum = 0;
+    for (placerec &r : Place) r = placerec{};
+    iPlacesiz = -1;
   }
   void TearDown() override {
     stopkeys();
