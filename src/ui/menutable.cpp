@@ -75,6 +75,7 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"SAVE FILENAME", "Save ephemeris in a text file.", MKVALUE, VTTEXT, EPHEMFILE, FUNONE},
         {"APPEND MODE", "APPEND or OVERWRITE? the text file.", MKCHOICE, VTNONE, CHOICEAPPEND, FUNONE},
         {"GENERATE EPHEM", "Generate an ephemeris for object.", MKGENEPHEM, VTNONE, 0, FUNONE},
+        {"START AT DATE", "Start at the DATE fields, not START JDAY", MKSWITCH, VTNONE, EPHEMATDATE, FUNONE},
     },
     {  // SKYMAP
         {"ORIENTATION", "Stars displayed with NORTH or SOUTH up?", MKCHOICE, VTNONE, CHOICEORIENT, FUNONE},

@@ -82,6 +82,7 @@ const Expected kFields[] = {
     {4, 3, "SAVE FILENAME", "Save ephemeris in a text file.", 2, 's', 9, 0},
     {4, 4, "APPEND MODE", "APPEND or OVERWRITE? the text file.", 1, 'c', 6, 0},
     {4, 5, "GENERATE EPHEM", "Generate an ephemeris for object.", 28, '-', 0, 0},
+    {4, 6, "START AT DATE", "Start at the DATE fields, not START JDAY", 3, 'f', 8, 0},
     {5, 0, "ORIENTATION", "Stars displayed with NORTH or SOUTH up?", 1, 'c', 7, 0},
     {5, 1, "COORDINATES", "Enable/Disable RA/Dec coordinates.", 3, 'f', 9, 0},
     {5, 2, "CONSTELLATION", "Display Constellation names?", 3, 'f', 16, 0},
@@ -143,7 +144,7 @@ TEST(MenuTable, EveryFieldAsListed) {
 }
 
 TEST(MenuTable, SelectableFieldsComeFirst) {
-  const int selectable[9] = {11, 16, 9, 16, 6, 7, 16, 4, 4};
+  const int selectable[9] = {11, 16, 9, 16, 7, 7, 16, 4, 4};
   for (int m = 0; m < 9; m++) {
     EXPECT_EQ(selectablefields(m), selectable[m]) << m;
     // Nothing selectable follows a note line or an empty entry.
