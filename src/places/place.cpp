@@ -26,8 +26,6 @@ int iObscode = 0;
 
 // Columns of a place line (0-based start, width).
 enum { NAMECOL = 0, NAMELEN = 23, TOWNCOL = 24, TOWNLEN = 23, STATECOL = 48, STATELEN = 15, NUMCOL = 64 };
-// Elevation written for every place; the record holds none.
-enum { ELEVATION = 50 };
 
 static const char *const kPlaceHeader[11] = {
     "; Lines begining with ; are comments (ignored).",
@@ -43,11 +41,7 @@ static const char *const kPlaceHeader[11] = {
     "; Observatory.......... Locality............... Country........ Code West-long.  lattitude Tzone Elev",
 };
 
-static void clearplace(placerec *r) {
-  memset(r, 0, sizeof *r);
-  r->locality[0] = 'C';
-  r->country[0] = 'c';
-}
+static void clearplace(placerec *r) { memset(r, 0, sizeof *r); }
 
 static void clearplaces() {
   for (placerec &r : Place) clearplace(&r);
@@ -75,6 +69,16 @@ static void parseplace(const char *line, placerec *r) {
   double lon = 0, lat = 0, zone = 0;
   sscanf(line + NUMCOL, "%d %lf %lf %lf %d", &code, &lon, &lat, &zone, &elevation);
   r->code = code;
+  r->elevation = elevation;
+  const char *semicolon = strchr(line + NUMCOL, ';');
+  if (semicolon) {
+    const char *c = semicolon + 1;
+    while (*c == ' ') c++;
+    copytrimmed(r->comment, sizeof r->comment, c, (int)sizeof r->comment - 1);
+    // A line cut inside the comment keeps only printable text.
+    for (char *k = r->comment; *k; k++)
+      if ((unsigned char)*k < 32) *k = ' ';
+  }
   r->longit = usable(PLACELONG, lon);
   r->lattit = usable(PLACELAT, lat);
   r->tzone = usable(PLACEZONE, zone);
@@ -142,8 +146,14 @@ int placewritetext(const char *path) {
   for (const char *line : kPlaceHeader) fprintf(f, "%s\n", line);
   for (int i = 0; i <= iPlacesiz; i++) {
     const placerec &r = Place[i];
-    fprintf(f, "%-23s %-23s %-15s %-4d %+10.5f %+10.5f %+5.1f %-4d ; comments\n", r.name, r.locality, r.country,
-            (int)r.code, r.longit, r.lattit, r.tzone, ELEVATION);
+    // Every field as it was read: zones such as +5.75 keep both decimals.
+    char text[sizeof r.name + sizeof r.locality + sizeof r.country + sizeof r.comment + 64];
+    int len = snprintf(text, sizeof text, "%-23s %-23s %-15s %-4d %+10.5f %+10.5f %+5.2f %-4d ; %s", r.name,
+                       r.locality, r.country, (int)r.code, r.longit, r.lattit, r.tzone, (int)r.elevation, r.comment);
+    if (len < 0) len = 0;
+    if (len >= (int)sizeof text) len = sizeof text - 1;
+    while (len > 0 && (text[len - 1] == ' ' || text[len - 1] == ';')) text[--len] = 0;
+    fprintf(f, "%s\n", text);
   }
   return newfilecommit(&nf, true);
 }

@@ -417,6 +417,14 @@ int getcoord(int row, int col, double *value, double low, double high) {
   return editnumber(row, col, value, text, " +-.1234567890", 12, low, high, coordvalue);
 }
 
+int showconfirm(const char *text) {
+  if (!VIDbmp) return 0;
+  int h = VIDbmp->h, x0 = CONFIRMX, x1 = VIDbmp->w - 2;
+  rectfill(VIDbmp, x0, h - 12, x1, h - 1, colour[PALLIGHTGREY]);
+  textout_ex(VIDbmp, fittingfont(text, x1 - x0 - 4), text, x0 + 2, h - 10, colour[PALDARKBLUE], -1);
+  return 0;
+}
+
 int showastring(int row, int col, const char *text, int width) {
   setuserfont(FIELDFONT);
   int x = col * HORScale, y = row * VRTScale + 1;

@@ -78,6 +78,12 @@ double coordvalue(const char *text);
 // below 100 in size.
 const char *floatformat(double v);
 
+// Left edge (pixels) of the confirmation box at the bottom of the screen,
+// right of the chart's status line.
+enum { CONFIRMX = 336 };
+// Shows a short confirmation ("Saved vesta1.CFG") in a box at the bottom
+// right of the screen without waiting: the work goes on. Returns 0.
+int showconfirm(const char *text);
 // Sunken read-only fields at text cell (row, col). Return 0.
 int showastring(int row, int col, const char *text, int width);
 int showint(int row, int col, int value);

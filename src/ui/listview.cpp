@@ -15,6 +15,7 @@
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/settings.h"
+#include "timefmt/instant.h"
 #include "skins/skindraw.h"
 #include "ui/display.h"
 #include "ui/keys.h"
@@ -95,12 +96,21 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
   }
 }
 
+int chooseplace(int index) {
+  if (locload(index) != 0) return -1;
+  // A new place (no name yet) is only edited until F2 stores it.
+  if (!Place[index].name[0]) return 0;
+  getaplace(index);
+  keepinstant();
+  calcastall(dJDay);
+  return 0;
+}
+
 // Makes entry the current one of list.
 static void listselect(int list, int entry) {
   switch (list) {
     case LISTPLACES:
-      iPlace = entry;
-      locload(entry);
+      chooseplace(entry);
       break;
     case LISTSTARS:
       iStar = entry;

@@ -211,7 +211,7 @@ int observatoryfield() {
     iPlacesiz++;
     iNT[PLACENUM] = iPlacesiz;
   }
-  return locload(iNT[PLACENUM]);
+  return chooseplace(iNT[PLACENUM]);
 }
 
 int storeplace(int (*writeplaces)()) {
@@ -220,8 +220,7 @@ int storeplace(int (*writeplaces)()) {
   // Writing closes up emptied places and renumbers the current one: the
   // field follows it, and shows what the table now holds there, so the
   // next F2 cannot store into another place.
-  locload(iPlace);
-  getaplace(iPlace);
+  chooseplace(iPlace);
   return r;
 }
 

@@ -225,8 +225,8 @@ int saveproject() {
   writelastproject();
   char shortname[64];
   projectshortname(shortname, sizeof shortname);
-  snprintf(line, sizeof line, "Project saved in %s.", shortname);
-  dialogOK(line);
+  snprintf(line, sizeof line, "Project saved in %s", shortname);
+  showconfirm(line);
   return 0;
 }
 

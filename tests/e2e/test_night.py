@@ -38,7 +38,7 @@ with Session(sys.argv[1]) as s:
     s.type("vesta1")
     s.key("Return")
     s.key("Down", "Down", "Return")         # SAVE PROJECT
-    answer(s, "y", "Return")                # Create project?  Saved.
+    answer(s, "y")                          # Create project?
     s.key("Escape")
     answer(s, "Escape", "n", "y")           # leave without a second save
     check(s.wait_exit() == 0, "the program did not end")
@@ -53,7 +53,7 @@ with Session(sys.argv[1]) as s:
     os.utime(cfg, (0, 0))
     s.start()
     s.pass_startup()
-    answer(s, "Escape", "y", "y", "Return", "y")
+    answer(s, "Escape", "y", "y", "y")
     check(s.wait_exit() == 0, "the second run did not end")
     check(os.path.getmtime(cfg) > 0, "the exit question did not save into vesta1.CFG")
     check(chart_of(cfg) == (6, 1), "after the restart the chart was %r, not zoom 6 with HIP" % (chart_of(cfg),))

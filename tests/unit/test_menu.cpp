@@ -1,6 +1,7 @@
 #include "ui/menu.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
@@ -165,6 +166,31 @@ TEST_F(Menu, EscapeInTheEditorStillReloadsThePlace) {
   EXPECT_EQ(iNT[OBSCODE], 101);
 }
 
+// Choosing a place is no edit: the header line and the instant's
+// sidereal time follow at once (PyEphem: 12.04209 h at east 148 degrees,
+// JD 2461383.375) and place.txt is not written.
+TEST_F(Menu, ChoosingAPlaceTakesEffectAndWritesNothing) {
+  fiveplaces();
+  locload(0);
+  getaplace(0);
+  dFP[MENUJDAY] = 2461383.375;
+  makeFPdate();
+  struct stat before;
+  ASSERT_EQ(stat(KORVANEX_RUNTIME_DIR "/place.txt", &before), 0);
+  iSel[MENULOCATION] = 0;
+  run(MENULOCATION, {KEYENTER, '2', KEYENTER, KEYESC});
+  EXPECT_STREQ(achPlace, "P2") << "the header line's place";
+  EXPECT_DOUBLE_EQ(dLongit, -148.0);
+  EXPECT_DOUBLE_EQ(dJDay, 2461383.375) << "a fixed instant stays";
+  EXPECT_NEAR(SidHr, 12.0420925, 2.0 / 3600);
+  EXPECT_EQ(iNT[MENUHOUR], 7) << "its local hour at zone +10";
+  struct stat after;
+  ASSERT_EQ(stat(KORVANEX_RUNTIME_DIR "/place.txt", &after), 0);
+  EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+  EXPECT_EQ(after.st_mtime, before.st_mtime) << "place.txt untouched";
+  iNT[FIXEDINSTANT] = 0;
+}
+
 TEST_F(Menu, ObservatoryAboveTheHighestOpensANewPlace) {
   fiveplaces();
   locload(0);
@@ -174,7 +200,7 @@ TEST_F(Menu, ObservatoryAboveTheHighestOpensANewPlace) {
   EXPECT_EQ(iPlacesiz, 5);
   EXPECT_EQ(iNT[PLACENUM], 5) << "one above the highest, not 50";
   EXPECT_STREQ(chSTR[PLACEDESC], "");
-  EXPECT_STREQ(chSTR[PLACECITY], "C");
+  EXPECT_STREQ(chSTR[PLACECITY], "") << "a new place has an empty CITY";
   iNT[PLACENUM] = 1000;
   EXPECT_EQ(observatoryfield(), -1) << "no place at 1000 or above";
   EXPECT_EQ(iPlacesiz, 5);
