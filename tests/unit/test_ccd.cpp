@@ -72,27 +72,51 @@ TEST_F(Ccd, ThirdPageOfTenLines) {
   EXPECT_STREQ(achDLine[0], "CCD Selection (27 on file) Page 3/3 ");
   EXPECT_STREQ(achDLine[1], "No.  CCD Type             Chip            Chip Size    Pixels");
   EXPECT_STREQ(achDLine[2], "20  SBIG ST4             TC-211           2.6  2.6  192  165");
-  EXPECT_STREQ(achDLine[8], "26  SBIG ST237           TC-237           4.7  3.6  640  480");
+  EXPECT_STREQ(achDLine[8], "26  SBIG ST237           TC-237           4.9  3.7  657  495");
   for (int k = 0; k < 7; k++) EXPECT_EQ(achDLine[2 + k][78], k == 3 ? 'C' : 0) << k;
   EXPECT_EQ(ccdlist(2, 0, 10), 10);
   EXPECT_STREQ(achDLine[0], "CCD Selection (27 on file) Page 1/3 ");
   EXPECT_EQ(ccdlist(2, 0, 0), 0);
 }
 
+// Every value of the table against the makers' published sensor figures
+// (pixel counts and pixel sizes in micrometres; the imaging area is their
+// product). The SBIG ST6 (TC-241) at 1000 mm covers about 30' x 22'.
 TEST_F(Ccd, EveryCameraOfTheTable) {
-  static const char *const kNames[CCDCOUNT] = {
-      "Apogee AP1",      "Apogee AP2",       "Apogee AP4",      "Apogee AP6",    "Apogee AP7",
-      "Apogee AP8",      "Apogee AP9",       "HiSis22",         "Lynxx 2000",    "Pictor 416",
-      "Pictor 208",      "Pictor 216",       "Pictor 1616",     "Starlight MX7-C", "Starlight HX516",
-      "Starlight MX516", "Starlight MX516C", "Starlight MX916", "Starlight SXF", "Starlight SXL8",
-      "SBIG ST4",        "SBIG ST5",         "SBIG ST6",        "SBIG ST7",      "SBIG ST8",
-      "SBIG ST9",        "SBIG ST237"};
+  struct Published {
+    const char *name, *chip;
+    int pixh, pixv;
+    double pixw, pixhgt;
+  };
+  static const Published kSheets[CCDCOUNT] = {
+      {"Apogee AP1", "KAF-0400", 768, 512, 9, 9},          {"Apogee AP2", "KAF-1600", 1536, 1024, 9, 9},
+      {"Apogee AP4", "KAF-4200", 2048, 2048, 9, 9},        {"Apogee AP6", "KAF-1000", 1024, 1024, 24, 24},
+      {"Apogee AP7", "SI-502AB", 512, 512, 24, 24},        {"Apogee AP8", "SI-003AB", 1024, 1024, 24, 24},
+      {"Apogee AP9", "KAF-6300", 3072, 2048, 9, 9},        {"HiSis22", "KAF-0400", 768, 512, 9, 9},
+      {"Lynxx 2000", "TC-255", 320, 240, 10, 10},          {"Pictor 416", "KAF-0400", 768, 512, 9, 9},
+      {"Pictor 208", "TC-255", 336, 242, 10, 10},          {"Pictor 216", "TC-255", 336, 242, 10, 10},
+      {"Pictor 1616", "KAF-1600", 1536, 1024, 9, 9},       {"Starlight MX7-C", "ICX249AK", 752, 582, 8.6, 8.3},
+      {"Starlight HX516", "ICX084AL", 659, 494, 7.4, 7.4}, {"Starlight MX516", "ICX055AL", 500, 290, 9.8, 12.6},
+      {"Starlight MX516C", "ICX055CK", 500, 290, 9.8, 12.6}, {"Starlight MX916", "ICX083AL", 752, 582, 11.6, 11.2},
+      {"Starlight SXF", "ICX027BL-6", 500, 256, 12.4, 16.6}, {"Starlight SXL8", "FT-12", 512, 512, 15, 15},
+      {"SBIG ST4", "TC-211", 192, 165, 13.75, 16},         {"SBIG ST5", "TC-255", 320, 240, 10, 10},
+      {"SBIG ST6", "TC-241", 375, 242, 23, 27},            {"SBIG ST7", "KAF-0400", 768, 512, 9, 9},
+      {"SBIG ST8", "KAF-1600", 1536, 1024, 9, 9},          {"SBIG ST9", "KAF-0261E", 512, 512, 20, 20},
+      {"SBIG ST237", "TC-237", 657, 495, 7.4, 7.4}};
   for (int i = 0; i < CCDCOUNT; i++) {
-    EXPECT_STREQ(ccd[i].name, kNames[i]);
-    EXPECT_GT(ccd[i].chipw, 2.5f);
-    EXPECT_GT(ccd[i].pixh, 100);
+    const Published &p = kSheets[i];
+    EXPECT_STREQ(ccd[i].name, p.name);
+    EXPECT_STREQ(ccd[i].chip, p.chip) << p.name;
+    EXPECT_EQ(ccd[i].pixh, p.pixh) << p.name;
+    EXPECT_EQ(ccd[i].pixv, p.pixv) << p.name;
+    EXPECT_NEAR(ccd[i].pixw, p.pixw, 1e-5) << p.name;
+    EXPECT_NEAR(ccd[i].pixhgt, p.pixhgt, 1e-5) << p.name;
+    EXPECT_NEAR(ccd[i].chipw, p.pixh * p.pixw / 1000, 0.05) << p.name;
+    EXPECT_NEAR(ccd[i].chiph, p.pixv * p.pixhgt / 1000, 0.05) << p.name;
   }
-  EXPECT_EQ(ccd[22].chiph, 27.0f);
-  EXPECT_EQ(ccd[13].chipw, 6.47f);
+  dFP[TELFOCAL] = 1000;
+  loadccd(22);
+  EXPECT_NEAR(dFP[CCDFIELDH], 29.7, 0.3);
+  EXPECT_NEAR(dFP[CCDFIELDV], 22.5, 0.3);
   EXPECT_EQ(iCCDmax, 26);
 }
