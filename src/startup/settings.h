@@ -122,6 +122,7 @@ enum : int {
   CURSORLOCK = 15,   // lock the chart cursor against the mouse
   CONSTNAMES = 16,   // constellation names
   CONSTBOUNDS = 17,  // constellation boundaries
+  SAVEPNG = 18,      // save pictures as PNG
   STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
 };
 

@@ -115,6 +115,7 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"SAVE AS TGA", "Enable saving as 24-bit TGA files.", MKSWITCH, VTNONE, SAVETGA, FUNONE},
         {"PROGRAM SKIN", "The name of the SKIN - NO extension!", MKVALUE, VTTEXT, SKINNAME, FUNONE},
         {"LOAD NEW SKIN", "Load the new SKIN from the disk.", MKLOADSKIN, VTNONE, 0, FUNONE},
+        {"SAVE AS PNG", "Enable saving as PNG files.", MKSWITCH, VTNONE, SAVEPNG, FUNONE},
     },
 };
 

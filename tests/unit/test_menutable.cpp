@@ -114,6 +114,7 @@ const Expected kFields[] = {
     {8, 1, "SAVE AS TGA", "Enable saving as 24-bit TGA files.", 3, 'f', 4, 0},
     {8, 2, "PROGRAM SKIN", "The name of the SKIN - NO extension!", 2, 's', 0, 0},
     {8, 3, "LOAD NEW SKIN", "Load the new SKIN from the disk.", 30, '-', 0, 0},
+    {8, 4, "SAVE AS PNG", "Enable saving as PNG files.", 3, 'f', 18, 0},
 };
 
 int arraytype(char array) { return array == 'i' ? 2 : array == 'd' ? 1 : array == 's' ? 3 : 0; }
@@ -144,7 +145,7 @@ TEST(MenuTable, EveryFieldAsListed) {
 }
 
 TEST(MenuTable, SelectableFieldsComeFirst) {
-  const int selectable[9] = {11, 16, 9, 16, 7, 7, 16, 4, 4};
+  const int selectable[9] = {11, 16, 9, 16, 7, 7, 16, 4, 5};
   for (int m = 0; m < 9; m++) {
     EXPECT_EQ(selectablefields(m), selectable[m]) << m;
     // Nothing selectable follows a note line or an empty entry.
