@@ -57,4 +57,21 @@ with Session(sys.argv[1]) as s:
     check(s.wait_exit() == 0, "the second run did not end")
     check(os.path.getmtime(cfg) > 0, "the exit question did not save into vesta1.CFG")
     check(chart_of(cfg) == (6, 1), "after the restart the chart was %r, not zoom 6 with HIP" % (chart_of(cfg),))
+
+# Night colours at 1280 x 1024 x 32 and at 640 x 480 x 8: with the
+# telescope view on, "O" turns every pixel of the screen red on black
+# (menus, buttons, header, stars), and the read-outs keep their text.
+for args, screen in ((["1280", "32"], (1280, 1024)), ([], (640, 480))):
+    with Session(sys.argv[1], args=args, screen=screen) as s:
+        s.start()
+        s.pass_startup()
+        s.key("t")
+        img = s.key("O")
+        h, v = s.cell()
+        coloured = sum(1 for y in range(0, img.height, 3) for x in range(0, img.width, 3)
+                       if img.pixel(x, y)[1] > 0 or img.pixel(x, y)[2] > 0)
+        check(coloured == 0, "%r: %d pixels not red on black" % (args, coloured))
+        reds = img.colours(0, 0, img.width, img.height)
+        check(len(reds) >= 6, "%r: the red screen has only %d shades" % (args, len(reds)))
+        check(s.exit_program() == 0, "the night-colour run did not end")
 print("passed")

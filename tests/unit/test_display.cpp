@@ -69,32 +69,51 @@ TEST(Display, TrueColourTranslation) {
   EXPECT_NE(colour[PALMASK], colour[PALMAGENTA]);  // magenta of the palette is 252, not 255
 }
 
+// A scheme keeps each colour's brightness (its strongest component): a
+// pure green text stays as bright as white, so text on a dark cell stays
+// readable. At 8 bits the palette, deeper the colours stay and the
+// picture is recoloured on its way to the screen.
 TEST(Display, NightSchemes) {
-  startallegro(32);
-  settruecolours();
+  startallegro(8);
+  setmypal();
   setREDcolours();
+  EXPECT_EQ(nightscheme, 1);
   EXPECT_EQ(palr[15].r, 63);
   EXPECT_EQ(palr[15].g, 0);
-  EXPECT_EQ(getr32(colour[PALWHITE]), 252);
-  EXPECT_EQ(getg32(colour[PALWHITE]), 0);
-  // Entry 5 (33, 0, 33): integer sums (66/3 = 22, 264/3 = 88).
-  EXPECT_EQ(palr[5].r, 22);
-  EXPECT_EQ(getr32(colour[PALDARKMAGENTA]), 88);
-  EXPECT_EQ(colour[PALMASK], makecol(255, 0, 255)) << "the mask entry stays";
-
+  EXPECT_EQ(palr[PALGREEN].r, 63) << "green text, as bright as white";
+  EXPECT_EQ(palr[PALDARKCYAN].r, 30) << "on the dark cyan cell";
+  EXPECT_EQ(palr[5].r, 33);
   setBWcolours();
   EXPECT_EQ(palr[8].r, 43);
   EXPECT_EQ(palr[8].b, 43);
-  EXPECT_EQ(getg32(colour[PALLIGHTGREY]), 172);
-  EXPECT_EQ(getb32(colour[PALDARKBLUE]), 40);  // v = 4*30/3
-
   setWBcolours();
-  EXPECT_EQ(getr32(colour[PALBLACK]), 255);
   EXPECT_EQ(palr[0].r, 63);
-  EXPECT_EQ(getr32(colour[PALWHITE]), 3);
   EXPECT_EQ(palr[15].g, 0);
+  setmypal();
+  EXPECT_EQ(nightscheme, 0);
 
+  startallegro(32);
   settruecolours();
+  setREDcolours();
+  EXPECT_EQ(colour[PALWHITE], makecol(252, 252, 252)) << "the colours stay";
+  BITMAP *day = create_bitmap(4, 1), *night = create_bitmap(4, 1);
+  putpixel(day, 0, 0, colour[PALWHITE]);
+  putpixel(day, 1, 0, colour[PALDARKBLUE]);
+  putpixel(day, 2, 0, makecol(80, 245, 53));  // the header line's green
+  putpixel(day, 3, 0, colour[PALBLACK]);
+  nightblit(day, night);
+  EXPECT_EQ(getpixel(night, 0, 0), makecol(252, 0, 0));
+  EXPECT_EQ(getpixel(night, 1, 0), makecol(120, 0, 0));
+  EXPECT_EQ(getpixel(night, 2, 0), makecol(245, 0, 0));
+  EXPECT_EQ(getpixel(night, 3, 0), makecol(0, 0, 0));
+  setWBcolours();
+  nightblit(day, night);
+  EXPECT_EQ(getpixel(night, 3, 0), makecol(255, 255, 255));
+  EXPECT_EQ(getpixel(night, 0, 0), makecol(3, 3, 3));
+  destroy_bitmap(day);
+  destroy_bitmap(night);
+  settruecolours();
+  EXPECT_EQ(nightscheme, 0);
   EXPECT_EQ(colour[PALWHITE], makecol(252, 252, 252)) << "normal colours come back";
 }
 
