@@ -291,7 +291,7 @@ int readskycatalog(int catalogue) {
   char title[32], text[128];
   snprintf(title, sizeof title, " %s Star Catalog", StarCatID);
   drawcatalogtitle(title);
-  int len = snprintf(text, sizeof text, "%d Found %d stars in %s", maxmagclass, Snum, title);
+  int len = snprintf(text, sizeof text, "Found %d stars to class %d in %s", Snum, maxmagclass, title + 1);
   if (iStarRejected > 0)
     snprintf(text + len, sizeof text - len, ", %d impossible records skipped", iStarRejected);
   MPOKay(OKDONE, text);

@@ -28,17 +28,17 @@ int iObscode = 0;
 enum { NAMECOL = 0, NAMELEN = 23, TOWNCOL = 24, TOWNLEN = 23, STATECOL = 48, STATELEN = 15, NUMCOL = 64 };
 
 static const char *const kPlaceHeader[11] = {
-    "; Lines begining with ; are comments (ignored).",
+    "; Lines beginning with ; are comments (ignored).",
     "; Observatory data MUST be in the order shown:",
     "; Observatory (23 char) Must start at column 1.",
     "; Locality    (23 char) Must start at column 25.",
     "; Country     (15 char) Must start at column 49.",
     "; MPC Observatory Code (0 default) Start at column 65.",
     "; West Longitude (East negative)",
-    "; Lattitude (South negative)",
+    "; Latitude (South negative)",
     "; Time zone (Hours AHEAD of GMT)",
     "; Elevation above Sea level ( Meters)",
-    "; Observatory.......... Locality............... Country........ Code West-long.  lattitude Tzone Elev",
+    "; Observatory.......... Locality............... Country........ Code West-long.  latitude  Tzone Elev",
 };
 
 static void clearplace(placerec *r) { memset(r, 0, sizeof *r); }

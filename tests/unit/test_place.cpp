@@ -209,9 +209,9 @@ TEST_F(Places, TextFileLayoutAndRoundTrip) {
   std::stringstream ss(t);
   for (std::string l; std::getline(ss, l);) lines.push_back(l);
   ASSERT_EQ(lines.size(), 13u);
-  EXPECT_EQ(lines[0], "; Lines begining with ; are comments (ignored).");
+  EXPECT_EQ(lines[0], "; Lines beginning with ; are comments (ignored).");
   EXPECT_EQ(lines[10],
-            "; Observatory.......... Locality............... Country........ Code West-long.  lattitude Tzone Elev");
+            "; Observatory.......... Locality............... Country........ Code West-long.  latitude  Tzone Elev");
   EXPECT_EQ(lines[11], "Kitt Peak               Arizona                 USA             695  +111.59556  +31.70139 -7.00 "
                        "2096 ; real elevation")
       << "the elevation and comment as read";
