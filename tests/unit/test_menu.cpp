@@ -5,11 +5,14 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "allegro_env.h"
 #include "chart/ccd.h"
+#include "minorplanets/astbin.h"
+#include "chart/projection.h"
 #include "chart/starcat.h"
 #include "keyfeed.h"
 #include "minorplanets/elements.h"
@@ -346,10 +349,59 @@ TEST_F(Menu, ScopeGotoCentresAndCloses) {
   dFP[TELRA] = 5.5;
   dFP[TELDEC] = -5.0;
   iSel[MENUTELESCOPE] = 5;
+  dStarX = 12, dStarY = 40;
   feedkeys({KEYENTER});
   EXPECT_EQ(menufunction(MENUTELESCOPE), KEYESC);
   EXPECT_EQ(keysleft(), 0);
   EXPECT_EQ(keysoverrun(), 0) << "Enter alone closed the menu";
+  EXPECT_DOUBLE_EQ(dStarX, 5.5) << "the chart centred on the telescope";
+  EXPECT_DOUBLE_EQ(dStarY, -5.0);
+  EXPECT_DOUBLE_EQ(ra, 5.5) << "and its cursor, which the chart re-centres on";
+  EXPECT_DOUBLE_EQ(dec, -5.0);
+}
+
+// LOAD ASTEROIDS, SAVE USER and SYSTEM CLOCK as the menu driver runs them.
+TEST_F(Menu, LoadAsteroidsSaveUserAndSystemClock) {
+  iSel[MENUFILE] = 2;
+  iNT[USERMPS] = 3;
+  dFP[MPMAGLIMIT] = 14.0;
+  run(MENUFILE, {KEYENTER, 'y', KEYENTER, KEYESC});  // Reload Asteroids? and its report
+  int found = 0;
+  ASSERT_EQ(sscanf(mperror, "Done. Found %d planets", &found), 1) << mperror;
+  EXPECT_EQ(iNumAst, found) << "the planets and the minor planets brighter than 14";
+  EXPECT_GT(found, 1000);
+  EXPECT_GE(findastnumber(4), MPPLANETS) << "Vesta is in the database page";
+  EXPECT_EQ(iNT[USERMPS], 0);
+
+  records(12);
+  for (int &slot : userobj) slot = -1;
+  loguserobj(10);
+  snprintf(chSTR[USERFILE], sizeof chSTR[USERFILE], "%s", "menuuser.txt");
+  const std::string path = KORVANEX_RUNTIME_DIR "/menuuser.txt";
+  remove(path.c_str());
+  iSel[MENUFILE] = 6;
+  run(MENUFILE, {KEYENTER, 'y', KEYESC});  // Save User Selected Asteroids in menuuser.txt?
+  FILE *f = fopen(path.c_str(), "rb");
+  ASSERT_NE(f, nullptr) << "SAVE USER wrote no file";
+  char line[256];
+  int named = 0;
+  while (fgets(line, sizeof line, f)) named += strstr(line, "MP10") != nullptr;
+  fclose(f);
+  remove(path.c_str());
+  EXPECT_EQ(named, 1) << "the user object in the file";
+
+  double zone = dTzone;
+  dTzone = 0;
+  iNT[FIXEDINSTANT] = 1;
+  dJDay = 2400000.5;
+  iSel[MENULOCATION] = 9;
+  run(MENULOCATION, {KEYENTER, 'y', KEYESC});  // Recalculate Asteroids?
+  time_t now = time(nullptr);
+  struct tm lt;
+  localtime_r(&now, &lt);
+  EXPECT_NEAR(dJDay, 2440587.5 + (now + lt.tm_gmtoff) / 86400.0, 2.0 / 1440) << "the PC clock";
+  EXPECT_EQ(iNT[FIXEDINSTANT], 0) << "the instant follows the clock again";
+  dTzone = zone;
 }
 
 TEST_F(Menu, DrawnFieldsShowTheirKinds) {
