@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "minorplanets/userfile.h"
-#include "minorplanets/safewrite.h"
-#include "startup/settings.h"
+#include "base/safewrite.h"
+#include "base/settings.h"
 #include "ui/menutable.h"
 #include "ui/project.h"
 

@@ -1,4 +1,5 @@
 #include "ui/listview.h"
+#include "ui/listpages.h"
 
 #include <allegro.h>
 
@@ -11,20 +12,20 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
-#include "timefmt/instant.h"
+#include "base/settings.h"
+#include "ui/datemenu.h"
 #include "skins/skindraw.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/notes.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-enum { LISTLINES = 64, LISTBOTTOMROW = 25 };
+enum { LISTBOTTOMROW = 25 };
 
 int listpagerows(int toprow, int pitch) {
   if (pitch <= 0) return 1;
@@ -101,6 +102,7 @@ int chooseplace(int index) {
   // A new place (no name yet) is only edited until F2 stores it.
   if (!Place[index].name[0]) return 0;
   getaplace(index);
+  showplaceline();
   keepinstant();
   calcastall(dJDay);
   return 0;

@@ -6,19 +6,19 @@
 #include <cstdint>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/ccd.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
+#include "base/safewrite.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
-#include "timefmt/instant.h"
+#include "base/settings.h"
+#include "ui/datemenu.h"
 #include "ui/dialogs.h"
 #include "ui/menutable.h"
 
@@ -185,6 +185,7 @@ int projectapply() {
   if (iNT[CHARTCATALOGUE] != catnum && readskycatalog(iNT[CHARTCATALOGUE]) != 0) dialogERR(mperror);
   locload(iPlace);
   getaplace(iPlace);
+  showplaceline();
   starload(iStar);
   readmpvars(iAst);
   // The chart: zoom 1 is no level of its own.
@@ -209,6 +210,7 @@ int projectapply() {
   }
   calcastall(dJDay);
   day = dJDay;
+  showJday(day);
   return 0;
 }
 

@@ -20,7 +20,9 @@ def chart_of(path):
 def answer(s, *keys):
     """Answers a row of questions, each once its box is up."""
     for k in keys:
-        time.sleep(0.8)
+        end = time.time() + 5
+        while s.running() and not s.dialog_open(s.settle()) and time.time() < end:
+            time.sleep(0.2)
         if not s.running():
             return
         s.key(k, settle=False)
@@ -40,7 +42,8 @@ with Session(sys.argv[1]) as s:
     s.key("Down", "Down", "Return")         # SAVE PROJECT
     answer(s, "y")                          # Create project?
     s.key("Escape")
-    answer(s, "Escape", "n", "y")           # leave without a second save
+    s.key("Escape", settle=False)
+    answer(s, "n", "y")                     # leave without a second save
     check(s.wait_exit() == 0, "the program did not end")
     cfg = os.path.join(s.dir, "vesta1.CFG")
     check(os.path.exists(cfg), "SAVE PROJECT wrote no vesta1.CFG")
@@ -53,7 +56,8 @@ with Session(sys.argv[1]) as s:
     os.utime(cfg, (0, 0))
     s.start()
     s.pass_startup()
-    answer(s, "Escape", "y", "y", "y")
+    s.key("Escape", settle=False)
+    answer(s, "y", "y", "y")
     check(s.wait_exit() == 0, "the second run did not end")
     check(os.path.getmtime(cfg) > 0, "the exit question did not save into vesta1.CFG")
     check(chart_of(cfg) == (6, 1), "after the restart the chart was %r, not zoom 6 with HIP" % (chart_of(cfg),))

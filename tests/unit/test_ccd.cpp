@@ -4,8 +4,9 @@
 #include <string>
 
 #include "chart/ccd.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 namespace {
 

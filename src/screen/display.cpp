@@ -1,8 +1,8 @@
-#include "ui/display.h"
+#include "screen/display.h"
 
 #include <cstdint>
 
-#include "startup/switches.h"
+#include "screen/switches.h"
 
 BITMAP *VIDbmp = nullptr;
 int HORScale = 8, VRTScale = 16;
