@@ -8,9 +8,17 @@ char mperror[256];
 int (*errorbox)(const char *text) = nullptr;
 
 int reporterror(const char *text) {
-  snprintf(mperror, sizeof mperror, "%s", text);
+  if (text != mperror) snprintf(mperror, sizeof mperror, "%s", text);
   if (errorbox) errorbox(text);
   return 1;
+}
+
+int (*confirmbox)(const char *text) = nullptr;
+
+int reportdone(const char *text) {
+  if (text != mperror) snprintf(mperror, sizeof mperror, "%s", text);
+  if (confirmbox) confirmbox(text);
+  return 0;
 }
 
 static const char *const kOkay[4] = {nullptr, "Done. %s", "Loaded file: %s", "Saved file: %s"};

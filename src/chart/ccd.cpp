@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "base/settings.h"
-#include "ui/windows.h"
 
 // Pixel counts and pixel sizes as the sensor makers publish them (Kodak
 // KAF, SITe, Texas Instruments TC, Sony ICX, Philips FT sheets; binned

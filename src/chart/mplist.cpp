@@ -20,7 +20,6 @@
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
 #include "screen/display.h"
-#include "ui/windows.h"
 
 static int iGraphnum;  // screen dumps saved so far
 

@@ -40,6 +40,7 @@ void introbox() {
 
 int initialize(int depth) {
   errorbox = dialogERR;  // failures of the lower layers are shown in the error box
+  confirmbox = showconfirm;  // and what they saved in the confirmation box
   char path[256];
   getfilename(path, "vuva.dat");
   data = loadfontfile(path);

@@ -6,7 +6,7 @@ import struct
 import sys
 import time
 
-from harness import Session, check
+from harness import RunningProgram, check
 
 
 def answer(s, *keys):
@@ -18,7 +18,7 @@ def answer(s, *keys):
             s.key(k, settle=False)
 
 
-with Session(sys.argv[1], args=["1280", "32"]) as s:
+with RunningProgram(sys.argv[1], args=["1280", "32"]) as s:
     cfg = os.path.join(s.dir, "vesta1.CFG")
     s.start()
     s.pass_startup()
