@@ -22,8 +22,8 @@ int reportdone(const char *text) {
 }
 
 static const char *const kOkay[4] = {nullptr, "Done. %s", "Loaded file: %s", "Saved file: %s"};
-static const char *const kFail[4] = {nullptr, "Memory Error allocating %s", "Error reading file: %s",
-                                     "Error writing file: %s"};
+static const char *const kFail[5] = {nullptr, "Memory Error allocating %s", "Error reading file: %s",
+                                     "Error writing file: %s", "Damaged file: %s"};
 
 int MPOKay(int kind, const char *text) {
   if (kind >= 1 && kind <= 3) snprintf(mperror, sizeof mperror, kOkay[kind], text);
@@ -31,7 +31,7 @@ int MPOKay(int kind, const char *text) {
 }
 
 int MPfail(int kind, const char *text) {
-  if (kind >= 1 && kind <= 3) snprintf(mperror, sizeof mperror, kFail[kind], text);
+  if (kind >= 1 && kind <= 4) snprintf(mperror, sizeof mperror, kFail[kind], text);
   return kind;
 }
 

@@ -88,11 +88,38 @@ static int placesread(int n) {
   return n;
 }
 
+int iPlaceSkipped = 0;
+
+// The place used when place.txt gives none: the Royal Observatory.
+static const placerec kDefaultPlace = {"Greenwich", "London", "United Kingdom", 0, 0.0, 51.46833, 0.0, 39, ""};
+
+// 1 when the line read is plain text: printable ASCII and tabs. Random
+// bytes or another kind of file almost never give a line of 65 of them.
+static int textline(const char *line) {
+  for (const char *c = line; *c; c++)
+    if (*c != '\t' && (*c < ' ' || *c > '~')) return 0;
+  return 1;
+}
+
+// 1 when the line read is blank or a comment.
+static int blankline(const char *line) {
+  if (line[0] == ';') return 1;
+  return line[strspn(line, " \t")] == 0;
+}
+
 int placeread(FILE *f) {
   clearplaces();
   int n = 0;
-  while (n < PLACEMAX && getaline(f)) {
-    if (strlen(readbuf) <= NUMCOL || readbuf[0] == ';') continue;
+  iPlaceSkipped = 0;
+  int c;
+  while (n < PLACEMAX && (c = getaline(f)) != 0) {
+    // A line holding a NUL byte ends early in readbuf: it is not text.
+    if (c == 1 && !readbuf[0]) continue;
+    if (blankline(readbuf)) continue;
+    if (strlen(readbuf) <= NUMCOL || !textline(readbuf)) {
+      iPlaceSkipped++;
+      continue;
+    }
     parseplace(readbuf, &Place[n++]);
   }
   return placesread(n);
@@ -109,6 +136,17 @@ int Placereadtextfile() {
   }
   int n = placeread(f);
   fclose(f);
+  char text[128];
+  if (n == 0) {
+    // An empty file, a folder or junk: the observer still needs a place.
+    Place[0] = kDefaultPlace;
+    n = placesread(1);
+    snprintf(text, sizeof text, "place.txt holds no valid place (%d lines skipped): Greenwich is used", iPlaceSkipped);
+    reporterror(text);
+  } else if (iPlaceSkipped > 0) {
+    snprintf(text, sizeof text, "place.txt: %d places read, %d lines that are not places skipped", n, iPlaceSkipped);
+    reporterror(text);
+  }
   return n;
 }
 

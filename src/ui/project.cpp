@@ -2,7 +2,9 @@
 
 #include <allegro.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdarg>
 #include <cstdint>
 #include <cstring>
 
@@ -36,8 +38,19 @@ int projectfilename(char *dest) {
   return 0;
 }
 
+char projectfault[PROJECTFAULTLEN];
+
+static const char kProjectMagic[4] = {'K', 'V', 'X', 'P'};
+
+// FNV-1a of n bytes: enough to tell a damaged file from the one written.
+static uint32_t projectsum(const unsigned char *b, int n) {
+  uint32_t h = 2166136261u;
+  for (int i = 0; i < n; i++) h = (h ^ b[i]) * 16777619u;
+  return h;
+}
+
 int projectwrite(FILE *f) {
-  unsigned char b[PROJECTSIZE];
+  unsigned char b[PROJECTFILESIZE];
   memset(b, 0, sizeof b);
   memcpy(b + PROJECTDFP, dFP, sizeof dFP);
   memcpy(b + PROJECTINT, iNT, sizeof iNT);
@@ -47,13 +60,53 @@ int projectwrite(FILE *f) {
   memcpy(b + PROJECTAST, &iAst, 4);
   memcpy(b + PROJECTPLACE, &iPlace, 4);
   memcpy(b + PROJECTSTAR, &iStar, 4);
+  memcpy(b + PROJECTSIGN, kProjectMagic, 4);
+  uint32_t sum = projectsum(b, PROJECTSIZE);
+  memcpy(b + PROJECTSUM, &sum, 4);
   return fwrite(b, 1, sizeof b, f) == sizeof b ? 0 : 1;
 }
 
+// Notes why the file is refused; returns PROJECTREFUSED.
+__attribute__((format(printf, 1, 2))) static int refuse(const char *fmt, ...) {
+  va_list ap;
+  va_start(ap, fmt);
+  vsnprintf(projectfault, sizeof projectfault, fmt, ap);
+  va_end(ap);
+  return PROJECTREFUSED;
+}
+
+// Checks the n bytes read: a signed file by its sum, an older one by its
+// fields; every text present must be printable text. Returns 0 or
+// PROJECTREFUSED.
+static int projectcheck(const unsigned char *b, int n) {
+  if (n > PROJECTFILESIZE) return refuse("longer than a project file");
+  bool signedfile = n >= PROJECTSUM && memcmp(b + PROJECTSIGN, kProjectMagic, 4) == 0;
+  if (signedfile) {
+    uint32_t sum;
+    memcpy(&sum, b + PROJECTSUM, 4);
+    if (n < PROJECTFILESIZE) return refuse("cut short after its signature");
+    if (sum != projectsum(b, PROJECTSIZE)) return refuse("damaged: its checksum does not match");
+  } else if (n > PROJECTSIZE) {
+    return refuse("not a project file: %d bytes without a project signature", n);
+  }
+  for (int i = 0; i < 14; i++) {
+    const unsigned char *t = b + PROJECTTEXT + TEXTSIZE * i;
+    for (int k = 0; k < TEXTSIZE && PROJECTTEXT + TEXTSIZE * i + k < n && t[k]; k++)
+      if (t[k] < ' ' || t[k] > '~') return refuse("text field %d holds a character that is not text", i + 1);
+  }
+  return 0;
+}
+
 int projectread(FILE *f) {
-  unsigned char b[PROJECTSIZE];
+  unsigned char b[PROJECTFILESIZE + 1];
+  projectfault[0] = 0;
   int n = (int)fread(b, 1, sizeof b, f);
-  if (n < PROJECTINT) return -1;
+  if (n < PROJECTINT) {
+    snprintf(projectfault, sizeof projectfault, n > 0 ? "cut short: %d bytes" : "empty or unreadable", n);
+    return -1;
+  }
+  if (projectcheck(b, n) != 0) return PROJECTREFUSED;
+  if (n > PROJECTSIZE) n = PROJECTSIZE;
   // Only whole blocks are taken: a short file leaves the later settings.
   memcpy(dFP, b + PROJECTDFP, sizeof dFP);
   if (n >= PROJECTFLAG) memcpy(iNT, b + PROJECTINT, sizeof iNT);
@@ -236,7 +289,13 @@ int loadproject(int ask) {
   char name[256];
   projectfilename(name);
   FILE *f = fopen(name, "rb");
-  if (!f) return errormessage(1, name);
+  if (!f) {
+    snprintf(projectfault, sizeof projectfault, "%s", strerror(errno));
+    if (errno == ENOENT) return errormessage(1, name);
+    char line[320];
+    snprintf(line, sizeof line, "Cannot read %.200s file: %s", name, projectfault);
+    return errormessage(3, line);
+  }
   if (ask) {
     char line[320];
     snprintf(line, sizeof line, "Load project %s?", name);
@@ -247,7 +306,12 @@ int loadproject(int ask) {
   }
   int n = projectread(f);
   fclose(f);
-  if (n < 0) return errormessage(0, name);
+  if (n < 0) {
+    // Nothing was taken: the message says what is wrong with the file.
+    char line[320];
+    snprintf(line, sizeof line, "Project %.200s refused: %s", name, projectfault);
+    return errormessage(3, line);
+  }
   if (ask) writelastproject();
   locload(iPlace);
   starload(iStar);

@@ -1,5 +1,7 @@
 // Project files: every setting the menus edit, saved to and loaded from
-// "<project name>.CFG" beside the program (1172 bytes, little-endian).
+// "<project name>.CFG" beside the program (1172 bytes of settings,
+// little-endian, then the signature "KVXP" and a checksum of the settings;
+// older files end after the settings).
 #pragma once
 #include <cstdio>
 
@@ -13,18 +15,29 @@ enum : int {
   PROJECTAST = 1160,   // current minor-planet record
   PROJECTPLACE = 1164, // current observing place
   PROJECTSTAR = 1168,  // current star record
+  PROJECTSIGN = 1172,  // "KVXP": this is a project file
+  PROJECTSUM = 1176,   // FNV-1a (32 bits) of the 1172 bytes of settings
+  PROJECTFILESIZE = 1180,
+  PROJECTREFUSED = -2, // projectread: the file is not a sound project
+  PROJECTFAULTLEN = 96,
 };
+
+extern char projectfault[PROJECTFAULTLEN];  // why the last read failed, or ""
 
 // dest (256 bytes) = the project file of the project name setting: the
 // program directory, the name, extension "CFG". Returns 0.
 int projectfilename(char *dest);
-// Writes the settings to f in the project layout; the bytes after each
-// text's terminator are zero. Returns 0, or 1 when a write failed.
+// Writes the settings to f in the project layout with the signature and
+// checksum; the bytes after each text's terminator are zero. Returns 0, or
+// 1 when a write failed.
 int projectwrite(FILE *f);
-// Reads a project from f: the whole blocks present are taken, then every
-// setting is clamped into its edit limits and every text terminated.
-// Returns the bytes read, or -1 when not even the dFP block is there
-// (nothing changed).
+// Reads a project from f. A signed file must be whole with a matching
+// checksum; a file without the signature (older) must be no longer than
+// the settings. In either, every text must be printable ASCII. Then the
+// whole blocks present are taken, every setting is clamped into its edit
+// limits and every text terminated. Returns the settings bytes read, -1
+// when not even the dFP block is there, or PROJECTREFUSED; on failure
+// nothing changes and projectfault says why.
 int projectread(FILE *f);
 // Brings the blocks of a project file of that many bytes into their
 // limits: numbers into the edit limits of their fields, switches to 0 or
@@ -68,6 +81,7 @@ int saveproject();
 // Reads the project file (ask 1: after "Load project %s?"), names it in
 // the pointer file and brings the current place, star and minor planet
 // into the fields; from the menu (ask 1) the whole project is applied at
-// once. Returns 0, or the result of the error report when the file cannot
-// be read.
+// once. A missing file is reported as "Cannot find", an unreadable one
+// with the system's reason, a refused one with what is wrong. Returns 0,
+// or the result of the error report.
 int loadproject(int ask);

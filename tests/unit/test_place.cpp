@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tempdir.h"
+#include "base/status.h"
 #include "allegro_env.h"
 #include "testsupport.h"
 #include "places/place.h"
@@ -422,4 +423,20 @@ TEST_F(Places, ShippedPlaceFile) {
   ASSERT_GE(kitt, 0);
   EXPECT_NEAR(Place[kitt].longit, 111.60, 0.01);
   EXPECT_EQ(Place[kitt].tzone, -7.0);
+}
+
+// Junk lines are skipped and counted; with no place at all, the default is used.
+TEST_F(Places, JunkLinesAreSkippedAndCountedAndNoPlaceGivesTheDefault) {
+  std::string junk(40 * 99, '\n');  // 40 lines of random bytes
+  for (size_t i = 0; i < junk.size(); i++)
+    if (i % 99 < 98) junk[i] = static_cast<char>(i % 99 ? rand() % 245 + 11 : 'J');  // no line feed
+  std::string t = entries(3) + junk + line("Tab\tname", "Town", "Land", "1 2 3 4") + "\nBell\a" + line("", "", "", "1");
+  EXPECT_EQ(readtext(t + "\ntoo short\n\n; comment\n   \n"), 4) << "the three places and the one with a tab";
+  EXPECT_EQ(iPlaceSkipped, 42) << "every junk line, the bell and the short line";
+  setfiledir(dir.c_str());
+  writewhole(dir + "/place.txt", junk);
+  EXPECT_EQ(Placereadtextfile(), 1);
+  EXPECT_STREQ(mperror, "place.txt holds no valid place (40 lines skipped): Greenwich is used");
+  EXPECT_DOUBLE_EQ(dLattit, 51.46833) << "Greenwich";
+  setfiledir(nullptr);
 }

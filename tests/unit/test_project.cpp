@@ -91,7 +91,7 @@ TEST(Project, LayoutOfTheFile) {
   // Bytes after a text's terminator are zero in the file.
   memcpy(chSTR[PLACECITY], "ab\0leftover", 12);
   std::vector<unsigned char> b = written();
-  ASSERT_EQ(b.size(), 1172u);
+  ASSERT_EQ(b.size(), 1180u) << "the settings, the signature and the checksum";
   EXPECT_DOUBLE_EQ(at<double>(b, 0 + 8 * MENUJDAY), 2451545.25);
   EXPECT_EQ(at<int32_t>(b, 320 + 4 * CCDPIXH), 765);
   EXPECT_EQ(at<int32_t>(b, 480 + 4 * 9), 1);
@@ -176,6 +176,7 @@ TEST(Project, ShortFiles) {
 TEST(Project, ValuesOutsideTheLimitsAreClamped) {
   distinctsettings();
   std::vector<unsigned char> b = written();
+  b.resize(1172);  // a file written before the signature: no checksum to fail
   auto put32 = [&](int offset, int32_t v) { memcpy(b.data() + offset, &v, 4); };
   auto putd = [&](int offset, double v) { memcpy(b.data() + offset, &v, 8); };
   putd(8 * PLACELAT, 1e300);
@@ -272,7 +273,7 @@ TEST_F(ProjectFiles, CreateThenOverwrite) {
   EXPECT_EQ(std::string(line), "Overwrite project " + full + "?");
   struct stat st;
   stat((dir + "/night2.CFG").c_str(), &st);
-  EXPECT_EQ(st.st_size, 1172);
+  EXPECT_EQ(st.st_size, 1180);
 }
 
 TEST_F(ProjectFiles, LoadAsksAndRestores) {
@@ -327,4 +328,22 @@ TEST_F(ProjectFiles, ComesBackWholeAndInEffect) {
   EXPECT_NEAR(SidHr, 3.2670125, 2.0 / 3600);
   EXPECT_EQ(iNT[MENUHOUR], 22);
   EXPECT_EQ(iZoom, 6);
+}
+
+// Junk, a flipped bit, a non-text field: refused, saying why; older files still read.
+TEST_F(ProjectFiles, DamagedFilesAreRefusedWithTheirFault) {
+  std::vector<unsigned char> good = written(), junk(1172), flipped = good, older(good.begin(), good.begin() + 1172);
+  for (unsigned char &c : junk) c = static_cast<unsigned char>(rand());
+  flipped[8 * PLACELAT + 3] ^= 0x10;
+  older[600 + 40 * PLACEDESC + 2] = 1;
+  iNT[MENUMONTH] = 2;
+  for (auto c : {std::make_pair(junk, "is not text"), std::make_pair(flipped, "checksum does not match"),
+                 std::make_pair(older, "text field 6 holds")}) {
+    EXPECT_EQ(readbytes(c.first), PROJECTREFUSED);
+    EXPECT_NE(strstr(projectfault, c.second), nullptr) << projectfault;
+    EXPECT_EQ(iNT[MENUMONTH], 2) << c.second;
+  }
+  older[600 + 40 * PLACEDESC + 2] = 'd';
+  EXPECT_EQ(readbytes(older), 1172);
+  EXPECT_EQ(iNT[MENUMONTH], 7) << "an older file without signature";
 }
