@@ -44,6 +44,10 @@ static const IntLimit kIntLimits[] = {
     // slots that no field edits: a chip of 0 pixels is no chip.
     {CCDPIXH, 1, 32000},
     {CCDPIXV, 1, 32000},
+    {MINALTITUDE, -90, 90},
+    {FIELDRADIUS, 0, 36000},
+    {APPROACHSEP, 0, 3600},
+    {APPROACHDAYS, 0, 366},
 };
 
 struct RealLimit {
@@ -89,6 +93,7 @@ static const RealLimit kRealLimits[] = {
     {36, -90, 90},
     {MPMAGLIMIT, 0, 99},
     {APPULSEDIST, 0, 10},
+    {APPROACHSTARMAG, -2, 20},
 };
 
 int editlimits(int *ilo, int *ihi, double *dlo, double *dhi) {

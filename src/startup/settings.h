@@ -41,6 +41,10 @@ enum : int {
   CCDNUM = 31,       // CCD camera number
   CCDPIXH = 32,      // CCD pixels horizontal, vertical
   CCDPIXV = 33,
+  MINALTITUDE = 30,  // appulses and approaches: least altitude of the pair (degrees)
+  FIELDRADIUS = 37,  // field check: radius (arc seconds); 0 the CCD frame
+  APPROACHSEP = 38,  // close approaches: widest separation (arc seconds; 0: 60)
+  APPROACHDAYS = 39, // close approaches: days searched (0: 30)
 };
 
 // Slots of dFP (and of dLO/dHI).
@@ -77,6 +81,7 @@ enum : int {
   CCDFIELDV = 32,    // CCD field of view vertical (arc minutes)
   MPMAGLIMIT = 37,   // magnitude limit of minor planets shown
   APPULSEDIST = 38,  // appulse distance threshold (degrees)
+  APPROACHSTARMAG = 39,  // close approaches: faintest star (0: 10)
 };
 
 // Texts of chSTR (and their lengths in lenstr).
@@ -113,6 +118,7 @@ enum : int {
   CURSORLOCK = 15,   // lock the chart cursor against the mouse
   CONSTNAMES = 16,   // constellation names
   CONSTBOUNDS = 17,  // constellation boundaries
+  DARKONLY = 18,     // appulses and approaches: only with the Sun below DARKSUNALT
   STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
 };
 
