@@ -13,6 +13,7 @@
 #include "ui/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
+#include "ui/searchlists.h"
 
 int Cdepth = 8;
 
@@ -75,6 +76,11 @@ static void mainloop() {
     keycode = getapress();
     if (iGotamouse) mousehide();
     if (keycode == KEYF1) helpwindow();
+    // Field check at the cursor: its list in the APPULSE menu.
+    if (keycode == KEYFIELDCHECK) {
+      runfieldcheck();
+      keycode = KEYMENUAPPULSE;
+    }
     for (int i = 0; i < 9; i++)
       if (keycode == altkey[i]) {
         domyfunction(keycode);

@@ -49,6 +49,7 @@ enum : int {
 
 // Slots of dFP (and of dLO/dHI).
 enum : int {
+  APPROACHSTARMAG = 0,  // close approaches: faintest star (0: 10)
   MPMAGH = 1,        // current minor planet: magnitude H
   MPMEANANOM = 2,    // mean anomaly (degrees)
   MPARGPERI = 3,     // argument of perihelion (degrees)
@@ -81,7 +82,6 @@ enum : int {
   CCDFIELDV = 32,    // CCD field of view vertical (arc minutes)
   MPMAGLIMIT = 37,   // magnitude limit of minor planets shown
   APPULSEDIST = 38,  // appulse distance threshold (degrees)
-  APPROACHSTARMAG = 39,  // close approaches: faintest star (0: 10)
 };
 
 // Texts of chSTR (and their lengths in lenstr).

@@ -11,6 +11,8 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
+#include "minorplanets/approach.h"
+#include "minorplanets/fieldcheck.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
@@ -19,6 +21,7 @@
 #include "ui/display.h"
 #include "ui/keys.h"
 #include "ui/notes.h"
+#include "ui/searchlists.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -90,13 +93,22 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
       *style = LISTSTYLE{4, 10, colour[PALBLACK]};
       *count = iNumApps;
       return true;
+    case LISTFIELD:
+      *style = LISTSTYLE{4, 10, colour[PALBLACK]};
+      *count = field.count;
+      return true;
+    case LISTAPPROACH:
+      *style = LISTSTYLE{4, 10, colour[PALBLACK]};
+      *count = iNumAppr;
+      return true;
     default:
       return false;
   }
 }
 
-// Makes entry the current one of list.
-static void listselect(int list, int entry) {
+// Makes entry the current one of list. Returns 2 when it went to the
+// chart, else 1.
+static int listselect(int list, int entry) {
   switch (list) {
     case LISTPLACES:
       iPlace = entry;
@@ -120,9 +132,14 @@ static void listselect(int list, int entry) {
     case LISTAPPULSES:
       iApp = iNT[APPULSENUM] = entry;
       break;
+    case LISTFIELD:
+      return gotofieldhit(entry) ? 2 : 1;
+    case LISTAPPROACH:
+      return gotoapproach(entry) ? 2 : 1;
     default:
       break;
   }
+  return 1;
 }
 
 // Fills achDLine with the page of list from start; returns its rows.
@@ -140,6 +157,10 @@ static int listfill(int list, int start, int rows) {
       return ephemlist(2, start, rows);
     case LISTAPPULSES:
       return applist(2, start, rows);
+    case LISTFIELD:
+      return fieldlist(2, start, rows);
+    case LISTAPPROACH:
+      return approachlist(2, start, rows);
     default:
       return 0;
   }
@@ -203,8 +224,7 @@ int catview(int *start, int list, int keycode) {
   int chosen = 0;
   int r = listpick(keycode, first, rows, count);
   if (r >= 0) {
-    listselect(list, first + r);
-    chosen = 1;
+    chosen = listselect(list, first + r);
   }
   int written = listfill(list, first, rows);
   if (written < 0) written = 0;

@@ -50,7 +50,7 @@ TEST(Settings, EditLimits) {
   }
   EXPECT_DOUBLE_EQ(dLO[38], 0);
   EXPECT_DOUBLE_EQ(dHI[38], 10);
-  EXPECT_DOUBLE_EQ(dHI[0], 0) << "slots not named keep 0..0";
+  EXPECT_DOUBLE_EQ(dHI[39], 0) << "slots not named keep 0..0";
   EXPECT_DOUBLE_EQ(dLO[11], 1);
   EXPECT_DOUBLE_EQ(dHI[11], 1000);
 }
