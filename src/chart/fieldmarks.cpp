@@ -6,7 +6,7 @@
 #include "chart/telescope.h"
 #include "minorplanets/fieldcheck.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 static const int kRing = 5;  // pixels, the ring round each object
 

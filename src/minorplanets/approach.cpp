@@ -8,6 +8,8 @@
 #include "astro/twilight.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
+#include "astro/riseset.h"
+#include "astro/sun.h"
 #include "minorplanets/positions.h"
 
 APPROACH appr[APPROACHMAX];

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "minorplanets/safewrite.h"
+#include "base/safewrite.h"
 
 enum : int { CSVLINE = 512 };
 

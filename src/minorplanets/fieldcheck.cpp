@@ -5,7 +5,7 @@
 
 #include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 
 FIELDRESULT field;
 int iFieldPick;

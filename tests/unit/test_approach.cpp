@@ -10,7 +10,7 @@
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 
 namespace {
 
