@@ -123,6 +123,8 @@ int ASTreadfile(int start, const char *file) {
   if (rejected > 0) snprintf(readbuf + len, sizeof readbuf - len, ", %d impossible records skipped", rejected);
   setdefaults();
   iHI[MPRECORD] = iNumAst - 1;
+  // START ASTEROID reaches every record of a whole-catalogue file.
+  if (count - 1 > iHI[MPSTART]) iHI[MPSTART] = count - 1;
   MPOKay(OKDONE, readbuf);
   return 0;
 }
