@@ -251,6 +251,12 @@ bool refine(const CANDIDATE &c, const APPRSTARLIST *stars, double lo, double hi,
   return true;
 }
 
+// Two records of one orbit stand together all the time: no approach.
+bool sameorbit(const mprec &a, const mprec &b) {
+  return a.semiaxis == b.semiaxis && a.ecc == b.ecc && a.inc == b.inc && a.ascnode == b.ascnode &&
+         a.argperi == b.argperi && a.peritime == b.peritime && a.daily == b.daily;
+}
+
 // Pairs of minor planets (records MPPLANETS .. placed - 1, at least one
 // of them in first .. last) whose pieces of step k come within reach plus
 // their slack: a sweep over the pieces ordered by their lowest z (sine of
@@ -274,7 +280,7 @@ void pairsnear(const std::vector<PIECE> &piece, int placed, int first, int last,
     for (size_t w = u + 1; w < m && zlo((*order)[w]) <= top; w++) {
       int j = (*order)[w];
       bool fi = i >= first && i <= last, fj = j >= first && j <= last;
-      if (!fi && !fj) continue;
+      if ((!fi && !fj) || sameorbit(mp[i], mp[j])) continue;
       const PIECE &p = piece[i], &o = piece[j];
       double r = reach + p.slack + o.slack;
       // The pieces' ends give a quick bound before the closer look.

@@ -62,10 +62,9 @@ int runfieldcheck() {
   return n;
 }
 
-// The loaded stars as the approach search takes them.
 static std::vector<double> starra, stardec, starmag;
 
-static APPRSTARLIST loadedstars() {
+APPRSTARLIST loadedstarlist() {
   starra.resize(Snum);
   stardec.resize(Snum);
   starmag.resize(Snum);
@@ -90,7 +89,7 @@ int runapproaches(int page) {
   q.stars = q.planets = 1;
   static const char *const kSearching[2] = {"Searching close approaches.", "Please wait..."};
   openalert(2, kSearching);
-  APPRSTARLIST stars = loadedstars();
+  APPRSTARLIST stars = loadedstarlist();
   int n = findapproaches(&q, &stars);
   closealert();
   iAppulseList = LISTAPPROACH;

@@ -4,6 +4,8 @@
 // to a chosen row.
 #pragma once
 
+#include "minorplanets/approach.h"
+
 // The list the APPULSE menu shows: LISTAPPULSES, LISTFIELD or
 // LISTAPPROACH (ui/listview.h), the last search run.
 extern int iAppulseList;
@@ -24,6 +26,9 @@ int runfieldcheck();
 // minor planets, within APPR. SEP arc seconds, kept by MIN ALTITUDE and
 // DARK ONLY. Returns the number found.
 int runapproaches(int page);
+// The loaded stars as the approach search takes them (valid until the
+// next call).
+APPRSTARLIST loadedstarlist();
 // Drops from the instant appulse list the pairs below MIN ALTITUDE or, with
 // DARK ONLY, in a sky not dark at the current instant. Returns the count left.
 int filterappulselist();
