@@ -63,7 +63,8 @@ static void keephit(const FIELDHIT &h, const mprec &r) {
 // beyond which nothing can be inside.
 static void scanblock(int n, long first, double decband) {
   for (int i = 0; i < n; i++) {
-    if (!place.ok[i] || fabs(place.dec[i] - field.dec) > decband) continue;
+    // Records that cannot be real (the loader's rule) are passed over.
+    if (!place.ok[i] || fabs(place.dec[i] - field.dec) > decband || !mpplausible(&block[i])) continue;
     FIELDHIT h;
     if (!fieldoffset(field.ra, field.dec, place.ra[i], place.dec[i], &h.dx, &h.dy) ||
         !infield(h.dx, h.dy))

@@ -42,7 +42,8 @@ extern int iFieldPick;  // hit chosen on the list page
 bool fieldoffset(double ra0, double dec0, double ra, double dec, double *x, double *y);
 
 // Checks the database read from f (an int32 record count, then 84-byte
-// records; the first MPPLANETS are the planets, which are passed over) at
+// records; the first MPPLANETS are the planets, which are passed over, as
+// are records that cannot be real) at
 // jd for the field about ra0 hours, dec0 degrees: a circle of radius
 // arc seconds, or when radius is 0 the rectangle of half sides halfw (R.A.)
 // and halfh (Dec.) arc seconds. Fills field. Returns the number found, or
