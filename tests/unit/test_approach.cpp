@@ -113,13 +113,13 @@ TEST(Approach, NoneMissedThatABruteForceSearchFinds) {
   initsettings();
   dFP[MPMAGLIMIT] = 14.0;
   ASSERT_EQ(MPinit(), 0);
-  const double jd0 = 2461040.5, days = 10, maxsep = 60;
+  const double jd0 = 2461040.5, days = 8, maxsep = 60;
   // Two companions that overtake records 57 and 1210 mid-range, a few
   // arc seconds to one side: approaches between minor planets for sure.
   for (int c : {57, 1210}) {
     ASSERT_LT(iNumAst, MPMAX);
     mprec r = mp[c];
-    double tc = jd0 + 4.3 + c / 1000.0, daily = r.daily * 1.2;
+    double tc = jd0 + 3.3 + c / 1000.0, daily = r.daily * 1.2;
     r.peritime = static_cast<float>(tc - r.daily * (tc - r.peritime) / daily);
     r.daily = static_cast<float>(daily);
     r.inc += 0.0004f;
@@ -130,12 +130,12 @@ TEST(Approach, NoneMissedThatABruteForceSearchFinds) {
   std::mt19937 rng(22);
   std::uniform_real_distribution<double> u(0, 1);
   std::vector<double> ra, dec, mag;
-  for (int k = 0; k < 30000; k++) {
+  for (int k = 0; k < 8000; k++) {
     ra.push_back(24 * u(rng));
     dec.push_back(asin(2 * u(rng) - 1) * 180 / M_PI);
     mag.push_back(5 + 7 * u(rng));
   }
-  std::vector<int> sample = {9, 57, 480, 1210, 2900};
+  std::vector<int> sample = {57, 1210, 2900};
   for (int i : sample)
     for (int k = 0; k < 40; k++) {
       double r, d, jd = jd0 + days * u(rng);
@@ -197,7 +197,7 @@ TEST(Approach, NoneMissedThatABruteForceSearchFinds) {
   }
   int stars0 = 0, planets0 = 0;
   for (const Found &w : want) (w.kind == APPRSTAR ? stars0 : planets0)++;
-  ASSERT_GT(stars0, 100);
+  ASSERT_GT(stars0, 50);
   ASSERT_GT(planets0, 0);
   // The whole page at once, and one object alone.
   APPROACHQUERY q{jd0, days, maxsep, 10.0, -90.0, 0, MPPLANETS, iNumAst - 1, 1, 1};
