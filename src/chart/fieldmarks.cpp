@@ -3,7 +3,6 @@
 #include <allegro.h>
 
 #include "chart/projection.h"
-#include "chart/telescope.h"
 #include "minorplanets/fieldcheck.h"
 #include "timefmt/instant.h"
 #include "screen/display.h"
