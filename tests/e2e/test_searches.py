@@ -9,7 +9,7 @@ import math
 import os
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import start_chart, CX, CY, CW, CH, YELLOW
 
 H, V = 8, 16
@@ -52,7 +52,7 @@ def rows(path):
 
 FIELDRADIUS, FIELDCHECK, APPRDAYS, APPRPAGE = 6, 7, 9, 12
 
-with Session(sys.argv[1], screen=(640, 480)) as s:
+with RunningProgram(sys.argv[1], screen=(640, 480)) as s:
     start_chart(s)
     menu = s.key("alt+a")
     empty = ink(menu)
