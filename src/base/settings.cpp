@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
-int iNT[40];
-double dFP[40];
+int iNT[INTSLOTS];
+double dFP[REALSLOTS];
 char chSTR[14][40];
-int flag[20];
+int flag[FLAGSLOTS];
 int lenstr[16];
-int iLO[40], iHI[40];
-double dLO[40], dHI[40];
+int iLO[INTSLOTS], iHI[INTSLOTS];
+double dLO[REALSLOTS], dHI[REALSLOTS];
 
 static const int kLenstr[14] = {14, 16, 14, 14, 14, 28, 28, 15, 4, 14, 38, 38, 18, 14};
 
@@ -47,6 +47,10 @@ static const IntLimit kIntLimits[] = {
     // slots that no field edits: a chip of 0 pixels is no chip.
     {CCDPIXH, 1, 32000},
     {CCDPIXV, 1, 32000},
+    {MINALTITUDE, -90, 90},
+    {FIELDRADIUS, 0, 36000},
+    {APPROACHSEP, 0, 3600},
+    {APPROACHDAYS, 0, 366},
 };
 
 struct RealLimit {
@@ -92,13 +96,12 @@ static const RealLimit kRealLimits[] = {
     {36, -90, 90},
     {MPMAGLIMIT, 0, 99},
     {APPULSEDIST, 0, 10},
+    {APPROACHSTARMAG, -2, 20},
 };
 
 int editlimits(int *ilo, int *ihi, double *dlo, double *dhi) {
-  for (int i = 0; i < 40; i++) {
-    ilo[i] = ihi[i] = 0;
-    dlo[i] = dhi[i] = 0;
-  }
+  for (int i = 0; i < INTSLOTS; i++) ilo[i] = ihi[i] = 0;
+  for (int i = 0; i < REALSLOTS; i++) dlo[i] = dhi[i] = 0;
   for (const IntLimit &l : kIntLimits) {
     ilo[l.slot] = l.lo;
     ihi[l.slot] = l.hi;

@@ -1,13 +1,17 @@
 // Shared settings arrays, their edit limits and initial values.
 #pragma once
 
-extern int iNT[40];
-extern double dFP[40];
+// Slot counts. The first 40 ints and 20 switches keep the places older
+// project files give them; the later ones follow in the file's own block.
+enum : int { INTSLOTS = 48, REALSLOTS = 40, FLAGSLOTS = 24, OLDINTSLOTS = 40, OLDFLAGSLOTS = 20 };
+
+extern int iNT[INTSLOTS];
+extern double dFP[REALSLOTS];
 extern char chSTR[14][40];
-extern int flag[20];
+extern int flag[FLAGSLOTS];
 extern int lenstr[16];
-extern int iLO[40], iHI[40];
-extern double dLO[40], dHI[40];
+extern int iLO[INTSLOTS], iHI[INTSLOTS];
+extern double dLO[REALSLOTS], dHI[REALSLOTS];
 
 // Slots of iNT (and of iLO/iHI).
 enum : int {
@@ -46,10 +50,15 @@ enum : int {
   CHARTCATALOGUE = 35, // star catalogue (0 Tycho, 1 HIP)
   FIXEDINSTANT = 36,   // 1: the instant was set by hand (MAKE MY DAY or JULIAN
                        // DAY #) and a project brings it back; 0: the clock
+  MINALTITUDE = 30,  // appulses and approaches: least altitude of the pair (degrees)
+  FIELDRADIUS = 37,  // field check: radius (arc seconds); 0 the CCD frame
+  APPROACHSEP = 38,  // close approaches: widest separation (arc seconds; 0: 60)
+  APPROACHDAYS = 39, // close approaches: days searched (0: 30)
 };
 
 // Slots of dFP (and of dLO/dHI).
 enum : int {
+  APPROACHSTARMAG = 0,  // close approaches: faintest star (0: 10)
   MPMAGH = 1,        // current minor planet: magnitude H
   MPMEANANOM = 2,    // mean anomaly (degrees)
   MPARGPERI = 3,     // argument of perihelion (degrees)
@@ -124,6 +133,7 @@ enum : int {
   CONSTBOUNDS = 17,  // constellation boundaries
   SAVEPNG = 18,      // save pictures as PNG
   STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
+  DARKONLY = 20,     // appulses and approaches: only with the Sun below DARKSUNALT
 };
 
 // Fills ilo/ihi/dlo/dhi (40 each) with the edit limits the program sets

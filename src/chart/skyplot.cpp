@@ -8,6 +8,7 @@
 #include "astro/constellations.h"
 #include "astro/moon.h"
 #include "chart/blocks.h"
+#include "chart/fieldmarks.h"
 #include "chart/projection.h"
 #include "chart/starcat.h"
 #include "chart/starplot.h"
@@ -254,6 +255,7 @@ int rebuildchart() {
   clampcursor(&Xcur, &Ycur);
   if (Xcur != iXplot || Ycur != iYplot) getradechours(Xcur, Ycur, &ra, &dec);
   if (flag[PLOTMPS]) drawmps();
+  drawfieldmarks();
   drawstars();
   savecursorbg();
   drawcursor();

@@ -6,6 +6,7 @@
 
 #include "base/constants.h"
 #include "chart/blocks.h"
+#include "chart/fieldmarks.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
@@ -184,6 +185,7 @@ int drawtelskin(int keycode) {
   drawguides(view);
   drawmarkers();
   if (getskinbuttonstate(SKINMPPLOT) == SKINON) Tdrawmps();
+  Tdrawfieldmarks();
   Tdrawstars();
   drawmask(SKYbmp, plottelX, plottelY);
   drawreadouts();

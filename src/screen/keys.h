@@ -65,4 +65,5 @@ enum : int {
   KEYMENUTELESCOPE = KEYALTT,
   KEYMENUAPPULSE = KEYALTA,
   KEYMENUOPTIONS = KEYALTO,
+  KEYFIELDCHECK = 'k',  // chart: field check at the cursor
 };

@@ -16,6 +16,7 @@
 #include "ui/menu.h"
 #include "ui/project.h"
 #include "chart/skyview.h"
+#include "ui/searchlists.h"
 
 int Cdepth = 8;
 
@@ -105,6 +106,11 @@ static void mainloop() {
     keycode = getapress();
     if (iGotamouse) mousehide();
     if (keycode == KEYF1) helpwindow();
+    // Field check at the cursor: its list in the APPULSE menu.
+    if (keycode == KEYFIELDCHECK) {
+      runfieldcheck();
+      keycode = KEYMENUAPPULSE;
+    }
     if (menuofkey(keycode) >= 0) {
       domyfunction(keycode);
       keycode = KEYF2;

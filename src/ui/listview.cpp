@@ -13,6 +13,8 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
 #include "chart/mplist.h"
+#include "minorplanets/approach.h"
+#include "minorplanets/fieldcheck.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "base/settings.h"
@@ -21,6 +23,7 @@
 #include "screen/display.h"
 #include "screen/keys.h"
 #include "ui/notes.h"
+#include "ui/searchlists.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -92,6 +95,14 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
       *style = LISTSTYLE{4, 10, colour[PALBLACK]};
       *count = iNumApps;
       return true;
+    case LISTFIELD:
+      *style = LISTSTYLE{4, 10, colour[PALBLACK]};
+      *count = field.count;
+      return true;
+    case LISTAPPROACH:
+      *style = LISTSTYLE{4, 10, colour[PALBLACK]};
+      *count = iNumAppr;
+      return true;
     default:
       return false;
   }
@@ -108,8 +119,9 @@ int chooseplace(int index) {
   return 0;
 }
 
-// Makes entry the current one of list.
-static void listselect(int list, int entry) {
+// Makes entry the current one of list. Returns 2 when it went to the
+// chart, else 1.
+static int listselect(int list, int entry) {
   switch (list) {
     case LISTPLACES:
       chooseplace(entry);
@@ -132,9 +144,14 @@ static void listselect(int list, int entry) {
     case LISTAPPULSES:
       iApp = iNT[APPULSENUM] = entry;
       break;
+    case LISTFIELD:
+      return gotofieldhit(entry) ? 2 : 1;
+    case LISTAPPROACH:
+      return gotoapproach(entry) ? 2 : 1;
     default:
       break;
   }
+  return 1;
 }
 
 // Fills achDLine with the page of list from start; returns its rows.
@@ -152,6 +169,10 @@ static int listfill(int list, int start, int rows) {
       return ephemlist(2, start, rows);
     case LISTAPPULSES:
       return applist(2, start, rows);
+    case LISTFIELD:
+      return fieldlist(2, start, rows);
+    case LISTAPPROACH:
+      return approachlist(2, start, rows);
     default:
       return 0;
   }
@@ -215,8 +236,7 @@ int catview(int *start, int list, int keycode) {
   int chosen = 0;
   int r = listpick(keycode, first, rows, count);
   if (r >= 0) {
-    listselect(list, first + r);
-    chosen = 1;
+    chosen = listselect(list, first + r);
   }
   int written = listfill(list, first, rows);
   if (written < 0) written = 0;

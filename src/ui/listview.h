@@ -3,7 +3,17 @@
 #pragma once
 
 // Lists catview shows.
-enum { LISTPLACES = 0, LISTSTARS = 1, LISTPLANETS = 2, LISTEPHEM = 3, LISTCCD = 5, LISTAPPULSES = 6 };
+enum {
+  LISTPLACES = 0,
+  LISTSTARS = 1,
+  LISTPLANETS = 2,
+  LISTEPHEM = 3,
+  LISTCCD = 5,
+  LISTAPPULSES = 6,
+  LISTFIELD = 7,     // the field check (APPULSE menu)
+  LISTAPPROACH = 8,  // close approaches (APPULSE menu)
+  LISTCOUNT = 9,
+};
 enum { LISTMAXROWS = 60 };
 
 extern const char listlabels[];  // selection character of each row of a page
@@ -20,7 +30,9 @@ int listmove(int start, int keycode, int count, int rows);
 int listpick(int keycode, int start, int rows, int count);
 // Draws list `list` from entry *start after moving it by key (the new
 // first entry is stored back); a key that labels a row makes that entry
-// current. Returns 1 when a row was chosen, else 0.
+// current. Returns 1 when a row was chosen, else 0; 2 when the choice
+// went to the chart (field check and close approach rows), after which the
+// menu closes.
 int catview(int *start, int list, int keycode);
 
 // Chooses place index as the observing place: its fields in the LOCATION

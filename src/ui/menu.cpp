@@ -32,6 +32,7 @@
 #include "ui/listview.h"
 #include "ui/notes.h"
 #include "ui/project.h"
+#include "ui/searchlists.h"
 #include "ui/windows.h"
 #include "screen/layout.h"
 
@@ -52,7 +53,7 @@ enum : int {
 };
 
 // First entry shown of each list page, kept while the program runs.
-static int liststart[LISTAPPULSES + 1];
+static int liststart[LISTCOUNT];
 
 int menulist(int menu) {
   switch (menu) {
@@ -61,7 +62,7 @@ int menulist(int menu) {
     case MENUPLANET: return LISTPLANETS;
     case MENUEPHEMERIS: return LISTEPHEM;
     case MENUTELESCOPE: return LISTCCD;
-    case MENUAPPULSE: return LISTAPPULSES;
+    case MENUAPPULSE: return iAppulseList;
     default: return -1;
   }
 }
@@ -337,6 +338,15 @@ static int enterfield(int n) {
     case MKLOADSKIN:
       loadskinfield();
       break;
+    case MKFIELDCHECK:
+      runfieldcheck();
+      liststart[LISTFIELD] = 0;
+      break;
+    case MKAPPROBJECT:
+    case MKAPPRPAGE:
+      runapproaches(fld.kind == MKAPPRPAGE);
+      liststart[LISTAPPROACH] = 0;
+      break;
     case MKGENEPHEM: {
       // The start can follow the DATE fields, so nobody has to type a Julian Day.
       if (flag[EPHEMATDATE]) dFP[EPHEMSTART] = menudatejd();
@@ -357,10 +367,14 @@ static int enterfield(int n) {
       static const char *const kChecking[2] = {"Checking asteroids.", "Please wait..."};
       openalert(2, kChecking);
       genastapplist(0, dFP[APPULSEDIST], 1);
+      bool full = iNumApps >= MAXAPPS;
+      filterappulselist();
       iHI[APPULSENUM] = iNumApps;
+      iAppulseList = LISTAPPULSES;
+      liststart[LISTAPPULSES] = 0;
       closealert();
       // A full list has dropped the later finds: the list is not all there is.
-      if (iNumApps >= MAXAPPS) {
+      if (full) {
         snprintf(mperror, sizeof mperror, "Appulse list full (%d): search stopped.", MAXAPPS);
         dialogERR(mperror);
       }
@@ -386,6 +400,7 @@ int menufunctionkey(int code) {
       // appended or replaced as the APPEND MODE choice says.
       if (iFun == MENUEPHEMERIS && askyes("Save Ephemeris in file %s?", chSTR[EPHEMFILE]))
         ephemfilecopy(iNT[EPHEMMODE]);
+      if (iFun == MENUAPPULSE) searchcsv();
       return 0;
     case KEYF3:
       if (iFun == MENUCATALOG) findstarfield();
@@ -460,7 +475,9 @@ int menufunction(int menu) {
       if (iFocus >= 0 && iFocus < iSelMax && enterfield(iFocus) == KEYESC) code = KEYESC;
       drawn = -1;
     } else if (menuofkey(code) < 0 && code != KEYESC && listkey(code)) {
-      if (menulistpage(iFun, code)) drawn = -1;
+      int chosen = menulistpage(iFun, code);
+      if (chosen == 2) code = KEYESC;  // the chart goes to the row chosen
+      if (chosen) drawn = -1;
     }
   }
   iSel[iFun] = iFocus;

@@ -38,6 +38,9 @@ enum : int {
   MKGENEPHEM = 28,
   MKGENAPPULSE = 29,
   MKLOADSKIN = 30,
+  MKFIELDCHECK = 31,   // field check at the chart cursor
+  MKAPPROBJECT = 32,   // close approaches of the current object
+  MKAPPRPAGE = 33,     // close approaches of the loaded page
 };
 
 // Value types of MKVALUE and MKDISPLAY fields: which array the setting

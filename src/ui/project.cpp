@@ -26,7 +26,9 @@
 
 static_assert(sizeof(int) == 4 && sizeof(double) == 8, "the project layout holds 32-bit ints and binary64");
 static_assert(sizeof dFP + sizeof iNT + sizeof flag + 10 * sizeof(int) + sizeof chSTR + 3 * sizeof(int) ==
-                  PROJECTSIZE,
+                  PROJECTSIZE &&
+                  PROJECTMOREINT + 4 * (INTSLOTS - OLDINTSLOTS) == PROJECTMOREFLAG &&
+                  PROJECTMOREFLAG + 4 * (FLAGSLOTS - OLDFLAGSLOTS) == PROJECTSIZE,
               "the settings arrays make up the project layout");
 
 enum : int { TEXTSIZE = sizeof chSTR[0] };
@@ -53,8 +55,10 @@ int projectwrite(FILE *f) {
   unsigned char b[PROJECTFILESIZE];
   memset(b, 0, sizeof b);
   memcpy(b + PROJECTDFP, dFP, sizeof dFP);
-  memcpy(b + PROJECTINT, iNT, sizeof iNT);
-  memcpy(b + PROJECTFLAG, flag, sizeof flag);
+  memcpy(b + PROJECTINT, iNT, 4 * OLDINTSLOTS);
+  memcpy(b + PROJECTFLAG, flag, 4 * OLDFLAGSLOTS);
+  memcpy(b + PROJECTMOREINT, iNT + OLDINTSLOTS, 4 * (INTSLOTS - OLDINTSLOTS));
+  memcpy(b + PROJECTMOREFLAG, flag + OLDFLAGSLOTS, 4 * (FLAGSLOTS - OLDFLAGSLOTS));
   for (int c = 0; c < CHOICECOUNT; c++) memcpy(b + PROJECTCHOICE + 4 * c, &mchoice[c].current, 4);
   for (int i = 0; i < 14; i++) memcpy(b + PROJECTTEXT + TEXTSIZE * i, chSTR[i], strnlen(chSTR[i], TEXTSIZE - 1));
   memcpy(b + PROJECTAST, &iAst, 4);
@@ -86,7 +90,7 @@ static int projectcheck(const unsigned char *b, int n) {
     memcpy(&sum, b + PROJECTSUM, 4);
     if (n < PROJECTFILESIZE) return refuse("cut short after its signature");
     if (sum != projectsum(b, PROJECTSIZE)) return refuse("damaged: its checksum does not match");
-  } else if (n > PROJECTSIZE) {
+  } else if (n > PROJECTOLDSIZE) {
     return refuse("not a project file: %d bytes without a project signature", n);
   }
   for (int i = 0; i < 14; i++) {
@@ -109,15 +113,19 @@ int projectread(FILE *f) {
   if (n > PROJECTSIZE) n = PROJECTSIZE;
   // Only whole blocks are taken: a short file leaves the later settings.
   memcpy(dFP, b + PROJECTDFP, sizeof dFP);
-  if (n >= PROJECTFLAG) memcpy(iNT, b + PROJECTINT, sizeof iNT);
-  if (n >= PROJECTCHOICE) memcpy(flag, b + PROJECTFLAG, sizeof flag);
+  if (n >= PROJECTFLAG) memcpy(iNT, b + PROJECTINT, 4 * OLDINTSLOTS);
+  if (n >= PROJECTCHOICE) memcpy(flag, b + PROJECTFLAG, 4 * OLDFLAGSLOTS);
   if (n >= PROJECTTEXT)
     for (int c = 0; c < CHOICECOUNT; c++) memcpy(&mchoice[c].current, b + PROJECTCHOICE + 4 * c, 4);
   if (n >= PROJECTAST)
     for (int i = 0; i < 14; i++) memcpy(chSTR[i], b + PROJECTTEXT + TEXTSIZE * i, TEXTSIZE);
   if (n >= PROJECTPLACE) memcpy(&iAst, b + PROJECTAST, 4);
   if (n >= PROJECTSTAR) memcpy(&iPlace, b + PROJECTPLACE, 4);
-  if (n >= PROJECTSIZE) memcpy(&iStar, b + PROJECTSTAR, 4);
+  if (n >= PROJECTOLDSIZE) memcpy(&iStar, b + PROJECTSTAR, 4);
+  if (n >= PROJECTSIZE) {
+    memcpy(iNT + OLDINTSLOTS, b + PROJECTMOREINT, 4 * (INTSLOTS - OLDINTSLOTS));
+    memcpy(flag + OLDFLAGSLOTS, b + PROJECTMOREFLAG, 4 * (FLAGSLOTS - OLDFLAGSLOTS));
+  }
   projectclamp(n);
   return n;
 }
@@ -130,21 +138,22 @@ static double clampreal(double v, double lo, double hi) {
 int projectclamp(int bytes) {
   // The limits of the fields as the program sets them, whatever the live
   // limits are at this moment (at start-up nothing is loaded yet).
-  int ilo[40], ihi[40];
-  double dlo[40], dhi[40];
+  int ilo[INTSLOTS], ihi[INTSLOTS];
+  double dlo[REALSLOTS], dhi[REALSLOTS];
   editlimits(ilo, ihi, dlo, dhi);
-  for (int i = 0; i < 40; i++) {
-    if (bytes >= PROJECTDFP + (int)sizeof dFP) {
+  if (bytes >= PROJECTDFP + (int)sizeof dFP)
+    for (int i = 0; i < REALSLOTS; i++) {
       if (dlo[i] < dhi[i])
         dFP[i] = clampreal(dFP[i], dlo[i], dhi[i]);
       else if (!std::isfinite(dFP[i]))
         dFP[i] = 0;
     }
-    if (bytes >= PROJECTINT + (int)sizeof iNT && ilo[i] < ihi[i]) iNT[i] = clampint(iNT[i], ilo[i], ihi[i]);
-  }
-  if (bytes >= PROJECTFLAG + (int)sizeof flag)
-    for (int &fl : flag) fl = fl ? 1 : 0;
-  if (bytes >= PROJECTINT + (int)sizeof iNT)
+  bool oldints = bytes >= PROJECTINT + 4 * OLDINTSLOTS;
+  for (int i = 0; i < (bytes >= PROJECTSIZE ? INTSLOTS : oldints ? OLDINTSLOTS : 0); i++)
+    if (ilo[i] < ihi[i]) iNT[i] = clampint(iNT[i], ilo[i], ihi[i]);
+  for (int i = 0; i < (bytes >= PROJECTSIZE ? FLAGSLOTS : bytes >= PROJECTFLAG + 4 * OLDFLAGSLOTS ? OLDFLAGSLOTS : 0); i++)
+    flag[i] = flag[i] ? 1 : 0;
+  if (oldints)
     for (int c = 0; c < CHOICECOUNT; c++) {
       MCHOICE &m = mchoice[c];
       int top = m.count > 0 ? m.count - 1 : 0;

@@ -110,6 +110,15 @@ const Expected kFields[] = {
     {7, 1, "DISTANCE Deg.", "Object distance threshold (degrees).", 2, 'd', 38, 0},
     {7, 2, "ENABLE ZONE", "Enable display of separation zone area", 3, 'f', 5, 0},
     {7, 3, "GENERATE", "Generate a list of Planet/Star appulses", 29, '-', 0, 0},
+    {7, 4, "MIN ALTITUDE", "Least altitude of a pair (degrees).", 2, 'i', 30, 0},
+    {7, 5, "DARK ONLY", "Only pairs with the Sun below -12 deg.", 3, 'f', 20, 0},
+    {7, 6, "FIELD RADIUS \"", "Field check radius; 0 = the CCD frame.", 2, 'i', 37, 0},
+    {7, 7, "FIELD CHECK", "All database objects in the field now.", 31, '-', 0, 0},
+    {7, 8, "APPR. SEP \"", "Close approaches within (arcsec; 0=60)", 2, 'i', 38, 0},
+    {7, 9, "APPR. DAYS", "Days searched from now (0 = 30).", 2, 'i', 39, 0},
+    {7, 10, "APPR. STAR MAG", "Stars brighter than this (0 = 10).", 2, 'd', 0, 0},
+    {7, 11, "APPR. OBJECT", "Close approaches of the current object.", 32, '-', 0, 0},
+    {7, 12, "APPR. PAGE", "Close approaches of every page object.", 33, '-', 0, 0},
     {8, 0, "SAVE AS PCX", "Enable saving as a 256 colour PCX file.", 3, 'f', 3, 0},
     {8, 1, "SAVE AS TGA", "Enable saving as 24-bit TGA files.", 3, 'f', 4, 0},
     {8, 2, "PROGRAM SKIN", "The name of the SKIN - NO extension!", 2, 's', 0, 0},
@@ -145,7 +154,7 @@ TEST(MenuTable, EveryFieldAsListed) {
 }
 
 TEST(MenuTable, SelectableFieldsComeFirst) {
-  const int selectable[9] = {11, 16, 9, 16, 7, 7, 16, 4, 5};
+  const int selectable[9] = {11, 16, 9, 16, 7, 7, 16, 13, 5};
   for (int m = 0; m < 9; m++) {
     EXPECT_EQ(selectablefields(m), selectable[m]) << m;
     // Nothing selectable follows a note line or an empty entry.
