@@ -8,11 +8,15 @@
 #include "astro/constellations.h"
 #include "astro/moon.h"
 #include "chart/blocks.h"
+#include "chart/labels.h"
+#include "chart/overlays.h"
 #include "chart/projection.h"
+#include "chart/skyread.h"
 #include "chart/starcat.h"
 #include "chart/starplot.h"
 #include "chart/starsearch.h"
 #include "chart/telescope.h"
+#include "minorplanets/ephem.h"
 #include "minorplanets/mplist.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/status.h"
@@ -23,12 +27,15 @@
 #include "timefmt/instant.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
+#include "ui/input.h"
 #include "ui/keys.h"
 
 double Sunra, Sundec;
 double Moonra, Moondec;
 int iCurStep = 2;
 int iReplot = 1;
+int iHorizon = 1;
+int iTrack = 0;
 
 // Keys that switch a setting between 0 and 1 and rebuild the chart.
 struct ChartSwitch {
@@ -38,8 +45,40 @@ struct ChartSwitch {
 static const ChartSwitch kSwitches[] = {
     {'#', &flag[SHOWGRID]},    {'a', &flag[PLOTMPS]},     {'n', &iNT[SOUTHUP]},
     {'c', &flag[CONSTNAMES]},  {'T', &flag[TELESCOPEON]}, {'t', &flag[TELESCOPEON]},
-    {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},
+    {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},  {'h', &iHorizon},
+    {'H', &iHorizon},          {KEYF7, &iTrack},
 };
+
+// Keys that step the instant, in days; 0 returns to the clock's now.
+struct TimeStep {
+  int key;
+  double days;
+  bool ephemstep;  // the ephemeris interval, signed by days
+};
+static const TimeStep kTimeSteps[] = {
+    {KEYHOURBACK, -1.0 / 24, false}, {KEYHOURON, 1.0 / 24, false}, {KEYDAYBACK, -1.0, false},
+    {KEYDAYON, 1.0, false},          {KEYEPHEMBACK, -1.0, true},   {KEYEPHEMON, 1.0, true},
+};
+
+int chartswitchstate(int keycode) {
+  for (const ChartSwitch &s : kSwitches)
+    if (s.key == keycode) return *s.setting ? 1 : 0;
+  return -1;
+}
+
+int timestepkey(int keycode) {
+  if (keycode == KEYNOW) {
+    realtimedate();
+    day = dJDay;
+    return 1;
+  }
+  for (const TimeStep &t : kTimeSteps) {
+    if (t.key != keycode) continue;
+    setinstant(dJDay + (t.ephemstep ? t.days * dFP[EPHEMSTEP] : t.days));
+    return 1;
+  }
+  return 0;
+}
 
 static const int kBoundaryPoints = 896;  // boundary records drawn
 static const int kBoundarySteps = 10;    // pieces of each boundary line
@@ -60,6 +99,7 @@ static void centreoncursor() {
 }
 
 int chartkey(int keycode) {
+  if (timestepkey(keycode)) return 1;
   for (const ChartSwitch &s : kSwitches) {
     if (s.key != keycode) continue;
     *s.setting = *s.setting ? 0 : 1;
@@ -87,19 +127,8 @@ int chartkey(int keycode) {
   return 0;
 }
 
-// The mouse position of the last look; none before the first.
-static bool mouselooked = false;
-static int lastmousex, lastmousey;
-
 int mousecursor(int mx, int my, int *x, int *y) {
-  // A mouse resting where it was is no request: Allegro reports the screen
-  // centre before any motion, and a resting pointer would otherwise pull
-  // the cursor back (and the centre with it at each zoom) on every key.
-  bool moved = mouselooked && (mx != lastmousex || my != lastmousey);
-  mouselooked = true;
-  lastmousex = mx;
-  lastmousey = my;
-  if (!moved || flag[CURSORLOCK] || !iGotamouse) return 0;
+  if (flag[CURSORLOCK] || !iGotamouse) return 0;
   if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
   // The telescope skin covers that part of the chart: a pointer on it
   // works the skin's buttons, not the chart cursor beneath.
@@ -151,7 +180,11 @@ static int traceto(Trace &t, double rahours, double decdeg) {
   return drawn;
 }
 
-static void gridtext(const char *text, int x, int y) { textout_ex(SKYbmp, font, text, x, y, colour[PALDARKBLUE], -1); }
+// A grid numeral: always drawn, and kept free of the labels drawn later.
+static void gridtext(const char *text, int x, int y) {
+  labelforce(x, y, text_length(font, text), text_height(font));
+  textout_ex(SKYbmp, font, text, x, y, colour[PALGRIDTEXT], -1);
+}
 
 static void drawwholeskygrid() {
   bool turned = iNT[SOUTHUP] != 0;
@@ -202,13 +235,19 @@ int drawcoords() {
   return 0;
 }
 
-static void drawconstellations() {
+// Constellation names where they fit among the labels already placed.
+static void drawconstnames() {
   char name[32];
   double r, d;
   for (int i = 0; i < NUMCNAMES; i++) {
     bool got = iZoom == 0 ? getCnameAbbr(i, name, &r, &d) : getCname(i, name, &r, &d);
-    if (got && isplotable(r, d)) textout_ex(SKYbmp, font, name, iXplot, iYplot, colour[PALCONSTNAME], -1);
+    if (got && isplotable(r, d) && labelreserve(iXplot, iYplot, text_length(font, name), text_height(font)))
+      textout_ex(SKYbmp, font, name, iXplot, iYplot, colour[PALCONSTNAME], -1);
   }
+}
+
+static void drawconstlines() {
+  double r, d;
   Trace t = {colour[PALCONSTLINE], 0};
   double pr = 0, pd = 0;
   for (int i = 0; i < kBoundaryPoints; i++) {
@@ -255,12 +294,14 @@ int rebuildchart() {
   if (!SKYbmp) return 0;
   clear_bitmap(SKYbmp);
   setstarplot(iZoom);
+  labelreset(plotwidth, plothigh);
   int marks = setblocks();
   int r = pixtrunc(PixPerDeg / 4);
   if (r < 3) r = 3;
   if (flag[SHOWGRID]) drawcoords();
-  if (flag[CONSTNAMES]) drawconstellations();
   drawmarkers(r);
+  if (iHorizon) drawhorizon();
+  if (flag[CONSTNAMES]) drawconstlines();
   // The cursor keeps its sky position when that lies on the chart; else
   // it comes to the nearest place on the chart, and takes that position.
   isplotable(ra, dec);
@@ -269,7 +310,13 @@ int rebuildchart() {
   clampcursor(&Xcur, &Ycur);
   if (Xcur != iXplot || Ycur != iYplot) getradechours(Xcur, Ycur, &ra, &dec);
   if (flag[PLOTMPS]) drawmps();
+  if (iTrack) drawephemtrack();
   drawstars();
+  // Objects are named before constellations and stars: they are what the
+  // chart is for.
+  drawobjectlabels();
+  if (flag[CONSTNAMES]) drawconstnames();
+  drawstarlabels();
   savecursorbg();
   drawcursor();
   rect(SKYbmp, 0, 0, plotwidth - 1, plothigh - 1, colour[PALYELLOW]);
@@ -287,19 +334,60 @@ int statustext(char *dest, int marks) {
     char rt[ANGLETEXTLEN], dt[ANGLETEXTLEN];
     hms(rt, rh);
     ddmmm(dt, dd);
-    snprintf(dest, 96, "Zoom %d xy:%03d %03d RA %s  Dec %s", iZoom, Xcur, Ycur, rt, dt);
+    double alt, az;
+    chartaltaz(dJDay, rh, dd, &alt, &az);
+    snprintf(dest, 96, "Zoom %d xy:%03d %03d RA %.12s  Dec %.12s  Alt %+.1f", iZoom, Xcur, Ycur, rt, dt,
+             alt > 90 || alt < -90 ? 0.0 : alt);
   }
   return 0;
 }
 
+// Right end of the status row the read-out may use: the diagnostic mouse
+// line has the end of the row.
+static int statusrowend() { return iDEBUG ? VIDbmp->w - 182 : VIDbmp->w - 1; }
+
 static void drawstatusline(int marks) {
   char text[96];
   int h = VIDbmp->h;
+  rectfill(VIDbmp, 331, h - 12, statusrowend(), h - 1, colour[PALBLACK]);
   rectfill(VIDbmp, 0, h - 12, 330, h - 1, colour[PALLIGHTGREY]);
   statustext(text, marks);
   // The box is 12 pixels high and 330 wide: the menu font would lose its
   // lower rows there and the diagnostic form its end.
   textout_ex(VIDbmp, fittingfont(text, 326), text, 2, h - 10, colour[PALDARKRED], -1);
+}
+
+// The read-out of the sky under chart pixel (x, y) across the status row.
+static void drawreadout(int x, int y) {
+  char text[READOUTLEN];
+  readouttext(text, x, y);
+  int h = VIDbmp->h, right = statusrowend();
+  rectfill(VIDbmp, 0, h - 12, right, h - 1, colour[PALLIGHTGREY]);
+  textout_ex(VIDbmp, fittingfont(text, right - 4), text, 2, h - 10, colour[PALBLACK], -1);
+}
+
+// 1 when screen pixel (mx, my) lies on the chart and off the telescope skin.
+static int onchart(int mx, int my) {
+  if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
+  return checkskinbutton(mx, my) == -1;
+}
+
+// Pointer keys turned into what the chart does with them; returns the
+// chart key to act on (0 for none).
+static int pointerkey(int keycode, int *x, int *y) {
+  switch (keycode) {
+    case KEYPOINTERCLICK:
+      return mousecursor(m3, m4, x, y) ? 'i' : 0;
+    case KEYPOINTERDOUBLE:
+      mousecursor(m3, m4, x, y);
+      return KEYF2;
+    case KEYWHEELUP:
+    case KEYWHEELDOWN:
+      // Zoom about the pointer: the cursor comes there first.
+      mousecursor(m3, m4, x, y);
+      return keycode == KEYWHEELUP ? KEYF4 : KEYF3;
+  }
+  return keycode;
 }
 
 // Keys that report on the screen, looking at the cursor before it moves.
@@ -310,12 +398,22 @@ static void reportkey(int keycode) {
 
 int drawskyplot(int keycode) {
   if (!SKYbmp || !VIDbmp) return 0;
+  if (keycode == KEYPOINTERMOVE) {
+    if (onchart(m3, m4))
+      drawreadout(m3 - plotXst, m4 - plotYst);
+    else
+      drawstatusline(0);
+    return 0;
+  }
   int marks = 0;
   if (keycode) {
     int x = Xcur, y = Ycur;
+    keycode = pointerkey(keycode, &x, &y);
+    clampcursor(&x, &y);
+    // The cursor comes to a click before the click identifies or centres.
+    if (x != Xcur || y != Ycur) movecursor(x, y);
     if (keycode == KEYF10 && grdump() < 0) dialogERR(mperror);
     if (!arrowkey(keycode, &x, &y) && chartkey(keycode)) iReplot = 1;
-    mousecursor(mouse_x, mouse_y, &x, &y);
     reportkey(keycode);
     clampcursor(&x, &y);
     if (x != Xcur || y != Ycur) movecursor(x, y);
@@ -323,6 +421,7 @@ int drawskyplot(int keycode) {
     iReplot = 0;
   }
   drawstatusline(marks);
+  if (keycode) drawsunstate();
   if (flag[TELESCOPEON])
     drawtelskin(keycode);
   else

@@ -6,13 +6,20 @@ extern double Sunra, Sundec;    // Sun of the last rebuild, J2000: hours, degree
 extern double Moonra, Moondec;  // Moon of the last rebuild, J2000: hours, degrees
 extern int iCurStep;          // cursor pixels per arrow key, 1..64
 extern int iReplot;           // 1: the next call with a key rebuilds the chart
+extern int iHorizon;          // 1: the chart shows the horizon ("h")
+extern int iTrack;            // 1: the chart shows the last ephemeris track (F7)
 
 enum { MAXCURSTEP = 64, CURSORMARGIN = 10 };
 
-// Acts on one key code (0: status line only), follows the mouse, moves the
-// cursor, rebuilds the chart when a key asked for it, writes the status
-// line and copies the chart to the video buffer. Returns the block marks
-// of a rebuild in this call, 0 if none.
+// Acts on one key code (0: status line only), moves the cursor, rebuilds
+// the chart when a key asked for it, writes the status line and the Sun's
+// state in the header and copies the chart to the video buffer. Pointer
+// keys (ui/keys.h, position in m3, m4): a motion writes the read-out of
+// the sky under the pointer on the status line (the cursor line when it
+// is off the chart) and nothing else; a click puts the cursor there and
+// identifies (as "i"); a double click centres there (as F2); the wheel
+// zooms in and out about the pointer (as F4 / F3). Returns the block
+// marks of a rebuild in this call, 0 if none.
 int drawskyplot(int keycode);
 // Draws the R.A. / declination grid with its numerals into SKYbmp for the
 // current zoom and orientation. Returns 0.
@@ -24,13 +31,20 @@ int rebuildchart();
 // Chart state changes of key (toggles, zoom, centre, catalogue, step).
 // Returns 1 when the chart must be rebuilt.
 int chartkey(int keycode);
+// State of the switch a chart key toggles: 1 on, 0 off, -1 for a key
+// that is no switch.
+int chartswitchstate(int keycode);
+// Steps the instant for a time key (hour, day, ephemeris interval back and
+// on; KEYNOW the clock's now) and recalculates everything for it.
+// Returns 1 for a time key, else 0 (nothing changed).
+int timestepkey(int keycode);
 // Cursor pixel (*x, *y) after an arrow key from (Xcur, Ycur) with the
 // current step. Returns 1 for an arrow key, else 0 (nothing changed).
 int arrowkey(int keycode, int *x, int *y);
-// Replaces (*x, *y) by the mouse position (mx, my on screen) when the
-// mouse has moved since the last call (the first call only looks), the
-// cursor is not locked, a mouse is installed and the mouse lies strictly
-// inside the chart. Returns 1 when it did.
+// Replaces (*x, *y) by the chart pixel of the mouse at (mx, my on screen)
+// for a click: when the cursor is not locked, a mouse is installed and the
+// mouse lies strictly inside the chart and off the telescope skin.
+// Returns 1 when it did.
 int mousecursor(int mx, int my, int *x, int *y);
 // Keeps (*x, *y) 10 pixels inside the chart and iCurStep in 1..64.
 // Returns 0.

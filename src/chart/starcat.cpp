@@ -10,6 +10,7 @@
 #include "astro/constants.h"
 #include "chart/ccd.h"
 #include "chart/projection.h"
+#include "chart/starnames.h"
 #include "chart/starpix.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/status.h"
@@ -259,8 +260,6 @@ int loadstarfile(const char *indexed, const char *fallback, const char **opened)
   return 0;
 }
 
-enum { TITLEWIDTH = 122 };  // pixels of the catalogue title's box
-
 // The catalogue title on the video buffer.
 static void drawcatalogtitle(const char *title) {
   if (!VIDbmp) return;
@@ -288,6 +287,7 @@ int readskycatalog(int catalogue) {
   // Only a catalogue that loaded names the stars in use.
   if (known) catnum = catalogue;
   if (id != StarCatID) snprintf(StarCatID, sizeof StarCatID, "%s", id);
+  joinstarnames();
   char title[32], text[128];
   snprintf(title, sizeof title, " %s Star Catalog", StarCatID);
   drawcatalogtitle(title);
@@ -304,7 +304,9 @@ int Starinit(int catalogue) {
   skymapinit();
   loadccd(iNT[CCDNUM]);
   catnum = catalogue;
-  return readskycatalog(catalogue);
+  int r = readskycatalog(catalogue);
+  loadstarnames();
+  return r;
 }
 
 static bool isstar(int i) { return i >= 0 && i < Snum; }

@@ -5,6 +5,8 @@
 
 #include "astro/constants.h"
 
+// TITLEWIDTH: pixels of the catalogue title's box beside the JD line.
+enum { TITLEWIDTH = 122 };
 enum { MAXSTARS = 120200, SKYBLOCKS = 432, STARNAMELEN = 24, STARLAYERS = 4 };
 
 // One star as stored in a catalogue file (16 bytes, little-endian).

@@ -11,6 +11,8 @@ enum { NEARPIXELS = 5 };
 // blocks), the brighter of two as near; -1 if none. *dist2, when given,
 // = its squared distance in pixels.
 int starnearcursor(int *dist2 = nullptr);
+// The same for chart pixel (x, y).
+int starnearpixel(int x, int y, int *dist2 = nullptr);
 // Identifies the star or the Sun nearest to the chart cursor (the Sun
 // when as near as the star) and writes the result line on the screen.
 // Returns 0.

@@ -10,7 +10,8 @@ enum { OBJSTRLEN = 96 };
 // start .. start + count - 1 (in the sort in force) into lines firstline
 // on. Returns the number of rows written.
 int mplist(int firstline, int start, int count);
-// Draws every computed object on SKYbmp. Returns the number drawn.
+// Draws every computed object on SKYbmp (without names). Returns the
+// number drawn.
 int drawmps();
 // Draws every computed object into the telescope view TELbmp, with its
 // daily-motion track (skin button 20 on) and name (button 16 on). Returns
@@ -20,6 +21,9 @@ int Tdrawmps();
 // chart cursor and writes it on the status line. Returns its record index
 // or -1.
 int findmp();
+// First computed record within 5 pixels (x and y) of chart pixel (x, y),
+// or -1.
+int mpnearpixel(int x, int y);
 // The same for the telescope-view cursor.
 int Tfindmp();
 // dest (OBJSTRLEN bytes) = identification text of an object: number (none

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "startup/initialize.h"
 #include "ui/dialogs.h"
@@ -13,6 +14,7 @@
 #include "ui/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
+#include "ui/windows.h"
 
 int Cdepth = 8;
 
@@ -66,13 +68,26 @@ static int isexitconfirmed() {
   return dialogYN("REALLY EXIT ??????") == 'Y';
 }
 
+// The chart reads the pointer only while its own wait runs: menus and
+// dialogs opened from it see plain keys and clicks.
+static int chartpress() {
+  iPointerX0 = plotXst;
+  iPointerY0 = plotYst;
+  iPointerX1 = plotXst + plotwidth;
+  iPointerY1 = plotYst + plothigh;
+  int k = getapress();
+  iPointerX1 = iPointerX0;
+  return k;
+}
+
 static void mainloop() {
   int keycode = KEYNEUTRAL;
   for (;;) {
     if (keycode == KEYESC) return;
     drawskyplot(keycode);
+    if (!ispointerkey(keycode)) drawchartbuttons();
     if (iGotamouse) mouseshow();
-    keycode = getapress();
+    keycode = chartpress();
     if (iGotamouse) mousehide();
     if (keycode == KEYF1) helpwindow();
     for (int i = 0; i < 9; i++)

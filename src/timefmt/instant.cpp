@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "minorplanets/calcall.h"
@@ -87,6 +88,29 @@ void displaytime() {
   textout_ex(VIDbmp, f, sid, getwinwidth(kSidValueX), y1, red, -1);
   rectfill256(getwinwidth(kJDX), y1, getwinwidth(kJDEndX + 1) - 1, y2, colour[PALBLACK]);
   textout_ex(VIDbmp, fittingfont(jd, getwinwidth(kJDEndX - kJDX + 1)), jd, getwinwidth(kJDX), y1, red, -1);
+}
+
+int setinstant(double jd) {
+  dJDay = jd;
+  int d, m;
+  long y;
+  double ut;
+  jdtodmyut(jd, &d, &m, &y, &ut);
+  SidHr = localsid(d, m, (int)y, ut, dLongit);
+  // The menu date fields hold the place's local time in whole-hour zones.
+  jdtodmyut(jd + (int)dTzone / 24.0, &d, &m, &y, &ut);
+  int minutes = (int)floor(ut * 60.0 + 0.5);
+  if (minutes >= 24 * 60) minutes = 24 * 60 - 1;
+  iNT[MENUYEAR] = (int)y;
+  iNT[MENUMONTH] = m;
+  iNT[MENUDAY] = d;
+  iNT[MENUHOUR] = minutes / 60;
+  iNT[MENUMINUTE] = minutes % 60;
+  dFP[MENUJDAY] = jd;
+  displaytime();
+  calcastall(jd);
+  day = jd;
+  return 0;
 }
 
 int makeFPdate() {

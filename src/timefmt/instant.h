@@ -29,6 +29,11 @@ int setmenutime(double *jd);
 int makemydate();
 // timeinit, then recalculates all minor planets for dJDay. Returns 0.
 int realtimedate();
+// Makes jd (UT) the calculation instant: dJDay, SidHr for the current
+// place, the menu date/time fields (local time of the place's whole-hour
+// zone) and Julian Day, the status line, every minor planet recalculated,
+// and day (the chart's instant). Returns 0.
+int setinstant(double jd);
 // Draws "SidHr" with SidHr and "JD" with dJDay on the status line.
 void displaytime();
 // dJDay = the menu Julian Day; recalculates all minor planets for it.

@@ -17,6 +17,8 @@ struct BUTTON {
 };
 extern BUTTON but[90];
 
+enum { CHARTSCREEN = 9 };  // screen number of the chart (after the nine menus)
+
 extern char strfun[32][16];  // function-key bar and hot-button labels
 extern int strret[32];       // key code of each label
 extern const int iQuickBar[10][10];
@@ -77,6 +79,9 @@ void drawbuttonlabel(int n, int state, const char *text);
 void drawhelptextonly(int menu, int n);
 // Draws the hot buttons and function-key bar of screen menu; button n gets state.
 void drawextrabuttons(int menu, int n, int state);
+// Draws the chart's side buttons, those of a switch that is on pressed in
+// (chart/skyplot.h chartswitchstate). Returns the buttons shown on.
+int drawchartbuttons();
 // Registers a screen's buttons in the hit map and sets their keys.
 void getmenubutfun(int screen);
 // Fills the current window with the dithered gradient from palette colour first.

@@ -1,0 +1,169 @@
+#include "chart/skyread.h"
+
+#include <allegro.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "astro/constants.h"
+#include "astro/horizon.h"
+#include "chart/labels.h"
+#include "chart/projection.h"
+#include "chart/skyplot.h"
+#include "chart/starcat.h"
+#include "chart/starnames.h"
+#include "chart/starsearch.h"
+#include "minorplanets/calcall.h"
+#include "minorplanets/calcall.h"
+#include "minorplanets/elements.h"
+#include "minorplanets/mplist.h"
+#include "minorplanets/positions.h"
+#include "places/place.h"
+#include "timefmt/angles.h"
+#include "timefmt/calendar.h"
+#include "timefmt/instant.h"
+#include "ui/display.h"
+
+double placesidereal(double jd) {
+  int d, m;
+  long y;
+  double ut;
+  jdtodmyut(jd, &d, &m, &y, &ut);
+  return localsid(d, m, (int)y, ut, dLongit);
+}
+
+// Hours brought into -12..12.
+static double signedhours(double h) { return fmod(fmod(h, 24.0) + 36.0, 24.0) - 12.0; }
+
+// Place of date of a J2000 place: the inverse of place2000, found by
+// stepping back the difference it makes (converges to well under an arc
+// second in three steps for any date of the program's range).
+static void placeofdate(double jd, double rahours, double decdeg, double *rao, double *deco) {
+  double r = rahours, d = decdeg;
+  for (int k = 0; k < 3; k++) {
+    double r2 = r, d2 = d;
+    place2000(jd, &r2, &d2);
+    r -= signedhours(r2 - rahours);
+    d -= d2 - decdeg;
+  }
+  *rao = fmod(r + 24.0, 24.0);
+  *deco = d;
+}
+
+int chartaltaz(double jd, double rahours, double decdeg, double *altdeg, double *azdeg) {
+  double r, d;
+  placeofdate(jd, rahours, decdeg, &r, &d);
+  return hadectohorizon(placesidereal(jd) - r, d, dLattit, altdeg, azdeg);
+}
+
+double sunaltitude(double jd) {
+  double r, d, eqt, dpsi, deps, obl, alt, az;
+  getsunpos(jd, &r, &d, &eqt, &dpsi, &deps, &obl);
+  hadectohorizon(placesidereal(jd) - r, d, dLattit, &alt, &az);
+  return alt;
+}
+
+// J2000 place of altitude alt, azimuth az at jd with sidereal time lst.
+static void horizonplace(double jd, double lst, double alt, double az, double *rao, double *deco) {
+  double ha;
+  horizontohadec(alt, az, dLattit, &ha, deco);
+  *rao = fmod(lst - ha + 48.0, 24.0);
+  place2000(jd, rao, deco);
+}
+
+int drawhorizon() {
+  if (!SKYbmp) return 0;
+  double jd = dJDay, lst = placesidereal(jd);
+  int c = colour[PALHORIZON], pieces = 0;
+  double r, d;
+  horizonplace(jd, lst, 0, 0, &r, &d);
+  int lastin = isplotable(r, d);
+  for (int az = HORIZONSTEPDEG; az <= 360; az += HORIZONSTEPDEG) {
+    horizonplace(jd, lst, 0, az, &r, &d);
+    int in = isplotable(r, d);
+    // A piece that jumps across the chart is a wrap of the map, not a line.
+    bool wrap = abs(iXplot - iXplotold) > plotwidth / 2;
+    if ((in || lastin) && !wrap) {
+      line(SKYbmp, iXplotold, iYplotold, iXplot, iYplot, c);
+      pieces++;
+    }
+    lastin = in;
+  }
+  static const char *const kPoints[4] = {"N", "E", "S", "W"};
+  for (int k = 0; k < 4; k++) {
+    horizonplace(jd, lst, 0, 90.0 * k, &r, &d);
+    if (!isplotable(r, d)) continue;
+    int w = text_length(font, kPoints[k]), h = text_height(font), x, y;
+    if (labelplace(iXplot, iYplot, w, h, 2, &x, &y)) textout_ex(SKYbmp, font, kPoints[k], x, y, c, -1);
+  }
+  return pieces;
+}
+
+int drawsunstate() {
+  double alt = sunaltitude(dJDay);
+  int state = twilightstate(alt);
+  if (!VIDbmp) return state;
+  char text[48];
+  snprintf(text, sizeof text, "Sun %+.1f\xb0 %s", alt, twilightname(state));
+  int x0 = 2 * HORScale + JDLINEWIDTH + 1 + TITLEWIDTH + 2, x1 = SCREEN_W - 4 * HORScale;
+  if (x1 - x0 > 240) x1 = x0 + 240;
+  int y0 = 3 * VRTScale + 1, y1 = 4 * VRTScale - 2;
+  rectfill(VIDbmp, x0, y0, x1, y1, colour[PALGREY]);
+  textout_ex(VIDbmp, fittingfont(text, x1 - x0 - 4), text, x0 + 2, 3 * VRTScale + 4, colour[PALBLACK], -1);
+  return state;
+}
+
+// Within 5 pixels of (x, y) in x and y when placed.
+static bool near(double rahours, double decdeg, int x, int y) {
+  return isplotable(rahours, decdeg) && abs(iXplot - x) < NEARPIXELS && abs(iYplot - y) < NEARPIXELS;
+}
+
+int objectatpixel(int x, int y, char *dest, int size) {
+  dest[0] = 0;
+  if (near(Sunra, Sundec, x, y)) {
+    snprintf(dest, size, "Sun");
+    return 1;
+  }
+  if (near(Moonra, Moondec, x, y)) {
+    snprintf(dest, size, "Moon");
+    return 1;
+  }
+  int i = mpnearpixel(x, y);
+  if (i >= 0) {
+    char name[20];
+    int number = getastname(i, name);
+    if (number > 0 && i >= MPPLANETS)
+      snprintf(dest, size, "(%d) %s  %.1f mag", number, name, obj[i].mag);
+    else
+      snprintf(dest, size, "%s  %.1f mag", name, obj[i].mag);
+    return 1;
+  }
+  int s = starnearpixel(x, y);
+  if (s < 0) return 0;
+  const namedstar *n = starnameof(s);
+  double mag = star[s].mag100 / 100.0;
+  if (n && n->name[0])
+    snprintf(dest, size, "%s (%s, HIP %d)  %.2f mag", n->name, n->desig, (int)n->hip, mag);
+  else if (n)
+    snprintf(dest, size, "%s (HIP %d)  %.2f mag", n->desig, (int)n->hip, mag);
+  else if (catnum == 1 && star[s].starno > 0)
+    snprintf(dest, size, "HIP %d  %.2f mag", (int)star[s].starno, mag);
+  else
+    snprintf(dest, size, "%s star  %.2f mag", StarCatID, mag);
+  return 1;
+}
+
+int readouttext(char *dest, int x, int y) {
+  double rh, dd, alt, az;
+  getradechours(x, y, &rh, &dd);
+  chartaltaz(dJDay, rh, dd, &alt, &az);
+  char rt[ANGLETEXTLEN], dt[ANGLETEXTLEN], what[96];
+  hms(rt, rh);
+  ddmmm(dt, dd);
+  objectatpixel(x, y, what, sizeof what);
+  // Altitude and azimuth are bounded; the clamps only tell the compiler.
+  alt = alt > 90 || alt < -90 ? 0.0 : alt;
+  az = az > 360 || az < 0 ? 0.0 : az;
+  snprintf(dest, READOUTLEN, "RA %.12s Dec %.12s  Alt %+.1f\xb0 Az %.1f\xb0  %.80s", rt, dt, alt, az, what);
+  return 0;
+}
