@@ -9,6 +9,7 @@
 #include "chart/skyplot.h"
 #include "startup/initialize.h"
 #include "ui/dialogs.h"
+#include "ui/findline.h"
 #include "ui/help.h"
 #include "ui/input.h"
 #include "ui/keys.h"
@@ -90,6 +91,11 @@ static void mainloop() {
     keycode = chartpress();
     if (iGotamouse) mousehide();
     if (keycode == KEYF1) helpwindow();
+    if (keycode == KEYFIND) {
+      FINDHIT hit;
+      // Found: the chart went there; "i" identifies it at the cursor.
+      keycode = findline(&hit) ? (int)'i' : (int)KEYNEUTRAL;
+    }
     for (int i = 0; i < 9; i++)
       if (keycode == altkey[i]) {
         domyfunction(keycode);

@@ -23,6 +23,7 @@
 #include "timefmt/instant.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
+#include "ui/findline.h"
 #include "ui/help.h"
 #include "ui/input.h"
 #include "ui/keys.h"
@@ -335,6 +336,12 @@ static int enterfield(int n) {
     case MKLOADSKIN:
       loadskinfield();
       break;
+    case MKFIND: {
+      // Found: the menu closes on the chart centred there.
+      FINDHIT hit;
+      if (findline(&hit)) return KEYESC;
+      break;
+    }
     case MKGENEPHEM: {
       char name[20];
       getastname(iAst, name);

@@ -38,6 +38,7 @@ enum : int {
   MKGENEPHEM = 28,
   MKGENAPPULSE = 29,
   MKLOADSKIN = 30,
+  MKFIND = 31,           // the find line (as "f" on the chart)
 };
 
 // Value types of MKVALUE and MKDISPLAY fields: which array the setting
