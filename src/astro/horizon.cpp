@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 int twilightstate(double sunaltdeg) {
   if (sunaltdeg > SUNRISEALT) return TWILIGHTDAY;

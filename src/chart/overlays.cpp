@@ -13,8 +13,8 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 
 int labelheight() { return text_height(font); }
 int labelwidth(const char *text) { return text_length(font, text); }

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "astro/constellations.h"
 #include "astro/moon.h"
 #include "chart/blocks.h"
@@ -16,24 +16,24 @@
 #include "chart/starplot.h"
 #include "chart/starsearch.h"
 #include "chart/telescope.h"
+#include "chart/mplist.h"
 #include "minorplanets/ephem.h"
-#include "minorplanets/mplist.h"
 #include "minorplanets/positions.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skins/skinbutton.h"
-#include "startup/switches.h"
-#include "startup/settings.h"
+#include "screen/switches.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
-#include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 
 double Sunra, Sundec;
 double Moonra, Moondec;
 int iCurStep = 2;
 int iReplot = 1;
+int iMouseX, iMouseY;
 int iHorizon = 1;
 int iTrack = 0;
 
@@ -49,35 +49,10 @@ static const ChartSwitch kSwitches[] = {
     {'H', &iHorizon},          {KEYF7, &iTrack},
 };
 
-// Keys that step the instant, in days; 0 returns to the clock's now.
-struct TimeStep {
-  int key;
-  double days;
-  bool ephemstep;  // the ephemeris interval, signed by days
-};
-static const TimeStep kTimeSteps[] = {
-    {KEYHOURBACK, -1.0 / 24, false}, {KEYHOURON, 1.0 / 24, false}, {KEYDAYBACK, -1.0, false},
-    {KEYDAYON, 1.0, false},          {KEYEPHEMBACK, -1.0, true},   {KEYEPHEMON, 1.0, true},
-};
-
 int chartswitchstate(int keycode) {
   for (const ChartSwitch &s : kSwitches)
     if (s.key == keycode) return *s.setting ? 1 : 0;
   return -1;
-}
-
-int timestepkey(int keycode) {
-  if (keycode == KEYNOW) {
-    realtimedate();
-    day = dJDay;
-    return 1;
-  }
-  for (const TimeStep &t : kTimeSteps) {
-    if (t.key != keycode) continue;
-    setinstant(dJDay + (t.ephemstep ? t.days * dFP[EPHEMSTEP] : t.days));
-    return 1;
-  }
-  return 0;
 }
 
 static const int kBoundaryPoints = 896;  // boundary records drawn
@@ -99,7 +74,6 @@ static void centreoncursor() {
 }
 
 int chartkey(int keycode) {
-  if (timestepkey(keycode)) return 1;
   for (const ChartSwitch &s : kSwitches) {
     if (s.key != keycode) continue;
     *s.setting = *s.setting ? 0 : 1;
@@ -377,14 +351,14 @@ static int onchart(int mx, int my) {
 static int pointerkey(int keycode, int *x, int *y) {
   switch (keycode) {
     case KEYPOINTERCLICK:
-      return mousecursor(m3, m4, x, y) ? 'i' : 0;
+      return mousecursor(iMouseX, iMouseY, x, y) ? 'i' : 0;
     case KEYPOINTERDOUBLE:
-      mousecursor(m3, m4, x, y);
+      mousecursor(iMouseX, iMouseY, x, y);
       return KEYF2;
     case KEYWHEELUP:
     case KEYWHEELDOWN:
       // Zoom about the pointer: the cursor comes there first.
-      mousecursor(m3, m4, x, y);
+      mousecursor(iMouseX, iMouseY, x, y);
       return keycode == KEYWHEELUP ? KEYF4 : KEYF3;
   }
   return keycode;
@@ -399,8 +373,8 @@ static void reportkey(int keycode) {
 int drawskyplot(int keycode) {
   if (!SKYbmp || !VIDbmp) return 0;
   if (keycode == KEYPOINTERMOVE) {
-    if (onchart(m3, m4))
-      drawreadout(m3 - plotXst, m4 - plotYst);
+    if (onchart(iMouseX, iMouseY))
+      drawreadout(iMouseX - plotXst, iMouseY - plotYst);
     else
       drawstatusline(0);
     return 0;

@@ -6,6 +6,7 @@ extern double Sunra, Sundec;    // Sun of the last rebuild, J2000: hours, degree
 extern double Moonra, Moondec;  // Moon of the last rebuild, J2000: hours, degrees
 extern int iCurStep;          // cursor pixels per arrow key, 1..64
 extern int iReplot;           // 1: the next call with a key rebuilds the chart
+extern int iMouseX, iMouseY;  // screen pixel of the last pointer key (set by the caller)
 extern int iHorizon;          // 1: the chart shows the horizon ("h")
 extern int iTrack;            // 1: the chart shows the last ephemeris track (F7)
 
@@ -14,7 +15,7 @@ enum { MAXCURSTEP = 64, CURSORMARGIN = 10 };
 // Acts on one key code (0: status line only), moves the cursor, rebuilds
 // the chart when a key asked for it, writes the status line and the Sun's
 // state in the header and copies the chart to the video buffer. Pointer
-// keys (ui/keys.h, position in m3, m4): a motion writes the read-out of
+// keys (screen/keys.h, position in iMouseX, iMouseY): a motion writes the read-out of
 // the sky under the pointer on the status line (the cursor line when it
 // is off the chart) and nothing else; a click puts the cursor there and
 // identifies (as "i"); a double click centres there (as F2); the wheel
@@ -34,10 +35,6 @@ int chartkey(int keycode);
 // State of the switch a chart key toggles: 1 on, 0 off, -1 for a key
 // that is no switch.
 int chartswitchstate(int keycode);
-// Steps the instant for a time key (hour, day, ephemeris interval back and
-// on; KEYNOW the clock's now) and recalculates everything for it.
-// Returns 1 for a time key, else 0 (nothing changed).
-int timestepkey(int keycode);
 // Cursor pixel (*x, *y) after an arrow key from (Xcur, Ycur) with the
 // current step. Returns 1 for an arrow key, else 0 (nothing changed).
 int arrowkey(int keycode, int *x, int *y);

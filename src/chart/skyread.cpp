@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "astro/horizon.h"
+#include "astro/precession.h"
+#include "astro/sun.h"
 #include "chart/labels.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
@@ -14,15 +16,14 @@
 #include "chart/starnames.h"
 #include "chart/starsearch.h"
 #include "minorplanets/calcall.h"
-#include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/mplist.h"
-#include "minorplanets/positions.h"
+#include "chart/mplist.h"
 #include "places/place.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
+#include "screen/layout.h"
 
 double placesidereal(double jd) {
   int d, m;

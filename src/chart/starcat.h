@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 // TITLEWIDTH: pixels of the catalogue title's box beside the JD line.
 enum { TITLEWIDTH = 122 };

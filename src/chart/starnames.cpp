@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "chart/starplot.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 
 namedstar namedstars[MAXNAMEDSTARS];
 int iNamedStars;

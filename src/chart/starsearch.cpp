@@ -12,8 +12,8 @@
 #include "chart/starcat.h"
 #include "chart/starnames.h"
 #include "chart/starplot.h"
-#include "minorplanets/mplist.h"
-#include "ui/display.h"
+#include "chart/mplist.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 char chStar[32] = " ";

@@ -8,11 +8,12 @@
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "startup/initialize.h"
+#include "ui/datemenu.h"
 #include "ui/dialogs.h"
 #include "ui/findline.h"
 #include "ui/help.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
 #include "ui/windows.h"
@@ -78,6 +79,8 @@ static int chartpress() {
   iPointerY1 = plotYst + plothigh;
   int k = getapress();
   iPointerX1 = iPointerX0;
+  iMouseX = m3;
+  iMouseY = m4;
   return k;
 }
 
@@ -85,6 +88,7 @@ static void mainloop() {
   int keycode = KEYNEUTRAL;
   for (;;) {
     if (keycode == KEYESC) return;
+    if (timestepkey(keycode)) iReplot = 1;
     drawskyplot(keycode);
     if (!ispointerkey(keycode)) drawchartbuttons();
     if (iGotamouse) mouseshow();

@@ -7,10 +7,10 @@
 
 #include "chart/projection.h"
 #include "chart/skyplot.h"
-#include "minorplanets/mplist.h"
-#include "ui/display.h"
+#include "chart/mplist.h"
+#include "screen/display.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 
 static const char *const kKindNames[] = {"", "Sun", "Moon", "planet", "minor planet", "star", "object"};
 

@@ -11,12 +11,11 @@
 #include "chart_fixture.h"
 #include "minorplanets/positions.h"
 #include "starcat_fixture.h"
-#include "startup/switches.h"
-#include "startup/settings.h"
+#include "screen/switches.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
-#include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 
 
 class Chart : public ::testing::Test {
@@ -206,8 +205,8 @@ TEST_F(Chart, EveryClickMovesTheCursorAndOnlyAClick) {
   int cx = Xcur, cy = Ycur;
   mouse_x = plotXst + cx + 40;
   mouse_y = plotYst + cy + 30;
-  m3 = mouse_x;
-  m4 = mouse_y;
+  iMouseX = mouse_x;
+  iMouseY = mouse_y;
   drawskyplot(KEYPOINTERMOVE);
   drawskyplot('+');
   EXPECT_EQ(Xcur, cx);

@@ -1,0 +1,47 @@
+// The date-menu controller: sets the calculation instant from the PC
+// clock, the date fields of the location/time menu or a typed Julian Day,
+// recalculates the minor planets for it and shows it on the status line.
+#pragma once
+#include <ctime>
+
+#include "timefmt/instant.h"
+
+// Takes local clock fields lt as the local time of the observing place (zone
+// tz, whole hours ahead of GMT; west longitude in degrees): sets dJDay and
+// SidHr, redraws the status line, fills the menu date/time fields and the
+// menu Julian Day. A clock year below 1950 is taken as 100 years later.
+// Returns 0.
+int setclocktime(const struct tm *lt, int tz, double westlong);
+// setclocktime with the PC clock's local time. Returns 0.
+int InitTimes(int tz, double westlong);
+// InitTimes for the current place (its zone truncated to whole hours).
+// Returns 0.
+int timeinit();
+// dJDay and SidHr from the menu date/time fields (seconds 0) for the current
+// place; redraws the status line; copies dJDay into the menu Julian Day and
+// *jd. Returns 0.
+int setmenutime(double *jd);
+// setmenutime, then recalculates all minor planets for the result and
+// stores it in the menu Julian Day. Returns 0.
+int makemydate();
+// timeinit, then recalculates all minor planets for dJDay. Returns 0.
+int realtimedate();
+// Draws the current place's line (obstext) under the title bar.
+void showplaceline();
+// Draws "SidHr" with SidHr and "JD" with dJDay on the status line.
+void displaytime();
+// dJDay = the menu Julian Day; recalculates all minor planets for it.
+// Returns 0.
+int makeFPdate();
+
+// Makes jd (UT) the calculation instant: dJDay, SidHr for the current
+// place, the menu date/time fields (local time of the place's whole-hour
+// zone) and Julian Day, the status line, every minor planet recalculated,
+// the date line, and day (the chart's instant). Returns 0.
+int setinstant(double jd);
+// Steps the instant for a chart time key (screen/keys.h: an hour, a day,
+// the ephemeris interval back or on; KEYNOW the clock's now), everything
+// recalculated. Returns 1 for a time key, else 0 (nothing changed).
+int timestepkey(int keycode);
+// Writes "JD ..." for jd into achDLine[DATELINEROW] and onto the screen. Returns 0.
+int showJday(double jd);
