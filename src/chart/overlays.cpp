@@ -39,13 +39,15 @@ int drawephemtrack() {
 // Draws text labelling the point (x, y) when a place is free; with force,
 // to the right of the point even over other labels. Returns 1 when drawn.
 static int labelpoint(int x, int y, const char *text, int c, bool force) {
-  int w = labelwidth(text), h = labelheight(), lx, ly;
-  if (!labelplace(x, y, w, h, LABELGAP, &lx, &ly)) {
+  // The reserved box keeps LABELPAD pixels clear round the text, so that
+  // two names never run into one.
+  int w = labelwidth(text) + 2 * LABELPAD, h = labelheight() + 2 * LABELPAD, lx, ly;
+  if (!labelplace(x, y, w, h, LABELGAP - LABELPAD, &lx, &ly)) {
     if (!force) return 0;
-    labelspot(0, x, y, w, h, LABELGAP, &lx, &ly);
+    labelspot(0, x, y, w, h, LABELGAP - LABELPAD, &lx, &ly);
     labelforce(lx, ly, w, h);
   }
-  textout_ex(SKYbmp, font, text, lx, ly, c, -1);
+  textout_ex(SKYbmp, font, text, lx + LABELPAD, ly + LABELPAD, c, -1);
   return 1;
 }
 

@@ -5,6 +5,7 @@
 
 enum {
   LABELGAP = 4,          // pixels between a point and its label
+  LABELPAD = 1,          // pixels kept clear round a label's text
   STARLABELMAG0 = 150,   // star names shown to magnitude x 100 at zoom 0 ...
   STARLABELMAGSTEP = 60, // ... and this much fainter each zoom step
 };

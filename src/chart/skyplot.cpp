@@ -336,7 +336,9 @@ static void drawreadout(int x, int y) {
   char text[READOUTLEN];
   readouttext(text, x, y);
   int h = VIDbmp->h, right = statusrowend();
-  rectfill(VIDbmp, 0, h - 12, right, h - 1, colour[PALLIGHTGREY]);
+  // A lighter box than the cursor's line: which of the two is shown is
+  // seen at once.
+  rectfill(VIDbmp, 0, h - 12, right, h - 1, colour[PALBOXFACE]);
   textout_ex(VIDbmp, fittingfont(text, right - 4), text, 2, h - 10, colour[PALBLACK], -1);
 }
 

@@ -14,10 +14,12 @@
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
 #include "chart/starnames.h"
+#include "chart/starplot.h"
 #include "chart/starsearch.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "chart/mplist.h"
+#include "base/settings.h"
 #include "places/place.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
@@ -129,28 +131,27 @@ int objectatpixel(int x, int y, char *dest, int size) {
     snprintf(dest, size, "Moon");
     return 1;
   }
-  int i = mpnearpixel(x, y);
+  // Only what the chart shows is named.
+  int i = flag[PLOTMPS] ? mpnearpixel(x, y) : -1;
   if (i >= 0) {
     char name[20];
     int number = getastname(i, name);
     if (number > 0 && i >= MPPLANETS)
-      snprintf(dest, size, "(%d) %s  %.1f mag", number, name, obj[i].mag);
+      snprintf(dest, size, "(%d) %s %.1f", number, name, obj[i].mag);
     else
-      snprintf(dest, size, "%s  %.1f mag", name, obj[i].mag);
+      snprintf(dest, size, "%s %.1f", name, obj[i].mag);
     return 1;
   }
-  int s = starnearpixel(x, y);
+  int s = starnearpixel(x, y, nullptr, drawnlayers(), drawnmag100());
   if (s < 0) return 0;
   const namedstar *n = starnameof(s);
   double mag = star[s].mag100 / 100.0;
-  if (n && n->name[0])
-    snprintf(dest, size, "%s (%s, HIP %d)  %.2f mag", n->name, n->desig, (int)n->hip, mag);
-  else if (n)
-    snprintf(dest, size, "%s (HIP %d)  %.2f mag", n->desig, (int)n->hip, mag);
+  if (n)
+    snprintf(dest, size, "%s (HIP %d) %.2f", starlabel(*n), (int)n->hip, mag);
   else if (catnum == 1 && star[s].starno > 0)
-    snprintf(dest, size, "HIP %d  %.2f mag", (int)star[s].starno, mag);
+    snprintf(dest, size, "HIP %d %.2f", (int)star[s].starno, mag);
   else
-    snprintf(dest, size, "%s star  %.2f mag", StarCatID, mag);
+    snprintf(dest, size, "%s star %.2f", StarCatID, mag);
   return 1;
 }
 
@@ -165,6 +166,6 @@ int readouttext(char *dest, int x, int y) {
   // Altitude and azimuth are bounded; the clamps only tell the compiler.
   alt = alt > 90 || alt < -90 ? 0.0 : alt;
   az = az > 360 || az < 0 ? 0.0 : az;
-  snprintf(dest, READOUTLEN, "RA %.12s Dec %.12s  Alt %+.1f\xb0 Az %.1f\xb0  %.80s", rt, dt, alt, az, what);
+  snprintf(dest, READOUTLEN, "RA %.12s  Dec %.12s  Alt %+.1f\xb0 Az %.1f\xb0  %.80s", rt, dt, alt, az, what);
   return 0;
 }

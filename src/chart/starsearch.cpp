@@ -32,7 +32,8 @@ static int pixeldistance(double rahours, double decdeg, int x, int y) {
 
 // Keeps star i as the best so far when it is nearer, or as near and
 // brighter.
-static void weighstar(int i, int x, int y, int *best, int *bestd) {
+static void weighstar(int i, int x, int y, int *best, int *bestd, int maxmag100 = MAXSTARMAG100) {
+  if (star[i].mag100 > maxmag100) return;
   int d = pixeldistance(star[i].rahours, star[i].decdeg, x, y);
   if (d < 0) return;
   if (*best < 0 || d < *bestd || (d == *bestd && star[i].mag100 < star[*best].mag100)) {
@@ -43,15 +44,15 @@ static void weighstar(int i, int x, int y, int *best, int *bestd) {
 
 int starnearcursor(int *dist2) { return starnearpixel(Xcur, Ycur, dist2); }
 
-int starnearpixel(int x, int y, int *dist2) {
+int starnearpixel(int x, int y, int *dist2, int layers, int maxmag100) {
   int best = -1, bestd = 0;
-  for (int i = 0; i < Snum7; i++) weighstar(i, x, y, &best, &bestd);
-  for (int n = 1; n < STARLAYERS; n++) {
+  for (int i = 0; i < Snum7; i++) weighstar(i, x, y, &best, &bestd, maxmag100);
+  for (int n = 1; n < STARLAYERS && n < layers; n++) {
     if (layercount(n) == 0) continue;
     for (int b = 0; b < SKYBLOCKS; b++) {
       if (!drawblock[b]) continue;
       int first, count = layerblock(n, b, &first);
-      for (int i = first; i < first + count; i++) weighstar(i, x, y, &best, &bestd);
+      for (int i = first; i < first + count; i++) weighstar(i, x, y, &best, &bestd, maxmag100);
     }
   }
   if (dist2) *dist2 = bestd;
