@@ -112,6 +112,9 @@ static void drawvalue(const PROMPT &fld, int row, int x, int y) {
       } else {
         drawshadedbox(x + 2, y + 3, CHECKBOXW, CHECKBOXH);
       }
+      // The state in words beside the box, readable at a glance.
+      rectfill(VIDbmp, x + CHECKBOXW + 6, y + 2, x + CHECKBOXW + 6 + 3 * 8, y + 14, win[0].fill);
+      printf256(x + CHECKBOXW + 8, y + 4, colour[flag[s] ? PALDARKRED : PALDARKBLUE], flag[s] ? "ON" : "OFF");
       break;
     case MKDISPLAY:
       if (fld.type == VTWHOLE)
