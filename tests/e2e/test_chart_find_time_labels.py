@@ -82,11 +82,6 @@ with Session(sys.argv[1]) as s:
     grid = sum(1 for y in range(CY + 1, CY + CH - 1) for x in range(CX + 1, CX + 60)
                if near(img.pixel(x, y), (128, 184, 240), 8))
     check(grid > 50, "grid numerals not in their readable colour")
-    # Zoomed in, the labels still do not overlap.
-    zoomed = s.key("F4", "F4")
-    tall = [b for b in label_boxes(zoomed, MPLABEL) if b[3] - b[1] + 1 > FONT_H]
-    check(not tall, "labels overlap at zoom 3: %r" % tall[:5])
-    s.key("1")
 
     # Find: a number goes to the minor planet and names it.
     s.key("f")
