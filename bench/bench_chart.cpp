@@ -24,6 +24,7 @@
 #include "testsupport.h"
 #include "timefmt/instant.h"
 #include "screen/display.h"
+#include "chart/skyview.h"
 #include "screen/keys.h"
 #include "ui/datemenu.h"
 
@@ -99,7 +100,7 @@ static void BM_ChartLabels(benchmark::State &state) {
   int drawn = 0;
   for (auto _ : state) {
     labelreset(plotwidth, plothigh);
-    drawn = drawobjectlabels() + drawstarlabels();
+    drawn = drawobjectlabels(Sunra, Sundec, Moonra, Moondec) + drawstarlabels();
   }
   state.counters["labels"] = drawn;
 }

@@ -7,7 +7,6 @@
 
 #include "chart/labels.h"
 #include "chart/projection.h"
-#include "chart/skyplot.h"
 #include "chart/starcat.h"
 #include "chart/starnames.h"
 #include "minorplanets/calcall.h"
@@ -54,7 +53,7 @@ static int labelpoint(int x, int y, const char *text, int c, bool force) {
 // Computed minor planets in the chart, brightest first.
 static int order[MPMAX];
 
-int drawobjectlabels() {
+int drawobjectlabels(double sunra, double sundec, double moonra, double moondec) {
   if (!SKYbmp) return 0;
   int drawn = 0;
   // The marks of the objects that are always named stay uncovered.
@@ -65,8 +64,8 @@ int drawobjectlabels() {
   };
   Fixed marks[2 + MPPLANETS];
   int nfixed = 0;
-  marks[nfixed++] = {Sunra, Sundec, "Sun", colour[PALYELLOW]};
-  marks[nfixed++] = {Moonra, Moondec, "Moon", colour[PALLIGHTGREY]};
+  marks[nfixed++] = {sunra, sundec, "Sun", colour[PALYELLOW]};
+  marks[nfixed++] = {moonra, moondec, "Moon", colour[PALLIGHTGREY]};
   char names[MPPLANETS][20];
   for (int i = 0; i < MPPLANETS && i < iNumAst; i++) {
     if (!iBcalc[i] || !flag[PLOTMPS]) continue;

@@ -14,12 +14,13 @@ enum {
 // as a line through its places with a dot at each. Returns the places
 // drawn, 0 when there is none.
 int drawephemtrack();
-// Labels the objects on SKYbmp: Sun, Moon and the planets always (at the
+// Labels the objects on SKYbmp: Sun and Moon (J2000 places: hours,
+// degrees) and the planets always (at the
 // first free place beside them, else to their right, over other labels),
 // then the minor planets brightest first; a minor planet's label with no
 // free place is left out. The reservations made so far in the rebuild
 // (grid numerals, horizon points) are kept. Returns the labels drawn.
-int drawobjectlabels();
+int drawobjectlabels(double sunra, double sundec, double moonra, double moondec);
 // Names of the named stars on SKYbmp, brightest first, to magnitude
 // STARLABELMAG0 + STARLABELMAGSTEP * zoom (x 100), where they fit.
 // Returns the labels drawn.

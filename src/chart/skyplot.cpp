@@ -25,15 +25,14 @@
 #include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
-#include "ui/dialogs.h"
 #include "screen/display.h"
 #include "screen/keys.h"
+#include "astro/sun.h"
 
 double Sunra, Sundec;
 double Moonra, Moondec;
 int iCurStep = 2;
 int iReplot = 1;
-int iMouseX, iMouseY;
 int iHorizon = 1;
 int iTrack = 0;
 
@@ -85,7 +84,7 @@ int chartkey(int keycode) {
     case '*':
       // A catalogue that cannot be loaded leaves the stars, their number
       // and their label as they were.
-      if (readskycatalog(catnum + 1 > 1 ? 0 : catnum + 1) != 0) dialogERR(mperror);
+      if (readskycatalog(catnum + 1 > 1 ? 0 : catnum + 1) != 0) reporterror(mperror);
       return 1;
     case '1': iZoom = 0; return 1;
     case KEYF2: centreoncursor(); return 1;
@@ -125,16 +124,6 @@ static void savecursorbg() {
 
 static void drawcursor() {
   masked_blit(bmpCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
-}
-
-// Puts back what lay under the cursor, moves it to (x, y) and draws it there.
-static void movecursor(int x, int y) {
-  blit(bgCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
-  Xcur = x;
-  Ycur = y;
-  getradechours(Xcur, Ycur, &ra, &dec);
-  savecursorbg();
-  drawcursor();
 }
 
 // A polyline placed point by point: a piece is drawn when its end lies in
@@ -240,11 +229,6 @@ static void drawconstlines() {
   }
 }
 
-double oppositionra(double sunra) {
-  double opp = sunra + 12;
-  return opp > 24 ? opp - 24 : opp;
-}
-
 int skymarkers() {
   double eqt, dpsi, deps, obl;
   getsunpos(day, &Sunra, &Sundec, &eqt, &dpsi, &deps, &obl);
@@ -288,7 +272,7 @@ int rebuildchart() {
   drawstars();
   // Objects are named before constellations and stars: they are what the
   // chart is for.
-  drawobjectlabels();
+  drawobjectlabels(Sunra, Sundec, Moonra, Moondec);
   if (flag[CONSTNAMES]) drawconstnames();
   drawstarlabels();
   savecursorbg();
@@ -316,92 +300,12 @@ int statustext(char *dest, int marks) {
   return 0;
 }
 
-// Right end of the status row the read-out may use: the diagnostic mouse
-// line has the end of the row.
-static int statusrowend() { return iDEBUG ? VIDbmp->w - 182 : VIDbmp->w - 1; }
-
-static void drawstatusline(int marks) {
-  char text[96];
-  int h = VIDbmp->h;
-  rectfill(VIDbmp, 331, h - 12, statusrowend(), h - 1, colour[PALBLACK]);
-  rectfill(VIDbmp, 0, h - 12, 330, h - 1, colour[PALLIGHTGREY]);
-  statustext(text, marks);
-  // The box is 12 pixels high and 330 wide: the menu font would lose its
-  // lower rows there and the diagnostic form its end.
-  textout_ex(VIDbmp, fittingfont(text, 326), text, 2, h - 10, colour[PALDARKRED], -1);
-}
-
-// The read-out of the sky under chart pixel (x, y) across the status row.
-static void drawreadout(int x, int y) {
-  char text[READOUTLEN];
-  readouttext(text, x, y);
-  int h = VIDbmp->h, right = statusrowend();
-  // A lighter box than the cursor's line: which of the two is shown is
-  // seen at once.
-  rectfill(VIDbmp, 0, h - 12, right, h - 1, colour[PALBOXFACE]);
-  textout_ex(VIDbmp, fittingfont(text, right - 4), text, 2, h - 10, colour[PALBLACK], -1);
-}
-
-// 1 when screen pixel (mx, my) lies on the chart and off the telescope skin.
-static int onchart(int mx, int my) {
-  if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
-  return checkskinbutton(mx, my) == -1;
-}
-
-// Pointer keys turned into what the chart does with them; returns the
-// chart key to act on (0 for none).
-static int pointerkey(int keycode, int *x, int *y) {
-  switch (keycode) {
-    case KEYPOINTERCLICK:
-      return mousecursor(iMouseX, iMouseY, x, y) ? 'i' : 0;
-    case KEYPOINTERDOUBLE:
-      mousecursor(iMouseX, iMouseY, x, y);
-      return KEYF2;
-    case KEYWHEELUP:
-    case KEYWHEELDOWN:
-      // Zoom about the pointer: the cursor comes there first.
-      mousecursor(iMouseX, iMouseY, x, y);
-      return keycode == KEYWHEELUP ? KEYF4 : KEYF3;
-  }
-  return keycode;
-}
-
-// Keys that report on the screen, looking at the cursor before it moves.
-static void reportkey(int keycode) {
-  if (keycode == KEYF6 || keycode == 'i' || keycode == 'I') findmp();
-  if (keycode == KEYF5 || keycode == 'i' || keycode == 'I') findstar();
-}
-
-int drawskyplot(int keycode) {
-  if (!SKYbmp || !VIDbmp) return 0;
-  if (keycode == KEYPOINTERMOVE) {
-    if (onchart(iMouseX, iMouseY))
-      drawreadout(iMouseX - plotXst, iMouseY - plotYst);
-    else
-      drawstatusline(0);
-    return 0;
-  }
-  int marks = 0;
-  if (keycode) {
-    int x = Xcur, y = Ycur;
-    keycode = pointerkey(keycode, &x, &y);
-    clampcursor(&x, &y);
-    // The cursor comes to a click before the click identifies or centres.
-    if (x != Xcur || y != Ycur) movecursor(x, y);
-    if (keycode == KEYF10 && grdump() < 0) dialogERR(mperror);
-    if (!arrowkey(keycode, &x, &y) && chartkey(keycode)) iReplot = 1;
-    reportkey(keycode);
-    clampcursor(&x, &y);
-    if (x != Xcur || y != Ycur) movecursor(x, y);
-    if (iReplot) marks = rebuildchart();
-    iReplot = 0;
-  }
-  drawstatusline(marks);
-  if (keycode) drawsunstate();
-  if (flag[TELESCOPEON])
-    drawtelskin(keycode);
-  else
-    skinshown = 0;
-  showchart();
-  return marks;
+// Puts back what lay under the cursor, moves it to (x, y) and draws it there.
+void movecursor(int x, int y) {
+  blit(bgCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
+  Xcur = x;
+  Ycur = y;
+  getradechours(Xcur, Ycur, &ra, &dec);
+  savecursorbg();
+  drawcursor();
 }

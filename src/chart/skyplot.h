@@ -6,22 +6,11 @@ extern double Sunra, Sundec;    // Sun of the last rebuild, J2000: hours, degree
 extern double Moonra, Moondec;  // Moon of the last rebuild, J2000: hours, degrees
 extern int iCurStep;          // cursor pixels per arrow key, 1..64
 extern int iReplot;           // 1: the next call with a key rebuilds the chart
-extern int iMouseX, iMouseY;  // screen pixel of the last pointer key (set by the caller)
 extern int iHorizon;          // 1: the chart shows the horizon ("h")
 extern int iTrack;            // 1: the chart shows the last ephemeris track (F7)
 
 enum { MAXCURSTEP = 64, CURSORMARGIN = 10 };
 
-// Acts on one key code (0: status line only), moves the cursor, rebuilds
-// the chart when a key asked for it, writes the status line and the Sun's
-// state in the header and copies the chart to the video buffer. Pointer
-// keys (screen/keys.h, position in iMouseX, iMouseY): a motion writes the read-out of
-// the sky under the pointer on the status line (the cursor line when it
-// is off the chart) and nothing else; a click puts the cursor there and
-// identifies (as "i"); a double click centres there (as F2); the wheel
-// zooms in and out about the pointer (as F4 / F3). Returns the block
-// marks of a rebuild in this call, 0 if none.
-int drawskyplot(int keycode);
 // Draws the R.A. / declination grid with its numerals into SKYbmp for the
 // current zoom and orientation. Returns 0.
 int drawcoords();
@@ -51,9 +40,10 @@ int clampcursor(int *x, int *y);
 // and Moondec (the star search and the telescope view use them too).
 // Returns 0.
 int skymarkers();
-// R.A. hours of the opposition point of a Sun at sunra hours.
-double oppositionra(double sunra);
 // dest (at least 96 bytes) = the status line for the cursor, in the
 // diagnostic form when iDEBUG is set (marks = block marks shown there).
 // Returns 0.
 int statustext(char *dest, int marks);
+
+// Moves the cursor to chart pixel (x, y), restoring what lay under it.
+void movecursor(int x, int y);

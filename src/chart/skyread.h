@@ -1,11 +1,9 @@
 // The observer's sky on the chart: horizon coordinates of chart places,
-// the horizon line, the Sun's altitude and twilight state in the header,
-// and the read-out of the sky under the pointer.
+// the horizon line, the Sun's altitude and twilight state in the header.
 #pragma once
 
 enum {
   HORIZONSTEPDEG = 2,  // azimuth step of the horizon line, degrees
-  READOUTLEN = 160,    // bytes of a pointer read-out text
 };
 
 // Local sidereal time (hours 0..24) at Julian Day jd (UT) for the current
@@ -25,11 +23,3 @@ int drawhorizon();
 // Writes "Sun +12.3 day" (altitude, twilight state) for dJDay into the
 // header beside the catalogue title. Returns the twilight state.
 int drawsunstate();
-// dest (size bytes) = name of what lies within 5 pixels of chart pixel
-// (x, y): Sun, Moon, a computed object (planet or minor planet), else the
-// nearest star; "" for none. Returns 1 when something was found.
-int objectatpixel(int x, int y, char *dest, int size);
-// dest (READOUTLEN bytes) = read-out of chart pixel (x, y): R.A. and Dec
-// J2000, altitude and azimuth at dJDay, the name of what lies there.
-// Returns 0.
-int readouttext(char *dest, int x, int y);
