@@ -5,7 +5,7 @@ step the instant and the chart follows, and stepping back returns the
 same chart."""
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import CX, CY, CW, CH, STARLINE, PLANETLINE, YELLOW, RED, chart, cursor_centre, start_chart, text_right
 
 MPLABEL = (252, 144, 144)   # minor-planet names, palette colour 47
@@ -63,7 +63,7 @@ def contrast(c):
     return (L + 0.05) / 0.05
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start_chart(s)
     img = s.key("a", "numbersign")
 

@@ -6,7 +6,7 @@ the pointer."""
 import sys
 import time
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import CX, CY, CW, CH, STARLINE, YELLOW, chart, cursor_centre, start_chart, text_right
 
 ROW = (0, 468, 640, 480)     # the status row
@@ -42,7 +42,7 @@ def hover(s, x, y):
     return s.settle()
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start = start_chart(s)
     c0 = cursor_centre(start)
     sx, sy = sirius()
