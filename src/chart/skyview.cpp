@@ -92,7 +92,12 @@ int drawskyplot(int keycode) {
     clampcursor(&x, &y);
     // The cursor comes to a click before the click identifies or centres.
     if (x != Xcur || y != Ycur) movecursor(x, y);
-    if (keycode == KEYF10 && grdump() < 0) reporterror(mperror);
+    if (keycode == KEYF10) {
+      if (grdump() < 0)
+        reporterror(mperror);
+      else
+        reportdone(mperror);
+    }
     if (!arrowkey(keycode, &x, &y) && chartkey(keycode)) iReplot = 1;
     reportkey(keycode);
     clampcursor(&x, &y);
