@@ -67,11 +67,9 @@ int drawmps() {
       putpixel(SKYbmp, x, y, c);
       continue;
     }
+    // Names come with the chart's labels (chart/overlays.h), placed
+    // without overlap.
     drawcross(SKYbmp, x, y, c);
-    if (iZoom <= 6) continue;
-    char name[20];
-    getastname(i, name);
-    textout_ex(SKYbmp, font, name, x + 4, y + 3, c, -1);
   }
   return drawn;
 }
@@ -102,22 +100,23 @@ int Tdrawmps() {
   return drawn;
 }
 
+int mpnearpixel(int x, int y) {
+  for (int i = 0; i < iNumAst && i < MPMAX; i++) {
+    if (iBcalc[i] == 0) continue;
+    isplotable(obj[i].ra, obj[i].dec);
+    if (abs(iXplot - x) < kNearPixels && abs(iYplot - y) < kNearPixels) return i;
+  }
+  return -1;
+}
+
 // First computed record within 5 pixels of the chart cursor, or of the
 // telescope cursor; -1 if none. Records without a place are passed over.
 static int mpnearcursor(bool telescope) {
+  if (!telescope) return mpnearpixel(Xcur, Ycur);
   for (int i = 0; i < iNumAst && i < MPMAX; i++) {
     if (iBcalc[i] == 0) continue;
-    int dx, dy;
-    if (telescope) {
-      Tisplotable(obj[i].ra, obj[i].dec);
-      dx = iTXplot - TXcur;
-      dy = iTYplot - TYcur;
-    } else {
-      isplotable(obj[i].ra, obj[i].dec);
-      dx = iXplot - Xcur;
-      dy = iYplot - Ycur;
-    }
-    if (abs(dx) < kNearPixels && abs(dy) < kNearPixels) return i;
+    Tisplotable(obj[i].ra, obj[i].dec);
+    if (abs(iTXplot - TXcur) < kNearPixels && abs(iTYplot - TYcur) < kNearPixels) return i;
   }
   return -1;
 }

@@ -6,7 +6,8 @@
 
 enum { OBJSTRLEN = 96 };
 
-// Draws every computed object on SKYbmp. Returns the number drawn.
+// Draws every computed object on SKYbmp (without names). Returns the
+// number drawn.
 int drawmps();
 // Draws every computed object into the telescope view TELbmp, with its
 // daily-motion track (skin button 20 on) and name (button 16 on). Returns
@@ -16,6 +17,9 @@ int Tdrawmps();
 // chart cursor and writes it on the status line. Returns its record index
 // or -1.
 int findmp();
+// First computed record within 5 pixels (x and y) of chart pixel (x, y),
+// or -1.
+int mpnearpixel(int x, int y);
 // The same for the telescope-view cursor.
 int Tfindmp();
 // dest (OBJSTRLEN bytes) = identification text of an object: number (none

@@ -47,6 +47,13 @@ enum : int {
   PALCLOCKBACK = PALPURPLERAMP + 30, // title-bar clock box
   PALALERTBACK = PALOLIVERAMP + 1,   // first shade of alert and message backgrounds
   PALDIALOGBACK = PALPURPLERAMP,     // first shade of question and banner backgrounds
+
+  // Chart labels, each at least 4.5:1 in contrast on the black chart.
+  PALGRIDTEXT = PALCUBE + 2 * 25 + 3 * 5 + 4,  // grid numerals: 32, 46, 60
+  PALHORIZON = PALCUBE + 0 * 25 + 3 * 5 + 0,   // horizon line and its N E S W: 4, 46, 4
+  PALMPLABEL = PALROSERAMP + 15,               // minor-planet names: 63, 36, 36
+  PALSTARLABEL = PALCUBE + 4 * 25 + 4 * 5 + 2, // star names: 60, 60, 32
+  PALTRACK = PALCUBE + 4 * 25 + 2 * 5 + 0,     // ephemeris track: 60, 32, 4
 };
 extern FONT *oldfont;           // Allegro's own font at start-up
 extern FONT *userfont;          // font last selected by number

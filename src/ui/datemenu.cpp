@@ -7,6 +7,7 @@
 
 #include "minorplanets/calcall.h"
 #include "places/place.h"
+#include "screen/keys.h"
 #include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
@@ -156,5 +157,33 @@ int showJday(double jd) {
   set_clip_rect(VIDbmp, x0, y0, x1, y1);
   textout_ex(VIDbmp, font, achDLine[DATELINEROW], x0, 3 * VRTScale + 4, colour[PALWHITE], -1);
   set_clip_rect(VIDbmp, cx1, cy1, cx2, cy2);
+  return 0;
+}
+
+// Keys that step the instant, in days (the ephemeris interval's sign).
+struct TimeStep {
+  int key;
+  double days;
+  bool ephemstep;  // by the ephemeris interval
+};
+static const TimeStep kTimeSteps[] = {
+    {KEYHOURBACK, -1.0 / 24, false}, {KEYHOURON, 1.0 / 24, false}, {KEYDAYBACK, -1.0, false},
+    {KEYDAYON, 1.0, false},          {KEYEPHEMBACK, -1.0, true},   {KEYEPHEMON, 1.0, true},
+};
+
+int timestepkey(int keycode) {
+  if (keycode == KEYNOW) {
+    realtimedate();
+    day = dJDay;
+    return 1;
+  }
+  for (const TimeStep &t : kTimeSteps) {
+    if (t.key != keycode) continue;
+    // A stepped instant is a chosen one, as a typed Julian Day.
+    dFP[MENUJDAY] = dJDay + (t.ephemstep ? t.days * dFP[EPHEMSTEP] : t.days);
+    makeFPdate();
+    day = dJDay;
+    return 1;
+  }
   return 0;
 }

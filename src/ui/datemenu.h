@@ -46,5 +46,9 @@ void displaytime();
 // minor planets for it. Returns 0.
 int makeFPdate();
 
+// Steps the instant for a chart time key (screen/keys.h: an hour, a day,
+// the ephemeris interval back or on; KEYNOW the clock's now), everything
+// recalculated. Returns 1 for a time key, else 0 (nothing changed).
+int timestepkey(int keycode);
 // Writes "JD ..." for jd into achDLine[DATELINEROW] and onto the screen. Returns 0.
 int showJday(double jd);

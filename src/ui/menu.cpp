@@ -24,6 +24,7 @@
 #include "ui/datemenu.h"
 #include "ui/dialogs.h"
 #include "screen/display.h"
+#include "ui/findline.h"
 #include "ui/help.h"
 #include "ui/input.h"
 #include "screen/keys.h"
@@ -112,6 +113,9 @@ static void drawvalue(const PROMPT &fld, int row, int x, int y) {
       } else {
         drawshadedbox(x + 2, y + 3, CHECKBOXW, CHECKBOXH);
       }
+      // The state in words beside the box, readable at a glance.
+      rectfill(VIDbmp, x + CHECKBOXW + 6, y + 2, x + CHECKBOXW + 6 + 3 * 8, y + 14, win[0].fill);
+      printf256(x + CHECKBOXW + 8, y + 4, colour[flag[s] ? PALDARKRED : PALDARKBLUE], flag[s] ? "ON" : "OFF");
       break;
     case MKDISPLAY:
       if (fld.type == VTWHOLE)
@@ -347,6 +351,12 @@ static int enterfield(int n) {
       runapproaches(fld.kind == MKAPPRPAGE);
       liststart[LISTAPPROACH] = 0;
       break;
+    case MKFIND: {
+      // Found: the menu closes on the chart centred there.
+      FINDHIT hit;
+      if (findline(&hit)) return KEYESC;
+      break;
+    }
     case MKGENEPHEM: {
       // The start can follow the DATE fields, so nobody has to type a Julian Day.
       if (flag[EPHEMATDATE]) dFP[EPHEMSTART] = menudatejd();

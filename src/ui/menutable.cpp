@@ -49,6 +49,7 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"LIST FONT", "Selects text font for star lists.  ", MKCHOICE, VTNONE, CHOICESTARFONT, FUNONE},
         {"R.A. CENTRE", "R. A. map centre coordinate.", MKVALUE, VTNUMBER, CHARTRA, FUNONE},
         {"DEC CENTRE", "Declination central coordinate of Map", MKVALUE, VTNUMBER, CHARTDEC, FUNONE},
+        {"FIND BY NAME", "Go to an object by its name or number.", MKFIND, VTNONE, 0, FUNONE},
     },
     {  // PLANET
         {"FILE NUMBER", "Planet number in database.", MKVALUE, VTWHOLE, MPRECORD, FUMPRECORD},
@@ -85,6 +86,7 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"LOCK CURSOR", "Don't let the mouse change my skymap!", MKSWITCH, VTNONE, CURSORLOCK, FUNONE},
         {"R.A. CENTRE", "R. A. map centre coordinate.", MKVALUE, VTNUMBER, CHARTRA, FUNONE},
         {"DEC CENTRE", "Declination central coordinate of Map", MKVALUE, VTNUMBER, CHARTDEC, FUNONE},
+        {"FIND BY NAME", "Go to an object by its name or number.", MKFIND, VTNONE, 0, FUNONE},
     },
     {  // TELESCOPE
         {"SCOPE ENABLE", "Enable the Telescope view box.", MKSWITCH, VTNONE, TELESCOPEON, FUNONE},

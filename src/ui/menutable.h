@@ -41,6 +41,7 @@ enum : int {
   MKFIELDCHECK = 31,   // field check at the chart cursor
   MKAPPROBJECT = 32,   // close approaches of the current object
   MKAPPRPAGE = 33,     // close approaches of the loaded page
+  MKFIND = 34,           // the find line (as "f" on the chart)
 };
 
 // Value types of MKVALUE and MKDISPLAY fields: which array the setting

@@ -118,7 +118,7 @@ TEST(Editor, FirstCharacterReplacesTheField) {
   for (const auto &c : kCases) {
     EDITSTATE e;
     editbegin(&e, c[0], "", 16);
-    for (const char *k = c[1]; *k; k++) editkey(&e, *k == 1 ? KEYEND : *k);
+    for (const char *k = c[1]; *k; k++) editkey(&e, *k == 1 ? (int)KEYEND : (int)*k);
     EXPECT_STREQ(e.text, c[2]);
   }
 }

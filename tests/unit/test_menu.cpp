@@ -100,8 +100,8 @@ TEST_F(Menu, FocusWrapsOverSelectableFieldsOnly) {
   EXPECT_EQ(iSel[MENULOCATION], 0);
   iSel[MENUSKYMAP] = 5;
   run(MENUSKYMAP, {KEYDOWN, KEYDOWN, KEYDOWN, KEYESC});
-  EXPECT_EQ(iSel[MENUSKYMAP], 1);
-  EXPECT_EQ(iSelMax, 7);
+  EXPECT_EQ(iSel[MENUSKYMAP], 0);
+  EXPECT_EQ(iSelMax, 8);
 }
 
 TEST_F(Menu, AltKeySwitchesInPlaceWithRememberedFocus) {
@@ -369,7 +369,7 @@ TEST_F(Menu, DrawnFieldsShowTheirKinds) {
   iFun = MENUSKYMAP;
   iFocus = 1;
   flag[SHOWGRID] = 1;
-  EXPECT_EQ(drawmenu(), 7);
+  EXPECT_EQ(drawmenu(), 8);
   // The help line of the focused field is written on row 29.
   int y = iHelpLine * VRTScale;
   int lit = 0;

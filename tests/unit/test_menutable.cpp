@@ -60,6 +60,7 @@ const Expected kFields[] = {
     {2, 6, "LIST FONT", "Selects text font for star lists.  ", 1, 'c', 4, 0},
     {2, 7, "R.A. CENTRE", "R. A. map centre coordinate.", 2, 'd', 20, 0},
     {2, 8, "DEC CENTRE", "Declination central coordinate of Map", 2, 'd', 21, 0},
+    {2, 9, "FIND BY NAME", "Go to an object by its name or number.", 34, '-', 0, 0},
     {3, 0, "FILE NUMBER", "Planet number in database.", 2, 'i', 1, 8},
     {3, 1, "MP NUMBER", "Numbered Asteroid or 50,000+ for others", 2, 'i', 2, 13},
     {3, 2, "PLANET NAME", "Name of the minor planet.", 2, 's', 1, 0},
@@ -90,6 +91,7 @@ const Expected kFields[] = {
     {5, 4, "LOCK CURSOR", "Don't let the mouse change my skymap!", 3, 'f', 15, 0},
     {5, 5, "R.A. CENTRE", "R. A. map centre coordinate.", 2, 'd', 20, 0},
     {5, 6, "DEC CENTRE", "Declination central coordinate of Map", 2, 'd', 21, 0},
+    {5, 7, "FIND BY NAME", "Go to an object by its name or number.", 34, '-', 0, 0},
     {6, 0, "SCOPE ENABLE", "Enable the Telescope view box.", 3, 'f', 6, 0},
     {6, 1, "APERTURE mm", "Size of Main mirror or Object Glass", 2, 'd', 24, 0},
     {6, 2, "FOCAL LENGTH ", "Focal length of the telescope (mm).", 2, 'd', 26, 0},
@@ -154,7 +156,7 @@ TEST(MenuTable, EveryFieldAsListed) {
 }
 
 TEST(MenuTable, SelectableFieldsComeFirst) {
-  const int selectable[9] = {11, 16, 9, 16, 7, 7, 16, 13, 5};
+  const int selectable[9] = {11, 16, 10, 16, 7, 8, 16, 13, 5};
   for (int m = 0; m < 9; m++) {
     EXPECT_EQ(selectablefields(m), selectable[m]) << m;
     // Nothing selectable follows a note line or an empty entry.
