@@ -3,11 +3,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/deepsky.h"
 #include "chart/blocks.h"
 #include "chart/starcat.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/dsoappulse.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/mplist.h"
+#include "startup/settings.h"
 #include "ui/dialogs.h"
 #include "ui/keys.h"
 #include "ui/windows.h"
@@ -57,6 +60,10 @@ int genastapplist(int first, double maxsep, int onlyafter) {
   int found = 0;
   for (int i = first; i < iNumAst; i++)
     if (hasplace(i)) found = searchstarapp(i, obj[i].ra, obj[i].dec, maxsep);
+  if (!flag[MESSIER] && !flag[NGCOBJECTS]) return found;
+  alerttext("Checking deep-sky objects...");
+  for (int i = first; i < iNumAst; i++)
+    if (hasplace(i)) searchdsoapp(i, obj[i].ra, obj[i].dec, maxsep, flag[MESSIER], flag[NGCOBJECTS]);
   return found;
 }
 
@@ -70,6 +77,17 @@ static void secondpart(char *dest, const apprec &a) {
     double mag = 0;
     getstarnumber(a.second, name, &mag);
     snprintf(dest, kLineLen, "* %-17.19s %5.2f %5.2f", name, mag, arcmin);
+  } else if (a.kind == APPDSO && a.second >= 0 && a.second < iNumDso) {
+    char label[DSOLABELLEN], name[40];
+    const dsorec &d = dso[a.second];
+    dsolabel(a.second, label);
+    if (d.major100 && d.minor100 && d.minor100 != d.major100)
+      snprintf(name, sizeof name, "%s %.0fx%.0f'", label, d.major100 / 100.0, d.minor100 / 100.0);
+    else if (d.major100)
+      snprintf(name, sizeof name, "%s %.1f'", label, d.major100 / 100.0);
+    else
+      snprintf(name, sizeof name, "%s", label);
+    snprintf(dest, kLineLen, "D %-17.19s %5.2f %5.2f", name, d.mag100 == DSONOMAG ? 0 : d.mag100 / 100.0, arcmin);
   } else {
     snprintf(dest, kLineLen, "? ???");
   }

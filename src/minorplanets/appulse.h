@@ -3,13 +3,14 @@
 #pragma once
 
 enum { MAXAPPS = 3064 };
-enum { APPTABLE = 0, APPSTAR = 1 };  // kinds of the second object
+enum { APPTABLE = 0, APPSTAR = 1, APPDSO = 2 };  // kinds of the second object
 
 struct apprec {
-  int kind;    // APPTABLE: second is a table record, APPSTAR: a catalogue star
+  int kind;    // APPTABLE: second is a table record, APPSTAR: a catalogue star,
+               // APPDSO: a deep-sky object
   int first;   // record index of the minor planet
-  int second;  // record index or star index
-  float sep;   // separation, degrees
+  int second;  // record, star or deep-sky object index
+  float sep;   // separation, degrees (from a deep-sky object's edge, 0 inside)
 };
 
 extern apprec app[MAXAPPS];
@@ -26,7 +27,8 @@ float appsep(float ra1, float dec1, float ra2, float dec2);
 // after i when onlyafter is not 0, else all others. Returns the number found.
 int checkastapp(int i, double maxsep, int onlyafter);
 // The whole search from record first on: pairs of records, then stars
-// through the block index. Empties the list first. Returns the count the
+// through the block index, then the deep-sky objects switched on for the
+// chart. Empties the list first. Returns the count the
 // last star search reported.
 int genastapplist(int first, double maxsep, int onlyafter);
 // One appulse list page: headings into achDLine lines 0 and 1, appulses
