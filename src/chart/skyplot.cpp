@@ -8,6 +8,7 @@
 #include "astro/constellations.h"
 #include "astro/moon.h"
 #include "chart/blocks.h"
+#include "chart/deepskyplot.h"
 #include "chart/projection.h"
 #include "chart/starcat.h"
 #include "chart/starplot.h"
@@ -38,7 +39,8 @@ struct ChartSwitch {
 static const ChartSwitch kSwitches[] = {
     {'#', &flag[SHOWGRID]},    {'a', &flag[PLOTMPS]},     {'n', &iNT[SOUTHUP]},
     {'c', &flag[CONSTNAMES]},  {'T', &flag[TELESCOPEON]}, {'t', &flag[TELESCOPEON]},
-    {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},
+    {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},  {'m', &flag[MESSIER]},
+    {'g', &flag[NGCOBJECTS]},
 };
 
 static const int kBoundaryPoints = 896;  // boundary records drawn
@@ -268,6 +270,7 @@ int rebuildchart() {
   Ycur = iYplot;
   clampcursor(&Xcur, &Ycur);
   if (Xcur != iXplot || Ycur != iYplot) getradechours(Xcur, Ycur, &ra, &dec);
+  drawdeepsky();
   if (flag[PLOTMPS]) drawmps();
   drawstars();
   savecursorbg();
@@ -305,7 +308,8 @@ static void drawstatusline(int marks) {
 // Keys that report on the screen, looking at the cursor before it moves.
 static void reportkey(int keycode) {
   if (keycode == KEYF6 || keycode == 'i' || keycode == 'I') findmp();
-  if (keycode == KEYF5 || keycode == 'i' || keycode == 'I') findstar();
+  // A deep-sky object is named instead of the star when its centre is nearer.
+  if ((keycode == KEYF5 || keycode == 'i' || keycode == 'I') && identifydso() < 0) findstar();
 }
 
 int drawskyplot(int keycode) {

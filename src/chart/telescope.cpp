@@ -6,6 +6,7 @@
 
 #include "astro/constants.h"
 #include "chart/blocks.h"
+#include "chart/deepskyplot.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
@@ -218,6 +219,7 @@ int drawtelskin(int keycode) {
   Tsetblocks();
   drawguides(view);
   drawmarkers();
+  Tdrawdeepsky();
   if (getskinbuttonstate(SKINMPPLOT) == SKINON) Tdrawmps();
   Tdrawstars();
   drawmask(SKYbmp, plottelX, plottelY);

@@ -84,6 +84,8 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"LOCK CURSOR", "Dont let the mouse change my skymap!", MKSWITCH, VTNONE, CURSORLOCK, FUNONE},
         {"R.A. CENTRE", "R. A. map centre coordinate.", MKVALUE, VTNUMBER, CHARTRA, FUNONE},
         {"DEC CENTRE", "Declination central coordinate of Map", MKVALUE, VTNUMBER, CHARTDEC, FUNONE},
+        {"MESSIER", "Show the Messier objects (key m)?", MKSWITCH, VTNONE, MESSIER, FUNONE},
+        {"NGC / IC", "Show the other NGC, IC objects (key g)?", MKSWITCH, VTNONE, NGCOBJECTS, FUNONE},
     },
     {  // TELESCOPE
         {"SCOPE ENABLE", "Enable the Telescope view box.", MKSWITCH, VTNONE, TELESCOPEON, FUNONE},

@@ -93,10 +93,10 @@ TEST_F(Menu, FocusWrapsOverSelectableFieldsOnly) {
   EXPECT_EQ(iSel[MENULOCATION], 15) << "MAKE MY DAY, not a note line";
   run(MENULOCATION, {KEYDOWN, KEYESC});
   EXPECT_EQ(iSel[MENULOCATION], 0);
-  iSel[MENUSKYMAP] = 5;
+  iSel[MENUSKYMAP] = 7;
   run(MENUSKYMAP, {KEYDOWN, KEYDOWN, KEYDOWN, KEYESC});
   EXPECT_EQ(iSel[MENUSKYMAP], 1);
-  EXPECT_EQ(iSelMax, 7);
+  EXPECT_EQ(iSelMax, 9);
 }
 
 TEST_F(Menu, AltKeySwitchesInPlaceWithRememberedFocus) {
@@ -330,7 +330,7 @@ TEST_F(Menu, DrawnFieldsShowTheirKinds) {
   iFun = MENUSKYMAP;
   iFocus = 1;
   flag[SHOWGRID] = 1;
-  EXPECT_EQ(drawmenu(), 7);
+  EXPECT_EQ(drawmenu(), 9);
   // The help line of the focused field is written on row 29.
   int y = iHelpLine * VRTScale;
   int lit = 0;

@@ -89,6 +89,8 @@ const Expected kFields[] = {
     {5, 4, "LOCK CURSOR", "Dont let the mouse change my skymap!", 3, 'f', 15, 0},
     {5, 5, "R.A. CENTRE", "R. A. map centre coordinate.", 2, 'd', 20, 0},
     {5, 6, "DEC CENTRE", "Declination central coordinate of Map", 2, 'd', 21, 0},
+    {5, 7, "MESSIER", "Show the Messier objects (key m)?", 3, 'f', 12, 0},
+    {5, 8, "NGC / IC", "Show the other NGC, IC objects (key g)?", 3, 'f', 13, 0},
     {6, 0, "SCOPE ENABLE", "Enable the Telescope view box.", 3, 'f', 6, 0},
     {6, 1, "APERTURE mm", "Size of Main mirror or Object Glass", 2, 'd', 24, 0},
     {6, 2, "FOCAL LENGTH ", "Length of the Focal Length length.", 2, 'd', 26, 0},
@@ -143,7 +145,7 @@ TEST(MenuTable, EveryFieldAsListed) {
 }
 
 TEST(MenuTable, SelectableFieldsComeFirst) {
-  const int selectable[9] = {11, 16, 9, 16, 6, 7, 16, 4, 4};
+  const int selectable[9] = {11, 16, 9, 16, 6, 9, 16, 4, 4};
   for (int m = 0; m < 9; m++) {
     EXPECT_EQ(selectablefields(m), selectable[m]) << m;
     // Nothing selectable follows a note line or an empty entry.
