@@ -10,7 +10,7 @@
 #include "chart/deepskyplot.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 
 // Args: zoom, deep-sky objects off (0) or on (1).
 static void BM_ChartRebuildDeepSky(benchmark::State &state) {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "astro/constants.h"
-#include "minorplanets/status.h"
+#include "base/constants.h"
+#include "base/status.h"
 
 dsorec dso[MAXDSO];
 int iNumDso;

@@ -4,15 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "astro/deepsky.h"
 #include "chart/blocks.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starsearch.h"
 #include "chart/telescope.h"
-#include "minorplanets/mplist.h"
-#include "startup/settings.h"
+#include "chart/mplist.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 
 dsoshown shownDso[MAXSHOWNDSO];

@@ -4,7 +4,7 @@
 #pragma once
 #include <allegro.h>
 
-#include "ui/display.h"
+#include "screen/display.h"
 
 enum {
   MAXSHOWNDSO = 4096,  // objects of the last chart rebuild kept for identification

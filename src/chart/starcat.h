@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "astro/constants.h"
 #include "astro/skyblock.h"
+#include "base/constants.h"
 
 enum { MAXSTARS = 120200, STARNAMELEN = 24, STARLAYERS = 4 };
 

@@ -1,4 +1,5 @@
 #include "ui/listview.h"
+#include "ui/listpages.h"
 
 #include <allegro.h>
 
@@ -11,19 +12,19 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "skins/skindraw.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/notes.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-enum { LISTLINES = 64, LISTBOTTOMROW = 25 };
+enum { LISTBOTTOMROW = 25 };
 
 int listpagerows(int toprow, int pitch) {
   if (pitch <= 0) return 1;
