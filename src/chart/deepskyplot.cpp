@@ -199,22 +199,24 @@ static bool charted(int i, double limit) {
   return mag <= limit;
 }
 
-// Draws object i on the chart when any of its symbol can show.
-static void chartobject(int i) {
+// Draws object i centred on (x, y) of bmp (the chart, or the telescope
+// view) when any of its symbol can show; labelled when its centre shows. Returns
+// the symbol radius, or -1 when out of reach.
+static int drawobject(BITMAP *bmp, int i, int x, int y, bool telescope) {
   const dsorec &d = dso[i];
-  isplotable(d.rahours, d.decdeg);
-  int x = iXplot, y = iYplot;
   double major, minor;
   dsosize(i, &major, &minor);
-  int reach = (int)(major / 2 * PixPerDeg) + 2 * DSOSYMBOLPIX;
-  if (x < -reach || x > plotwidth + reach || y < -reach || y > plothigh + reach) return;
+  int reach = (int)(major / 2 * (telescope ? TPixPerDeg : PixPerDeg)) + 2 * DSOSYMBOLPIX;
+  if (x < -reach || x > bmp->w + reach || y < -reach || y > bmp->h + reach) return -1;
   dsoaxes ax;
-  chartaxes(d.rahours, d.decdeg, &ax);
+  if (telescope)
+    frameaxes(d.rahours, d.decdeg, dTPixPerRad, Twest, Tnorth, &ax);
+  else
+    chartaxes(d.rahours, d.decdeg, &ax);
   int col = colour[kTypeColour[d.type]];
-  int r = drawdsosymbol(SKYbmp, i, x, y, ax, iZoom < 2 ? DSOWHOLESKYPIX : DSOSYMBOLPIX, col);
-  if (!inchart(x, y)) return;
-  if (iShownDso < MAXSHOWNDSO) shownDso[iShownDso++] = dsoshown{i, x, y, r};
-  placelabel(SKYbmp, i, x, y, r, col);
+  int r = drawdsosymbol(bmp, i, x, y, ax, !telescope && iZoom < 2 ? DSOWHOLESKYPIX : DSOSYMBOLPIX, col);
+  if (x > 0 && x < bmp->w && y > 0 && y < bmp->h) placelabel(bmp, i, x, y, r, col);
+  return r;
 }
 
 int drawdeepsky() {
@@ -225,8 +227,12 @@ int drawdeepsky() {
   for (int b = 0; b < SKYBLOCKS; b++) {
     if (iZoom >= 2 && !drawblock[b]) continue;
     int first, count = dsoblock(b, &first);
-    for (int i = first; i < first + count; i++)
-      if (charted(i, limit)) chartobject(i);
+    for (int i = first; i < first + count; i++) {
+      if (!charted(i, limit)) continue;
+      isplotable(dso[i].rahours, dso[i].decdeg);
+      int x = iXplot, y = iYplot, r = drawobject(SKYbmp, i, x, y, false);
+      if (r >= 0 && inchart(x, y) && iShownDso < MAXSHOWNDSO) shownDso[iShownDso++] = dsoshown{i, x, y, r};
+    }
   }
   return iShownDso;
 }
@@ -241,19 +247,8 @@ int Tdrawdeepsky() {
     int first, count = dsoblock(b, &first);
     for (int i = first; i < first + count; i++) {
       if (!charted(i, limit)) continue;
-      const dsorec &d = dso[i];
-      Tisplotable(d.rahours, d.decdeg);
-      int x = iTXplot, y = iTYplot;
-      double major, minor;
-      dsosize(i, &major, &minor);
-      int reach = (int)(major / 2 * TPixPerDeg) + 2 * DSOSYMBOLPIX;
-      if (x < -reach || x > plottelw + reach || y < -reach || y > plottelh + reach) continue;
-      dsoaxes ax;
-      frameaxes(d.rahours, d.decdeg, dTPixPerRad, Twest, Tnorth, &ax);
-      int col = colour[kTypeColour[d.type]];
-      int r = drawdsosymbol(TELbmp, i, x, y, ax, DSOSYMBOLPIX, col);
-      if (x > 0 && x < plottelw && y > 0 && y < plottelh) placelabel(TELbmp, i, x, y, r, col);
-      drawn++;
+      Tisplotable(dso[i].rahours, dso[i].decdeg);
+      if (drawobject(TELbmp, i, iTXplot, iTYplot, true) >= 0) drawn++;
     }
   }
   return drawn;
