@@ -1,6 +1,5 @@
-// Sky blocks: 1 h of R.A. by 10 degrees of declination, the cells the star
-// and deep-sky catalogues are indexed by, so that a zoomed view touches
-// only the blocks it shows.
+// Sky blocks: the sky cut into 1 h of R.A. by 10 degrees of declination,
+// by which stars and minor planets are indexed and searched.
 #pragma once
 
 enum { SKYBLOCKS = 432 };

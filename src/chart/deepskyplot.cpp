@@ -4,16 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "base/constants.h"
 #include "astro/deepsky.h"
-#include "chart/blocks.h"
-#include "chart/projection.h"
-#include "chart/skyplot.h"
-#include "chart/starsearch.h"
-#include "chart/telescope.h"
-#include "chart/mplist.h"
+#include "base/constants.h"
 #include "base/settings.h"
-#include "timefmt/angles.h"
+#include "chart/blocks.h"
+#include "chart/mplist.h"
+#include "chart/projection.h"
+#include "chart/starsearch.h"
 
 dsoshown shownDso[MAXSHOWNDSO];
 int iShownDso;

@@ -52,6 +52,7 @@ extern int iStarRejected; // records of the last load that could not be real
 // Limits of a possible star record.
 enum { MINSTARMAG100 = -200, MAXSTARMAG100 = 2000 };  // magnitude x 100
 
+
 // Start-up of the star subsystem with the catalogue number: star sprites,
 // image sheet, chart set-up, then the catalogue. Returns the readskycatalog
 // result.
