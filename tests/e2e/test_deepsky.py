@@ -6,7 +6,7 @@ centre names it on the identification line."""
 import math
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import CX, CY, CW, CH, STARLINE, start_chart
 
 ROSE = (240, 128, 184)  # galaxies, palette entry 161
@@ -27,7 +27,7 @@ def enter_value(s, text):
     s.key("Return")
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start_chart(s)
     s.key("m")
     s.key("alt+s")

@@ -56,7 +56,9 @@ TEST(DeepSky, EveryObjectOfTheSourceByItsName) {
     std::string name = (const char *)sqlite3_column_text(q, 0);
     ASSERT_EQ(bylabel.count(name), 1u) << name;
     int i = bylabel[name];
-    if (rows++ % 20 == 0 || name[0] == 'M') EXPECT_EQ(finddso(name.c_str()), i) << name;
+    if (rows++ % 20 == 0 || name[0] == 'M') {
+      EXPECT_EQ(finddso(name.c_str()), i) << name;
+    }
     const dsorec &d = dso[i];
     double dra = (d.rahours * 15 - sqlite3_column_double(q, 2)) * cos(d.decdeg * M_PI / 180);
     if (dra > 180) dra -= 360;
