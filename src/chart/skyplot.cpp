@@ -11,6 +11,7 @@
 #include "chart/fieldmarks.h"
 #include "chart/labels.h"
 #include "chart/overlays.h"
+#include "chart/deepskyplot.h"
 #include "chart/projection.h"
 #include "chart/skyread.h"
 #include "chart/starcat.h"
@@ -47,6 +48,7 @@ static const ChartSwitch kSwitches[] = {
     {'c', &flag[CONSTNAMES]},  {'T', &flag[TELESCOPEON]}, {'t', &flag[TELESCOPEON]},
     {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},  {'h', &iHorizon},
     {'H', &iHorizon},          {KEYF7, &iTrack},
+    {'m', &flag[MESSIER]},     {'g', &flag[NGCOBJECTS]},
 };
 
 int chartswitchstate(int keycode) {
@@ -268,6 +270,7 @@ int rebuildchart() {
   Ycur = iYplot;
   clampcursor(&Xcur, &Ycur);
   if (Xcur != iXplot || Ycur != iYplot) getradechours(Xcur, Ycur, &ra, &dec);
+  drawdeepsky();
   if (flag[PLOTMPS]) drawmps();
   drawfieldmarks();
   if (iTrack) drawephemtrack();

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/status.h"
+#include "chart/deepskyplot.h"
 #include "chart/mplist.h"
 #include "chart/projection.h"
 #include "chart/readout.h"
@@ -73,7 +74,8 @@ static int pointerkey(int keycode, int *x, int *y) {
 // Keys that report on the screen, looking at the cursor before it moves.
 static void reportkey(int keycode) {
   if (keycode == KEYF6 || keycode == 'i' || keycode == 'I') findmp();
-  if (keycode == KEYF5 || keycode == 'i' || keycode == 'I') findstar();
+  // A deep-sky object is named instead of the star when its centre is nearer.
+  if ((keycode == KEYF5 || keycode == 'i' || keycode == 'I') && identifydso() < 0) findstar();
 }
 
 int drawskyplot(int keycode) {

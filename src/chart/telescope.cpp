@@ -7,6 +7,7 @@
 #include "base/constants.h"
 #include "chart/blocks.h"
 #include "chart/fieldmarks.h"
+#include "chart/deepskyplot.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
@@ -184,6 +185,7 @@ int drawtelskin(int keycode) {
   Tsetblocks();
   drawguides(view);
   drawmarkers();
+  Tdrawdeepsky();
   if (getskinbuttonstate(SKINMPPLOT) == SKINON) Tdrawmps();
   Tdrawfieldmarks();
   Tdrawstars();

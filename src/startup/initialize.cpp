@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "astro/deepsky.h"
 #include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
@@ -68,6 +69,7 @@ int initialize(int depth) {
   loadproject(0);
   Starinit(iNT[CHARTCATALOGUE]);
   dialogERR(mperror);
+  if (deepskyinit() != DSOOK) dialogERR(mperror);
   initccd(iNT[CCDNUM]);
   redrawbuffer();
   iNT[USERMPS] = 0;

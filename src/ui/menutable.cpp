@@ -87,6 +87,8 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"R.A. CENTRE", "R. A. map centre coordinate.", MKVALUE, VTNUMBER, CHARTRA, FUNONE},
         {"DEC CENTRE", "Declination central coordinate of Map", MKVALUE, VTNUMBER, CHARTDEC, FUNONE},
         {"FIND BY NAME", "Go to an object by its name or number.", MKFIND, VTNONE, 0, FUNONE},
+        {"MESSIER", "Show the Messier objects (key m)?", MKSWITCH, VTNONE, MESSIER, FUNONE},
+        {"NGC / IC", "Show the other NGC, IC objects (key g)?", MKSWITCH, VTNONE, NGCOBJECTS, FUNONE},
     },
     {  // TELESCOPE
         {"SCOPE ENABLE", "Enable the Telescope view box.", MKSWITCH, VTNONE, TELESCOPEON, FUNONE},

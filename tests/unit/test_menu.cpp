@@ -98,10 +98,10 @@ TEST_F(Menu, FocusWrapsOverSelectableFieldsOnly) {
   EXPECT_EQ(iSel[MENULOCATION], 15) << "MAKE MY DAY, not a note line";
   run(MENULOCATION, {KEYDOWN, KEYESC});
   EXPECT_EQ(iSel[MENULOCATION], 0);
-  iSel[MENUSKYMAP] = 5;
+  iSel[MENUSKYMAP] = 8;
   run(MENUSKYMAP, {KEYDOWN, KEYDOWN, KEYDOWN, KEYESC});
-  EXPECT_EQ(iSel[MENUSKYMAP], 0);
-  EXPECT_EQ(iSelMax, 8);
+  EXPECT_EQ(iSel[MENUSKYMAP], 1);
+  EXPECT_EQ(iSelMax, 10);
 }
 
 TEST_F(Menu, AltKeySwitchesInPlaceWithRememberedFocus) {
@@ -369,7 +369,7 @@ TEST_F(Menu, DrawnFieldsShowTheirKinds) {
   iFun = MENUSKYMAP;
   iFocus = 1;
   flag[SHOWGRID] = 1;
-  EXPECT_EQ(drawmenu(), 8);
+  EXPECT_EQ(drawmenu(), 10);
   // The help line of the focused field is written on row 29.
   int y = iHelpLine * VRTScale;
   int lit = 0;

@@ -92,6 +92,8 @@ const Expected kFields[] = {
     {5, 5, "R.A. CENTRE", "R. A. map centre coordinate.", 2, 'd', 20, 0},
     {5, 6, "DEC CENTRE", "Declination central coordinate of Map", 2, 'd', 21, 0},
     {5, 7, "FIND BY NAME", "Go to an object by its name or number.", 34, '-', 0, 0},
+    {5, 8, "MESSIER", "Show the Messier objects (key m)?", 3, 'f', 12, 0},
+    {5, 9, "NGC / IC", "Show the other NGC, IC objects (key g)?", 3, 'f', 13, 0},
     {6, 0, "SCOPE ENABLE", "Enable the Telescope view box.", 3, 'f', 6, 0},
     {6, 1, "APERTURE mm", "Size of Main mirror or Object Glass", 2, 'd', 24, 0},
     {6, 2, "FOCAL LENGTH ", "Focal length of the telescope (mm).", 2, 'd', 26, 0},
@@ -156,7 +158,7 @@ TEST(MenuTable, EveryFieldAsListed) {
 }
 
 TEST(MenuTable, SelectableFieldsComeFirst) {
-  const int selectable[9] = {11, 16, 10, 16, 7, 8, 16, 13, 5};
+  const int selectable[9] = {11, 16, 10, 16, 7, 10, 16, 13, 5};
   for (int m = 0; m < 9; m++) {
     EXPECT_EQ(selectablefields(m), selectable[m]) << m;
     // Nothing selectable follows a note line or an empty entry.
