@@ -8,6 +8,7 @@
 #include "base/constants.h"
 #include "base/settings.h"
 #include "chart/blocks.h"
+#include "chart/lookup.h"
 #include "chart/mplist.h"
 #include "chart/projection.h"
 #include "chart/starsearch.h"
@@ -305,3 +306,31 @@ int gotodso(int i) {
   dec = dStarY = dso[i].decdeg;
   return 0;
 }
+
+// The find line's deep-sky look-up: labels ("M 31", "NGC 7000", "IC 434",
+// also written without the blank) and common names.
+static int dsolookup(const char *query, FINDHIT *hits, int *n, int max) {
+  int added = 0, exact = finddso(query);
+  for (int i = 0; i < iNumDso && *n < max; i++) {
+    char label[DSOLABELLEN];
+    dsolabel(i, label);
+    int m = i == exact ? MATCHEXACT : namematch(query, label);
+    if (m < 0 && dsocommonname(i)[0]) m = namematch(query, dsocommonname(i));
+    if (m < 0) continue;
+    FINDHIT &h = hits[(*n)++];
+    h.kind = FINDOTHER;
+    h.index = i;
+    h.match = m;
+    h.ra = dso[i].rahours;
+    h.dec = dso[i].decdeg;
+    h.mag = dso[i].mag100 == DSONOMAG ? kUnknownMag : dso[i].mag100 / 100.0;
+    if (dsocommonname(i)[0])
+      snprintf(h.name, sizeof h.name, "%s %s", label, dsocommonname(i));
+    else
+      snprintf(h.name, sizeof h.name, "%s", label);
+    added++;
+  }
+  return added;
+}
+
+int adddsolookup() { return addlookup(dsolookup); }

@@ -74,3 +74,6 @@ int dsostring(int i, char *text);
 // Centres the chart and its cursor on object i. Returns 0, -1 for i not an
 // object.
 int gotodso(int i);
+// Lets the find line take deep-sky labels and common names. Returns 0, or
+// -1 when the find line has no room for another look-up.
+int adddsolookup();

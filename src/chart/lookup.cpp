@@ -146,7 +146,10 @@ static LOOKUP lookups[MAXLOOKUPS] = {findsunmoon, findtable, findstars};
 static int nlookups = 3;
 
 int addlookup(LOOKUP f) {
-  if (!f || nlookups >= MAXLOOKUPS) return -1;
+  if (!f) return -1;
+  for (int k = 0; k < nlookups; k++)
+    if (lookups[k] == f) return 0;  // once is enough: a second would double every hit
+  if (nlookups >= MAXLOOKUPS) return -1;
   lookups[nlookups++] = f;
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "astro/deepsky.h"
+#include "chart/deepskyplot.h"
 #include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
@@ -70,6 +71,7 @@ int initialize(int depth) {
   Starinit(iNT[CHARTCATALOGUE]);
   dialogERR(mperror);
   if (deepskyinit() != DSOOK) dialogERR(mperror);
+  adddsolookup();
   initccd(iNT[CCDNUM]);
   redrawbuffer();
   iNT[USERMPS] = 0;

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "astro/deepsky.h"
 #include "base/settings.h"
 #include "chart/deepskyplot.h"
+#include "chart/lookup.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart_fixture.h"
@@ -73,4 +75,21 @@ TEST(DeepSkyPlot, ObjectUnderTheCursorUnlessAStarIsNearer) {
   flag[MESSIER] = 0;
   rebuildchart();
   EXPECT_EQ(dsonearcursor(), -1) << "switched off";
+}
+
+// The find line takes deep-sky labels, spelt either way, and common names;
+// M 31 lands at its catalogued place (00h42m44.3s +41 16' 09").
+TEST(DeepSkyPlot, FindLineTakesLabelsAndCommonNames) {
+  ASSERT_EQ(loaddeepsky(kShipped), DSOOK);
+  ASSERT_EQ(adddsolookup(), 0);
+  ASSERT_EQ(adddsolookup(), 0) << "a second call adds nothing";
+  FINDHIT hits[MAXFINDHITS];
+  for (const char *q : {"M31", "m 31", "Andromeda Galaxy"}) {
+    ASSERT_EQ(findbyname(q, hits, MAXFINDHITS), 1) << q;
+    EXPECT_STREQ(hits[0].name, "M 31 Andromeda Galaxy") << q;
+    EXPECT_NEAR(hits[0].ra, 0 + 42 / 60.0 + 44.3 / 3600, 2e-4) << q;
+    EXPECT_NEAR(hits[0].dec, 41 + 16 / 60.0 + 9 / 3600.0, 3e-3) << q;
+  }
+  ASSERT_GE(findbyname("IC 434", hits, MAXFINDHITS), 1);
+  EXPECT_EQ(strncmp(hits[0].name, "IC 434", 6), 0) << hits[0].name;
 }
