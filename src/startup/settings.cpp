@@ -44,6 +44,7 @@ static const IntLimit kIntLimits[] = {
     // slots that no field edits: a chip of 0 pixels is no chip.
     {CCDPIXH, 1, 32000},
     {CCDPIXV, 1, 32000},
+    {TONIGHTMINUTES, 0, 1440},
 };
 
 struct RealLimit {
@@ -83,8 +84,8 @@ static const RealLimit kRealLimits[] = {
     {CCDCHIPV, 0.1, 999.9},
     {CCDFIELDH, 0.1, 999.9},
     {CCDFIELDV, 0.1, 999.9},
-    {33, 0, 24},
-    {34, -90, 90},
+    {TONIGHTMINALT, -10, 90},
+    {TONIGHTMAGLIMIT, -30, 40},
     {35, 0, 24},
     {36, -90, 90},
     {MPMAGLIMIT, 0, 99},
@@ -131,5 +132,8 @@ void initsettings() {
   iNT[MPRECORD] = 8;
   iNT[MPLISTFONT] = 1;
   iNT[STARLISTFONT] = 1;
+  iNT[TONIGHTMINUTES] = 30;
+  dFP[TONIGHTMINALT] = 30.0;
+  dFP[TONIGHTMAGLIMIT] = 16.0;
   iHI[MPRECORD] = 1050;
 }

@@ -41,6 +41,9 @@ enum : int {
   CCDNUM = 31,       // CCD camera number
   CCDPIXH = 32,      // CCD pixels horizontal, vertical
   CCDPIXV = 33,
+  TONIGHTMINUTES = 34, // night planner: least observable minutes
+  TONIGHTDARK = 35,    // darkness choice: 0 civil, 1 nautical, 2 astronomical
+  TONIGHTORDER = 36,   // order choice: transit, magnitude, minutes, number
 };
 
 // Slots of dFP (and of dLO/dHI).
@@ -75,6 +78,8 @@ enum : int {
   CCDCHIPV = 30,     // CCD chip size vertical (mm)
   CCDFIELDH = 31,    // CCD field of view horizontal (arc minutes)
   CCDFIELDV = 32,    // CCD field of view vertical (arc minutes)
+  TONIGHTMINALT = 33,   // night planner: least altitude (degrees)
+  TONIGHTMAGLIMIT = 34, // faintest magnitude
   MPMAGLIMIT = 37,   // magnitude limit of minor planets shown
   APPULSEDIST = 38,  // appulse distance threshold (degrees)
 };

@@ -12,6 +12,7 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
 #include "minorplanets/mplist.h"
+#include "minorplanets/tonight.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/settings.h"
@@ -19,6 +20,7 @@
 #include "ui/display.h"
 #include "ui/keys.h"
 #include "ui/notes.h"
+#include "ui/tonightpage.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -90,6 +92,10 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
       *style = LISTSTYLE{4, 10, colour[PALBLACK]};
       *count = iNumApps;
       return true;
+    case LISTTONIGHT:
+      *style = LISTSTYLE{4, 10, colour[PALDARKBLUE]};
+      *count = tonightrows;
+      return true;
     default:
       return false;
   }
@@ -120,6 +126,9 @@ static void listselect(int list, int entry) {
     case LISTAPPULSES:
       iApp = iNT[APPULSENUM] = entry;
       break;
+    case LISTTONIGHT:
+      tonightcurrent = entry;
+      break;
     default:
       break;
   }
@@ -140,6 +149,8 @@ static int listfill(int list, int start, int rows) {
       return ephemlist(2, start, rows);
     case LISTAPPULSES:
       return applist(2, start, rows);
+    case LISTTONIGHT:
+      return tonightlist(2, start, rows);
     default:
       return 0;
   }

@@ -3,7 +3,7 @@
 #pragma once
 
 // Lists catview shows.
-enum { LISTPLACES = 0, LISTSTARS = 1, LISTPLANETS = 2, LISTEPHEM = 3, LISTCCD = 5, LISTAPPULSES = 6 };
+enum { LISTPLACES = 0, LISTSTARS = 1, LISTPLANETS = 2, LISTEPHEM = 3, LISTCCD = 5, LISTAPPULSES = 6, LISTTONIGHT = 7 };
 enum { LISTMAXROWS = 60 };
 
 extern const char listlabels[];  // selection character of each row of a page

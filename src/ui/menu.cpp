@@ -29,6 +29,7 @@
 #include "ui/listview.h"
 #include "ui/notes.h"
 #include "ui/project.h"
+#include "ui/tonightpage.h"
 #include "ui/windows.h"
 
 int iSel[10];
@@ -49,14 +50,14 @@ enum : int {
 };
 
 // First entry shown of each list page, kept while the program runs.
-static int liststart[LISTAPPULSES + 1];
+static int liststart[LISTTONIGHT + 1];
 
 int menulist(int menu) {
   switch (menu) {
     case MENULOCATION: return LISTPLACES;
     case MENUCATALOG: return LISTSTARS;
     case MENUPLANET: return LISTPLANETS;
-    case MENUEPHEMERIS: return LISTEPHEM;
+    case MENUEPHEMERIS: return tonightshown ? LISTTONIGHT : LISTEPHEM;
     case MENUTELESCOPE: return LISTCCD;
     case MENUAPPULSE: return LISTAPPULSES;
     default: return -1;
@@ -66,7 +67,16 @@ int menulist(int menu) {
 int menulistpage(int menu, int code) {
   int list = menulist(menu);
   if (list < 0) return 0;
-  return catview(&liststart[list], list, code);
+  if (list != LISTTONIGHT) return catview(&liststart[list], list, code);
+  // The graph stands in the list's place until a list key is pressed.
+  if (code != 0) tonightgraphon = 0;
+  int chosen = 0;
+  if (!tonightgraphon || drawtonightgraph() != 0) {
+    tonightgraphon = 0;
+    chosen = catview(&liststart[list], list, code);
+  }
+  drawnightfacts();
+  return chosen;
 }
 
 // The help line of field n of the open menu, in place of the last one.
@@ -278,6 +288,7 @@ static int enterfield(int n) {
   switch (fld.kind) {
     case MKCHOICE:
       nextchoice(fld.setting);
+      if (fld.setting == CHOICEORDER && tonightshown) tonightresort();
       break;
     case MKVALUE:
       if (editvalue(fld, n) != 0) break;
@@ -338,9 +349,16 @@ static int enterfield(int n) {
     case MKGENEPHEM: {
       char name[20];
       getastname(iAst, name);
-      if (askyes("Generate ephemeris for %s?", name)) calcephem(iAst);
+      if (askyes("Generate ephemeris for %s?", name)) {
+        calcephem(iAst);
+        tonightshown = 0;
+      }
       break;
     }
+    case MKTONIGHT:
+      tonightrun();
+      liststart[LISTTONIGHT] = 0;
+      break;
     case MKGENAPPULSE: {
       static const char *const kChecking[2] = {"Checking asteroids.", "Please wait..."};
       openalert(2, kChecking);
@@ -372,12 +390,17 @@ int menufunctionkey(int code) {
       if (iFun == MENUCATALOG) starsave(iNT[STARRECORD]);
       // The page shown is in the list lines: the file gets it as seen,
       // appended or replaced as the APPEND MODE choice says.
+      if (iFun == MENUEPHEMERIS && tonightshown) {
+        tonightsave();
+        return 0;
+      }
       if (iFun == MENUEPHEMERIS && askyes("Save Ephemeris in file %s?", chSTR[EPHEMFILE]))
         ephemfilecopy(iNT[EPHEMMODE]);
       return 0;
     case KEYF3:
       if (iFun == MENUCATALOG) findstarfield();
       if (iFun == MENUPLANET) findmpfield();
+      if (iFun == MENUEPHEMERIS && tonightshown) tonightgraphon = 1 - tonightgraphon;
       return 0;
     case KEYF4:
       switch (iFun) {
@@ -385,6 +408,7 @@ int menufunctionkey(int code) {
         case MENUPLANET: gotoasteroid(iNT[MPRECORD]); return KEYESC;
         case MENUSKYMAP: gotomyradec(dFP[CHARTRA], dFP[CHARTDEC]); return KEYESC;
         case MENUAPPULSE: gotoapp(iNT[APPULSENUM]); return KEYESC;
+        case MENUEPHEMERIS: return tonightshown ? tonightgoto(tonightcurrent) : 0;
         default: return 0;
       }
     default:
@@ -448,7 +472,11 @@ int menufunction(int menu) {
       if (iFocus >= 0 && iFocus < iSelMax && enterfield(iFocus) == KEYESC) code = KEYESC;
       drawn = -1;
     } else if (menuofkey(code) < 0 && code != KEYESC && listkey(code)) {
-      if (menulistpage(iFun, code)) drawn = -1;
+      if (menulistpage(iFun, code)) {
+        drawn = -1;
+        // A row of the night planner goes to its object on the chart.
+        if (menulist(iFun) == LISTTONIGHT && tonightgoto(tonightcurrent) == KEYESC) code = KEYESC;
+      }
     }
   }
   iSel[iFun] = iFocus;

@@ -38,6 +38,7 @@ enum : int {
   MKGENEPHEM = 28,
   MKGENAPPULSE = 29,
   MKLOADSKIN = 30,
+  MKTONIGHT = 31,
 };
 
 // Value types of MKVALUE and MKDISPLAY fields: which array the setting
@@ -89,7 +90,11 @@ enum : int {
   CHOICEORIENT = 7,     // SKYMAP ORIENTATION
   CHOICEMOTION = 8,
   CHOICENONE = 9,
-  CHOICECOUNT = 10,
+  CHOICEDARK = 10,      // EPHEMERIS DARKNESS
+  CHOICEORDER = 11,     // EPHEMERIS ORDER BY
+  CHOICECOUNT = 12,
+  PROJECTCHOICES = 10,  // choice records the project file holds; the later
+                        // ones are kept through their iNT slots
   CHOICETEXTS = 6,
 };
 
