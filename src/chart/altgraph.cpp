@@ -82,7 +82,7 @@ int drawaltgraph(BITMAP *bmp, int x, int y, int w, int h, const NIGHT *n, const 
   }
   rect(bmp, gx - 1, gy - 1, gx + gw, gy + gh, colour[PALBLACK]);
   char title[64];
-  snprintf(title, sizeof title, "%.19s  altitude, Moon (yellow), %.0f deg", r->name, minalt);
+  snprintf(title, sizeof title, "%.19s: altitude; the Moon yellow; minimum %.0f deg", r->name, minalt);
   printf256(gx, y + 2, colour[PALDARKBLUE], title);
   return 0;
 }

@@ -419,8 +419,11 @@ int tonightscan(const char *path, const NIGHT *n, const TONIGHTFILTER *f) {
 // The order the sort uses, and its comparisons.
 static int sortorder;
 
-// Numbered objects by number, then the rest by name.
+// The planets in their order, numbered objects by number, then the rest
+// by name.
 static int bynumber(const TONIGHTROW *a, const TONIGHTROW *b) {
+  if ((a->kind == ROWPLANET) != (b->kind == ROWPLANET)) return a->kind == ROWPLANET ? -1 : 1;
+  if (a->kind == ROWPLANET) return a->record < b->record ? -1 : (a->record > b->record ? 1 : 0);
   if ((a->number > 0) != (b->number > 0)) return a->number > 0 ? -1 : 1;
   if (a->number != b->number) return a->number < b->number ? -1 : 1;
   return strncmp(a->name, b->name, sizeof a->name);
@@ -486,15 +489,15 @@ static int csvrow(int i, char *line, int size) {
   localstamp(transit, r.transit, csvzone);
   localstamp(set, r.set, csvzone);
   const char *updown = r.updown == ALWAYSUP ? "always up" : (r.updown == NEVERUP ? "never up" : "");
-  return snprintf(line, size, "%c,%d,%s,%s,%s,%s,%s,%.1f,%.0f,%.2f,%.1f,%.1f,%.4f,%.3f,%.0f,%.5f,%.4f",
-                  static_cast<char>(r.kind), r.number, name, rise, transit, set, updown, r.alttransit,
+  return snprintf(line, size, "%c,%d,%d,%s,%s,%s,%s,%s,%.1f,%.0f,%.2f,%.1f,%.1f,%.4f,%.3f,%.0f,%.5f,%.4f",
+                  static_cast<char>(r.kind), r.kind == ROWDATABASE ? r.record : -1, r.number, name, rise, transit, set, updown, r.alttransit,
                   r.minutes, r.mag, r.elong, r.moondist, r.dist, r.motion, r.pa, r.ra2000, r.dec2000);
 }
 
 int tonightcsv(const char *path, double tz) {
   csvzone = tz;
   static const char kHeader[] =
-      "kind,number,name,rise,transit,set,rises,alt_transit_deg,minutes,mag,elong_deg,moon_deg,"
+      "kind,record,number,name,rise,transit,set,rises,alt_transit_deg,minutes,mag,elong_deg,moon_deg,"
       "dist_au,motion_arcsec_min,motion_pa_deg,ra2000_h,dec2000_deg";
   return csvwrite(path, kHeader, tonightrows, csvrow);
 }

@@ -125,11 +125,11 @@ TEST_F(Tonight, CsvHoldsEveryRow) {
   int lines = 0;
   for (char c : csv) lines += c == '\n';
   EXPECT_EQ(lines, tonightrows + 1);
-  EXPECT_EQ(csv.compare(0, 17, "kind,number,name,"), 0);
+  EXPECT_EQ(csv.compare(0, 24, "kind,record,number,name,"), 0);
   // The first row's transit as local time (zone +1), as the list shows it.
   char hhmm[8], want[64];
   localhhmm(hhmm, tonight[0].transit, 1.0);
-  snprintf(want, sizeof want, "D,%d,\"%s\",", tonight[0].number, tonight[0].name);
+  snprintf(want, sizeof want, "D,%d,%d,\"%s\",", tonight[0].record, tonight[0].number, tonight[0].name);
   size_t at = csv.find(want);
   ASSERT_NE(at, std::string::npos);
   EXPECT_NE(csv.find(std::string(" ") + hhmm, at), std::string::npos);
