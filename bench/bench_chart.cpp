@@ -16,11 +16,11 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "startup/switches.h"
-#include "startup/settings.h"
+#include "screen/switches.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 void startbenchsky() {
   static bool started = false;

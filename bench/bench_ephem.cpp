@@ -16,12 +16,13 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/instant.h"
 #include "ui/help.h"
+#include "ui/appsearch.h"
 
 // The full page computed for its day.
 static bool fulltable() {

@@ -11,10 +11,10 @@
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/menu.h"
 #include "ui/windows.h"
 

@@ -21,7 +21,7 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/userfile.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/instant.h"
 

@@ -6,6 +6,7 @@
 #include "places/place.h"
 #include "testsupport.h"
 #include "ui/listview.h"
+#include "ui/listpages.h"
 
 // A full place.txt: 1000 entries in the file's columns.
 static std::string fullplacefile() {

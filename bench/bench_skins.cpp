@@ -17,8 +17,8 @@
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 
 static void startview() {
   static bool started = false;

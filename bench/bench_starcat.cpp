@@ -8,6 +8,7 @@
 #include "chart/blocks.h"
 #include "chart/starcat.h"
 #include "minorplanets/appulse.h"
+#include "ui/appsearch.h"
 #include "testsupport.h"
 
 static void startstars() {

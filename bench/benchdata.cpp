@@ -8,7 +8,7 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/instant.h"
 

@@ -12,8 +12,8 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/status.h"
-#include "startup/settings.h"
+#include "base/status.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/instant.h"
 

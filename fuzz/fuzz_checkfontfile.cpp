@@ -10,7 +10,7 @@
 #include <string>
 
 #include "testsupport.h"
-#include "ui/fontfile.h"
+#include "screen/fontfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   static bool started = (startheadless(), true);

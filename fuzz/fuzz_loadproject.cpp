@@ -14,7 +14,7 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "ui/menutable.h"
 #include "ui/project.h"

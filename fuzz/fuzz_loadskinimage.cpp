@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skins/skin.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 static void writefile(const std::string &path, const uint8_t *bytes, size_t size) {
   FILE *f = fopen(path.c_str(), "wb");

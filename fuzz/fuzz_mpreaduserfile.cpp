@@ -12,9 +12,9 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/instant.h"
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "places/place.h"
+#include "ui/listpages.h"
 #include "testsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
 #include "testsupport.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size) {
   static BITMAP *target = nullptr;

@@ -13,6 +13,7 @@
 #include "chart/blocks.h"
 #include "chart/starcat.h"
 #include "minorplanets/appulse.h"
+#include "ui/appsearch.h"
 #include "testsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

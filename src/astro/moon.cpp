@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "astro/nutation.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "timefmt/angles.h"
 
 static const double kDegToRad = DD2R;

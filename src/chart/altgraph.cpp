@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "astro/twilight.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 // The altitudes shown, degrees.
 constexpr double GRAPHLOW = -10.0, GRAPHHIGH = 90.0;

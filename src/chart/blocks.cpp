@@ -3,10 +3,9 @@
 #include <climits>
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/projection.h"
 #include "chart/telescope.h"
-#include "minorplanets/appulse.h"
 
 int drawblock[SKYBLOCKS];
 int Tdrawblock[SKYBLOCKS];
@@ -94,7 +93,15 @@ static double separation(const starrec &s, double rahours, double decdeg, bool w
   return sqrt(da * 15 * da * 15 + dd * dd);
 }
 
-int searchstarblock(int block, int mp, double rahours, double decdeg, double radius) {
+// Keeps a hit while hits has room; the search counts it either way.
+static void addhit(STARHITS *hits, int star, double sep) {
+  if (hits->count >= STARHITMAX) return;
+  hits->star[hits->count] = star;
+  hits->sep[hits->count] = (float)sep;
+  hits->count++;
+}
+
+int blockstars(int block, double rahours, double decdeg, double radius, STARHITS *hits) {
   if (block < 0 || block >= SKYBLOCKS) return 0;
   int found = 0;
   for (int n = 0; n < 4; n++) {
@@ -103,7 +110,7 @@ int searchstarblock(int block, int mp, double rahours, double decdeg, double rad
     for (int i = first; i < end; i++) {
       double s = separation(star[i], rahours, decdeg, true);
       if (s <= radius) {
-        logappulse(mp, i, s, 1);
+        addhit(hits, i, s);
         found++;
       }
     }
@@ -112,13 +119,13 @@ int searchstarblock(int block, int mp, double rahours, double decdeg, double rad
 }
 
 // Every loaded star in the block (or in any block when block is -1).
-static int scanstars(int block, int mp, double rahours, double decdeg, double radius) {
+static int scanstars(int block, double rahours, double decdeg, double radius, STARHITS *hits) {
   int found = 0;
   for (int i = 0; i < Snum; i++) {
     if (block >= 0 && calcstar[i].block != block) continue;
     double s = separation(star[i], rahours, decdeg, block < 0);
     if (s <= radius) {
-      logappulse(mp, i, s, 1);
+      addhit(hits, i, s);
       found++;
     }
   }
@@ -126,19 +133,19 @@ static int scanstars(int block, int mp, double rahours, double decdeg, double ra
 }
 
 // The block and the band above and below it when needed.
-static void searchcolumn(int block, bool lower, bool upper, int mp, double rahours, double decdeg,
-                         double radius) {
-  searchstarblock(block, mp, rahours, decdeg, radius);
-  if (lower) searchstarblock(block - 24, mp, rahours, decdeg, radius);
-  if (upper) searchstarblock(block + 24, mp, rahours, decdeg, radius);
+static void searchcolumn(int block, bool lower, bool upper, double rahours, double decdeg,
+                         double radius, STARHITS *hits) {
+  blockstars(block, rahours, decdeg, radius, hits);
+  if (lower) blockstars(block - 24, rahours, decdeg, radius, hits);
+  if (upper) blockstars(block + 24, rahours, decdeg, radius, hits);
 }
 
-int searchstarapp(int mp, double rahours, double decdeg, double radius) {
+int starsnear(double rahours, double decdeg, double radius, STARHITS *hits) {
   int block = skyblock(rahours, decdeg), band = block / 24;
-  if (Snum < LINEARSEARCHSTARS) return scanstars(block, mp, rahours, decdeg, radius);
+  if (Snum < LINEARSEARCHSTARS) return scanstars(block, rahours, decdeg, radius, hits);
   // A one-layer file has no block index to search.
-  if (!iStarIndexed) return scanstars(-1, mp, rahours, decdeg, radius);
-  searchstarblock(block, mp, rahours, decdeg, radius);
+  if (!iStarIndexed) return scanstars(-1, rahours, decdeg, radius, hits);
+  blockstars(block, rahours, decdeg, radius, hits);
   // Bands of the circle's lowest and highest declination, by the same
   // rule as the block numbering: comparing trunc(dec / 10) with band - 9
   // instead misses the band below wherever that edge lies south of +10.
@@ -146,10 +153,10 @@ int searchstarapp(int mp, double rahours, double decdeg, double radius) {
   bool upper = truncint((decdeg + radius) / 10 + 9) > band;
   int hour = truncint(rahours);
   if (truncint(rahours - radius / 15) != hour || rahours - radius / 15 < 0)
-    searchcolumn(block % 24 == 0 ? block + 23 : block - 1, lower, upper, mp, rahours, decdeg, radius);
+    searchcolumn(block % 24 == 0 ? block + 23 : block - 1, lower, upper, rahours, decdeg, radius, hits);
   if (truncint(radius / 15 + rahours) > hour)
-    searchcolumn((block + 1) % 24 == 0 ? block - 23 : block + 1, lower, upper, mp, rahours, decdeg, radius);
-  if (lower) searchstarblock(block - 24, mp, rahours, decdeg, radius);
-  if (upper) searchstarblock(block + 24, mp, rahours, decdeg, radius);
+    searchcolumn((block + 1) % 24 == 0 ? block - 23 : block + 1, lower, upper, rahours, decdeg, radius, hits);
+  if (lower) blockstars(block - 24, rahours, decdeg, radius, hits);
+  if (upper) blockstars(block + 24, rahours, decdeg, radius, hits);
   return 0;
 }

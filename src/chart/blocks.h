@@ -14,10 +14,18 @@ int setblocks();
 // Marks in Tdrawblock the blocks the telescope view shows. Returns the
 // number of marks set.
 int Tsetblocks();
-// Reports through logappulse (kind 1) every star within radius degrees of
-// (rahours, decdeg) for minor planet mp. Returns the number reported by a
-// linear scan, 0 when the block index is searched.
-int searchstarapp(int mp, double rahours, double decdeg, double radius);
-// Reports the stars of one block (all loaded layers) within radius degrees.
-// Returns the number reported; 0 for a block outside 0..431.
-int searchstarblock(int block, int mp, double rahours, double decdeg, double radius);
+// Stars found near a place, in the order the search meets them.
+enum { STARHITMAX = 4096 };
+struct STARHITS {
+  int count;              // hits kept (at most STARHITMAX)
+  int star[STARHITMAX];   // star index
+  float sep[STARHITMAX];  // flat separation (no cos dec factor), degrees
+};
+// Appends to hits every star within radius degrees of (rahours, decdeg):
+// the caller empties hits first. Returns the number found by a linear scan
+// (catalogues under LINEARSEARCHSTARS or without block indexes), 0 when
+// the block index is searched.
+int starsnear(double rahours, double decdeg, double radius, STARHITS *hits);
+// The stars of one block (all loaded layers) within radius degrees,
+// appended to hits. Returns the number found; 0 for a block outside 0..431.
+int blockstars(int block, double rahours, double decdeg, double radius, STARHITS *hits);

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "ui/windows.h"
 
 const ccdrec ccd[CCDCOUNT] = {
@@ -65,20 +65,3 @@ int loadccd(int n) {
 
 int initccd(int n) { return loadccd(n); }
 
-int ccdlist(int firstline, int first, int lines) {
-  if (lines <= 0) return 0;
-  snprintf(achDLine[1], sizeof achDLine[1], "No.  CCD Type             Chip            Chip Size    Pixels");
-  snprintf(achDLine[0], sizeof achDLine[0], "CCD Selection (%d on file) Page %d/%d ", CCDCOUNT, first / lines + 1,
-           CCDCOUNT / lines + 1);
-  const int rows = (int)(sizeof achDLine / sizeof achDLine[0]);
-  int k = 0;
-  for (; k < lines && first + k < CCDCOUNT; k++) {
-    if (first + k < 0 || firstline + k < 0 || firstline + k >= rows) break;
-    const ccdrec &c = ccd[first + k];
-    char text[sizeof achDLine[0] + sizeof c.name + sizeof c.chip];
-    snprintf(text, sizeof text, "%2d  %-20s %-15s %4.1f %4.1f %4d %4d", first + k, c.name, c.chip, c.chipw,
-             c.chiph, (int)c.pixh, (int)c.pixv);
-    setlistrow(achDLine[firstline + k], text, first + k == iCCD ? 'C' : 0, 0);
-  }
-  return k;
-}

@@ -29,7 +29,3 @@ int initccd(int n);
 // and focal length fields as they stand: called after a selection and
 // after any of those fields was edited. Returns 0.
 int ccdfov();
-// One page of the CCD list into achDLine: headings in lines 0 and 1,
-// cameras first .. first + lines - 1 from line firstline, the current one
-// marked "C" in byte 78. Returns the number of camera lines written.
-int ccdlist(int firstline, int first, int lines);

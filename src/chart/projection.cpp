@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/starcat.h"
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 
 BITMAP *SKYbmp;
 int plotwidth, plothigh;

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "astro/constellations.h"
 #include "astro/moon.h"
 #include "chart/blocks.h"
@@ -13,17 +13,17 @@
 #include "chart/starplot.h"
 #include "chart/starsearch.h"
 #include "chart/telescope.h"
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 #include "minorplanets/positions.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skins/skinbutton.h"
-#include "startup/switches.h"
-#include "startup/settings.h"
+#include "screen/switches.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 
 double Sunra, Sundec;
 double Moonra, Moondec;

@@ -7,15 +7,16 @@
 #include <cstdio>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/ccd.h"
 #include "chart/projection.h"
 #include "chart/starpix.h"
 #include "minorplanets/calcall.h"
-#include "minorplanets/status.h"
-#include "startup/settings.h"
+#include "base/status.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
-#include "ui/display.h"
+#include "screen/display.h"
+#include "screen/layout.h"
 
 starrec star[MAXSTARS];
 starcalc calcstar[MAXSTARS];

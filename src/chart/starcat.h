@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 enum { MAXSTARS = 120200, SKYBLOCKS = 432, STARNAMELEN = 24, STARLAYERS = 4 };
 

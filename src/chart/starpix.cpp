@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "minorplanets/status.h"
+#include "base/status.h"
 
 int16_t stpix[STARPIXPOINTS][5];
 int32_t numpix[SPECROWS][MAGCLASSES];

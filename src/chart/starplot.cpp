@@ -4,7 +4,7 @@
 #include "chart/projection.h"
 #include "chart/starcat.h"
 #include "chart/starpix.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 
 
 // Whole-sky dot radius by magnitude x 100: below each limit the radius

@@ -11,8 +11,8 @@
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
 #include "chart/starplot.h"
-#include "minorplanets/mplist.h"
-#include "ui/display.h"
+#include "chart/mplist.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 char chStar[32] = " ";

@@ -4,19 +4,19 @@
 
 #include <cstdio>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/blocks.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
 #include "chart/starplot.h"
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 int iTZoom;
 int Tnorth, Twest;

@@ -25,13 +25,3 @@ float appsep(float ra1, float dec1, float ra2, float dec2);
 // Logs every record of record i's sky block within maxsep degrees: records
 // after i when onlyafter is not 0, else all others. Returns the number found.
 int checkastapp(int i, double maxsep, int onlyafter);
-// The whole search from record first on: pairs of records, then stars
-// through the block index. Empties the list first. Returns the count the
-// last star search reported.
-int genastapplist(int first, double maxsep, int onlyafter);
-// One appulse list page: headings into achDLine lines 0 and 1, appulses
-// start .. start + count - 1 from line firstline. Returns the rows written.
-int applist(int firstline, int start, int count);
-// Centres the chart on the minor planet of appulse k. Returns KEYESC (close
-// the menu), or 0 when there is no such appulse.
-int gotoapp(int k);

@@ -6,10 +6,10 @@
 
 #include "minorplanets/appulse.h"
 #include "minorplanets/positions.h"
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
-#include "minorplanets/textline.h"
-#include "startup/settings.h"
+#include "base/safewrite.h"
+#include "base/status.h"
+#include "base/textline.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
 
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__

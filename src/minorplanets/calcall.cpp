@@ -1,7 +1,5 @@
 #include "minorplanets/calcall.h"
 
-#include <allegro.h>
-
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -10,12 +8,9 @@
 #include "chart/starcat.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
-#include "timefmt/instant.h"
-#include "ui/display.h"
-#include "ui/windows.h"
 
 int iBcalc[MPMAX];
 int iRindex[MPMAX];
@@ -85,7 +80,6 @@ int calcastall(double jd) {
   memset(iBcalc, 0, sizeof iBcalc);
   memset(iBindex, 0, sizeof iBindex);
   memset(iRindex, 0, sizeof iRindex);
-  showJday(jd);
   planetsfordate(jd);
   calcastalltom(jd + 1.0);
   PASSDATE d;
@@ -182,22 +176,6 @@ int sortbackcalc(double jd) {
   return 0;
 }
 
-int showJday(double jd) {
-  jtocal(jd);
-  snprintf(achDLine[61], sizeof achDLine[61], "JD %10.2f  %.40s epoc %d", jd, jdbuff,
-           2000);
-  if (!VIDbmp) return 0;  // no screen yet: the line is kept for the next redraw
-  int x0 = 2 * HORScale, x1 = x0 + JDLINEWIDTH, y0 = 3 * VRTScale + 1, y1 = 4 * VRTScale - 2;
-  rectfill(VIDbmp, x0, y0, x1, y1, colour[PALGREY]);
-  // A wide font would run the text into the catalogue title beside it.
-  int cx1, cy1, cx2, cy2;
-  get_clip_rect(VIDbmp, &cx1, &cy1, &cx2, &cy2);
-  set_clip_rect(VIDbmp, x0, y0, x1, y1);
-  textout_ex(VIDbmp, font, achDLine[61], x0, 3 * VRTScale + 4, colour[PALWHITE], -1);
-  set_clip_rect(VIDbmp, cx1, cy1, cx2, cy2);
-  return 0;
-}
-
 int findpos(char *dest, int i) {
   char prefix[80];
   if (i < 0 || i >= MPMAX) {
@@ -230,7 +208,7 @@ int getpos(const char *prefix, char *dest, int i) {
 
 int getmpnumber(int row) {
   if (row < 0 || row >= MPMAX) return row;
-  if (iNT[MPSORT] == 1) return iRindex[row];
-  if (iNT[MPSORT] == 2) return iBindex[row];
+  if (iNT[MPSORT] == SORTRA) return iRindex[row];
+  if (iNT[MPSORT] == SORTOPP) return iBindex[row];
   return row;
 }

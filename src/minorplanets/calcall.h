@@ -8,8 +8,9 @@ extern int iRindex[MPMAX];  // record indices in right-ascension order
 extern int iBindex[MPMAX];  // record indices nearest the opposition point first
 extern int difint[MPMAX];   // sort key of each record while sorting
 
-// Record index at list row for the sort in iNT[MPSORT] (0 normal, 1 R.A.,
-// 2 OPP).
+// Orders of the planet list, iNT[MPSORT].
+enum : int { SORTTABLE = 0, SORTRA = 1, SORTOPP = 2 };
+// Record index at list row for the sort in iNT[MPSORT].
 int getmpnumber(int row);
 
 // Sky state of every record at jd and next-day places, then the views.
@@ -23,11 +24,6 @@ int calcsingle(int i, double jd);
 int calctomorrow(int i, double jd);
 // Builds iBindex (Sun at jd) and iRindex from the sky states. Returns 0.
 int sortbackcalc(double jd);
-// The JD line's box on the screen: from 2 cells in, this many pixels wide
-// (the catalogue title follows it).
-constexpr int JDLINEWIDTH = 341;
-// Writes "JD ..." for jd into achDLine[61] and onto the screen. Returns 0.
-int showJday(double jd);
 // List row of record i into dest (80 bytes). Returns 0.
 int findpos(char *dest, int i);
 // dest (80 bytes) = prefix followed by record i's place. Returns 0.

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 mprec mp[MPMAX];
 objrec obj[MPMAX];

@@ -5,13 +5,10 @@
 
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/mplist.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
-#include "ui/keys.h"
-#include "ui/windows.h"
 
 ephrec eph[EPHMAX];
 int ephnum = 0;
@@ -19,8 +16,6 @@ int ephlen = 0;
 int iEph = 0;
 int iEphem = 0;
 
-static const int kLines = (int)(sizeof achDLine / sizeof achDLine[0]);
-static const int kLineLen = (int)sizeof achDLine[0];
 
 void ephemclear() {
   memset(eph, 0, sizeof eph);
@@ -52,6 +47,8 @@ int calcephem(int i) {
   return ephnum;
 }
 
+static const int kLineLen = 80;  // bytes of dest: one list row
+
 int findephpos(char *dest, int k) {
   if (k < 0 || k >= EPHMAX) {
     snprintf(dest, kLineLen, "%-3d undefined ", k);
@@ -75,28 +72,3 @@ int findephpos(char *dest, int k) {
   return 0;
 }
 
-int ephemlist(int firstline, int start, int count) {
-  snprintf(achDLine[1], kLineLen, "Date                     Planet            RA %04d   Dec %04d   Mag", 2000,
-           2000);
-  int per = count > 0 ? count : 1;
-  snprintf(achDLine[0], kLineLen, "Planet Ephemerides (%d on file) Page %d / %d", ephlen, start / per + 1,
-           ephlen / per + 1);
-  if (start < 0 || firstline < 0) return 0;
-  int r = 0;
-  char mark = 'Y';
-  for (; r < count && start + r < ephnum && firstline + r < kLines; r++) {
-    int k = start + r;
-    char *line = achDLine[firstline + r];
-    findephpos(line, k);
-    // Consecutive runs alternate their mark so the viewer tells them apart.
-    if (r > 0 && eph[k].run != eph[k - 1].run) mark = mark == 'Y' ? 'Z' : 'Y';
-    setlistrow(line, line, k == iEphem ? 'A' : 0, mark);
-  }
-  return r;
-}
-
-int gotoephemtrack(int k) {
-  if (k < 0 || k >= ephlen) return 0;
-  gotomyradec(eph[k].ra, eph[k].dec);
-  return KEYESC;
-}

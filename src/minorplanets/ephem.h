@@ -29,12 +29,5 @@ extern int iEphem;  // entry selected in the list
 int calcephem(int i);
 // Row of entry k into dest (80 bytes). Returns 0.
 int findephpos(char *dest, int k);
-// One ephemeris list page: headings into achDLine lines 0 and 1, entries
-// start .. start + count - 1 (up to ephnum) from line firstline. Returns
-// the number of rows written.
-int ephemlist(int firstline, int start, int count);
-// Centres the chart and the cursor on entry k. Returns KEYESC (close the
-// menu), or 0 when k holds no entry.
-int gotoephemtrack(int k);
 // Empties the store (program start).
 void ephemclear();

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "minorplanets/positions.h"
 
 // The maths library under other names, declared as having vector variants
@@ -385,7 +385,7 @@ double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, 
   *dist = g.dist;
   *phase = acos(g.k > 1.0 ? 1.0 : g.k) * dRad;
   *mag = (mp[i].hmag + 5.0 * log10(g.dist)) / sqrt(g.k);
-  if (mode == 2) {
+  if (mode == EQUINOXJ2000) {
     *ra = g.ra;
     *dec = g.dec;
     return g.ra;

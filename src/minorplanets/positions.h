@@ -1,8 +1,12 @@
-// Planet and minor-planet positions: mean planetary elements, the Earth,
-// two-body orbits, precession and the Sun.
+// Planet and minor-planet positions: mean planetary elements, two-body
+// orbits and the geocentric place of a record (the Sun, the Earth,
+// precession and rise/set are in astro/).
 #pragma once
 
-#include "astro/constants.h"
+#include "base/constants.h"
+#include "astro/precession.h"
+#include "astro/riseset.h"
+#include "astro/sun.h"
 
 // Mean elements of Mercury..Pluto: L a0-a3, perihelion b0-b3, e c0-c3,
 // i d0-d3, node f0-f3, then semi-axis (AU), diameter at 1 AU ("), H.
@@ -34,9 +38,6 @@ void mainplanets(double jd);
 // Rebuilds one of records 4-7 (Saturn..Pluto) from elements for jd, for a
 // database whose stored record is unusable.
 void outerplanet(int p, double jd);
-// Heliocentric Earth at jd, equatorial of date (AU); obliquity in radians.
-void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl, double *ecc,
-              double *elong);
 // Eccentricities from this one on are solved to convergence, below it with
 // a first guess and ten Newton steps.
 constexpr double KEPLERNEARPARABOLIC = 0.999;
@@ -49,44 +50,10 @@ double keplerE(double M, double ecc);
 void position(double jd, double *x, double *y, double *z, double *r, double daily,
               double semiaxis, double inc, double node, double argperi, double peritime,
               double obl, double ecc);
-// Precession angles of the elements from J2000 to jd, radians: p in
-// longitude, pi of the ecliptic, Pi its node.
-void precangles(double jd, double *p, double *pi, double *Pi);
-// The m and n (degrees) of prec2000 for jd.
-void prec2000angles(double jd, double *m, double *n);
-// Precesses a place of date to J2000 in place: ra hours (returned in
-// [0, 24)), dec radians; rarad is the same right ascension in radians.
-void prec2000(double jd, double *ra, double *dec, double *rarad);
-// prec2000 for a place of date in hours (returned in [0, 24)) and
-// degrees, as the chart's Sun and Moon come.
-void place2000(double jd, double *rahours, double *decdeg);
-// As prec2000 towards B1950.
-void prec1950(double jd, double *ra, double *dec, double *rarad);
-// Precesses ra (hours) and dec (degrees) from year1 to year2 (IAU 1976).
-void precess(int year2, int year1, double *ra, double *dec);
-// Apparent Sun at jd: ra and eqt in hours; dec, dpsi, deps, obl in degrees.
-void getsunpos(double jd, double *ra, double *dec, double *eqt, double *dpsi, double *deps,
-               double *obl);
-// Place of the geocentric equatorial vector (x, y, z) of date: mode 1
-// B1950, 2 J2000, else of date. *ra hours, *dec0 radians, *dec degrees.
-// Returns *ra.
-double getobjcoord(double jd, double x, double y, double z, double *ra, double *dec0,
-                   double *dec, int mode);
 // Geocentric place of record i at jd for the equinox of mode (as
 // getobjcoord): distance AU, phase angle degrees, magnitude. Returns ra.
 double getRA(int i, double jd, int mode, double *ra, double *dec, double *dist, double *phase,
              double *mag);
-// Greenwich mean sidereal time at 0h UT of jd, hours.
-double gmst0hut(double jd);
-// UT of rising / setting (geometric horizon) on the day of jd of a place
-// ra hours, dec degrees, at the current observing place; the time as
-// "hh:mm" into dest (32 bytes). Returns it in hours, or 99 with "none "
-// for a place that never rises or sets there.
-double risetime(char *dest, double jd, double ra, double dec);
-double settingtime(char *dest, double jd, double ra, double dec);
-// Azimuth (from the south through the west) and altitude, degrees, of
-// ra hours, dec degrees at jd for the current observing place.
-void altaz(double jd, double *az, double *alt, double ra, double dec);
 
 // Geocentric astrometric J2000 place of one record (the object where it
 // was when the light now arriving left it), with what the magnitudes need.

@@ -5,12 +5,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "astro/constants.h"
 #include "astro/moon.h"
+#include "astro/riseset.h"
+#include "astro/sun.h"
 #include "astro/twilight.h"
-#include "minorplanets/csvfile.h"
+#include "base/constants.h"
+#include "base/csvfile.h"
 #include "minorplanets/placekernel.h"
-#include "minorplanets/positions.h"
 #include "timefmt/calendar.h"
 
 TONIGHTROW tonight[TONIGHTMAX];

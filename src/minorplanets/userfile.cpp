@@ -7,11 +7,11 @@
 #include <cstring>
 
 #include "minorplanets/elements.h"
-#include "minorplanets/safewrite.h"
+#include "base/safewrite.h"
 #include "minorplanets/positions.h"
-#include "minorplanets/status.h"
-#include "minorplanets/textline.h"
-#include "startup/settings.h"
+#include "base/status.h"
+#include "base/textline.h"
+#include "base/settings.h"
 #include "timefmt/calendar.h"
 
 // The first minor planet (Ceres in the shipped database) until a project

@@ -1,19 +1,13 @@
 #include "places/place.h"
 
-#include <allegro.h>
-
 #include <cmath>
 #include <cstring>
 
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
-#include "minorplanets/textline.h"
-#include "minorplanets/userfile.h"
-#include "startup/settings.h"
+#include "base/safewrite.h"
+#include "base/status.h"
+#include "base/textline.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
-#include "ui/dialogs.h"
-#include "ui/display.h"
-#include "ui/windows.h"
 
 placerec Place[PLACEMAX];
 int iPlace = 0;
@@ -106,7 +100,7 @@ int Placereadtextfile() {
   FILE *f = fopen(path, "rb");
   if (!f) {
     clearplaces();
-    dialogERR("Unable to find place.txt");
+    reporterror("Unable to find place.txt");
     return placesread(0);
   }
   int n = placeread(f);
@@ -200,7 +194,7 @@ int Placewritetextfile() {
   if (placewritetext(path) == 0) return 0;
   char text[300];
   snprintf(text, sizeof text, "Unable to write %s file.", path);
-  dialogERR(text);
+  reporterror(text);
   return 1;
 }
 
@@ -208,7 +202,7 @@ int Placewritefile() {
   char path[256];
   getfilename(path, "place.dat");
   if (placewritedat(path) != 0) {
-    dialogERR("Unable to write place.dat file");
+    reporterror("Unable to write place.dat file");
     return 1;
   }
   return Placewritetextfile();
@@ -226,8 +220,6 @@ int getaplace(int index) {
   dLattit = r.lattit;
   dTzone = r.tzone;
   iObscode = r.code;
-  char text[OBSTEXTLEN];
-  obstext(text);
   return 0;
 }
 
@@ -270,30 +262,6 @@ int obstext(char *text) {
   int len = snprintf(text, OBSTEXTLEN, "(%d) %d %s, %s: %9s %10s ZONE %4.1f ", iPlacesiz, iObscode, achPlace,
                      achState, lon, lat, dTzone);
   if (len < 0) text[0] = 0;
-  if (!VIDbmp) return 0;
-  int right = 56 * HORScale;
-  rectfill(VIDbmp, 10, VRTScale + 5, right, 2 * VRTScale - 1, colour[PALBLACK]);
-  textout_ex(VIDbmp, fittingfont(text, right - 10), text, 10, VRTScale + 6, makecol(80, 245, 53), -1);
   return 0;
 }
 
-int loclist(int, int first, int lines) {
-  if (lines <= 0) return 0;
-  if (first < 0) first = 0;
-  first = first / lines * lines;
-  int n = lines;
-  if (first + n > iPlacesiz + 1) n = iPlacesiz - first + 1;
-  if (n < 0) n = 0;
-  if (n > 62) n = 62;  // the rows achDLine holds
-  snprintf(achDLine[0], sizeof achDLine[0], "File Code  Observatory Location  Page %d/%d", first / lines + 1,
-           iPlacesiz / lines + 1);
-  for (int k = 0; k < n; k++) {
-    int i = first + k;
-    const placerec &r = Place[i];
-    char text[sizeof achDLine[0] + 3 * sizeof r.name];
-    if (snprintf(text, sizeof text, "%-4d %-4d %s, %s, %s ", i, (int)r.code, r.name, r.locality, r.country) < 0)
-      text[0] = 0;
-    setlistrow(achDLine[k + 2], text, i == iPlace ? 'C' : 0, 0);
-  }
-  return n;
-}

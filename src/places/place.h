@@ -49,16 +49,13 @@ int placewritedat(const char *path);
 // Closes up the free elements, renumbering iPlace and iPlacesiz. Returns
 // the number of used entries.
 int countplaces();
-// Makes entry index (0..999) the current place and draws its line.
+// Makes entry index (0..999) the current place (showplaceline draws it).
 // Returns 0, or -1 for an index outside the table.
 int getaplace(int index);
 // Copies entry index into (locload) or from (locsave) the LOCATION menu
 // fields and sets iPlace. Return 0, or -1 for an index outside the table.
 int locload(int index);
 int locsave(int index);
-// text (OBSTEXTLEN chars) = the line describing the current place, drawn
-// under the title bar. Returns 0.
+// text (OBSTEXTLEN chars) = the line describing the current place.
+// Returns 0.
 int obstext(char *text);
-// Fills achDLine with the page of places holding entry first, lines rows
-// a page. Returns the number of entry lines.
-int loclist(int mode, int first, int lines);

@@ -6,10 +6,10 @@
 #include <cstring>
 
 #include "imaging/imagehead.h"
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
+#include "base/safewrite.h"
+#include "base/status.h"
 #include "skins/skindraw.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 skinentry skin[SKINENTRIES];
 BITMAP *skinbmp;

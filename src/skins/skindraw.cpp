@@ -4,7 +4,7 @@
 
 #include "imaging/scale.h"
 #include "skins/skin.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 BITMAP *buttonbmp[GUIPAIRS][2];
 

@@ -10,7 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/help.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
 

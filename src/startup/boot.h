@@ -2,7 +2,7 @@
 #pragma once
 #include <allegro.h>
 
-#include "startup/switches.h"
+#include "screen/switches.h"
 
 extern int Cdepth;        // requested colour depth: 8, 15, 16, 24 or 32
 

@@ -8,35 +8,38 @@
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "startup/boot.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
+#include "ui/datemenu.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
-#include "ui/fontfile.h"
+#include "screen/display.h"
+#include "screen/fontfile.h"
 #include "ui/help.h"
 #include "ui/input.h"
 #include "ui/menutable.h"
 #include "ui/project.h"
 #include "ui/windows.h"
+#include "screen/layout.h"
 
 void introbox() {
-  openwindow(4);
+  openwindow(ALERTWIN);
   drawtextback(PALDIALOGBACK);
   setuserfont(iDEFONT);
   int x = twX + 2 * HORScale, y = twY + 2 * VRTScale;
-  printf256(x, y, win[4].text, banner);
-  printf256(x, y + 2 * VRTScale, win[4].text, achDLine[0]);
+  printf256(x, y, win[ALERTWIN].text, banner);
+  printf256(x, y + 2 * VRTScale, win[ALERTWIN].text, achDLine[0]);
   if (iGotamouse) mouseshow();
   getapress();
   if (iGotamouse) mousehide();
-  closewindow(4);
+  closewindow(ALERTWIN);
 }
 
 int initialize(int depth) {
+  errorbox = dialogERR;  // failures of the lower layers are shown in the error box
   char path[256];
   getfilename(path, "vuva.dat");
   data = loadfontfile(path);
@@ -68,6 +71,7 @@ int initialize(int depth) {
   Placeinit();
   locload(iPlace);
   getaplace(iPlace);
+  showplaceline();
   timeinit();
   day = dJDay;
   inithelptext();
@@ -78,5 +82,6 @@ int initialize(int depth) {
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);
   calcastall(day);
+  showJday(day);
   return 0;
 }

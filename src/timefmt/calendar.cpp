@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
 

@@ -1,36 +1,8 @@
 // The calculation instant: taken from the PC clock, the date fields of the
 // location/time menu or a typed Julian Day, with its local sidereal time.
 #pragma once
-#include <ctime>
 
 extern double dJDay;     // calculation instant, Julian Day (UT)
 extern double day;       // instant the chart and positions were last computed for
 extern double SidHr;     // local sidereal time at dJDay, hours 0..24
 extern char jdbuff[80];  // last date text made by jtocal or jdtodmyut
-
-
-// Takes local clock fields lt as the local time of the observing place (zone
-// tz, whole hours ahead of GMT; west longitude in degrees): sets dJDay and
-// SidHr, redraws the status line, fills the menu date/time fields and the
-// menu Julian Day. A clock year below 1950 is taken as 100 years later.
-// Returns 0.
-int setclocktime(const struct tm *lt, int tz, double westlong);
-// setclocktime with the PC clock's local time. Returns 0.
-int InitTimes(int tz, double westlong);
-// InitTimes for the current place (its zone truncated to whole hours).
-// Returns 0.
-int timeinit();
-// dJDay and SidHr from the menu date/time fields (seconds 0) for the current
-// place; redraws the status line; copies dJDay into the menu Julian Day and
-// *jd. Returns 0.
-int setmenutime(double *jd);
-// setmenutime, then recalculates all minor planets for the result and
-// stores it in the menu Julian Day. Returns 0.
-int makemydate();
-// timeinit, then recalculates all minor planets for dJDay. Returns 0.
-int realtimedate();
-// Draws "SidHr" with SidHr and "JD" with dJDay on the status line.
-void displaytime();
-// dJDay = the menu Julian Day; recalculates all minor planets for it.
-// Returns 0.
-int makeFPdate();

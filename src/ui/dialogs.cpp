@@ -4,12 +4,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "startup/switches.h"
-#include "ui/display.h"
+#include "screen/switches.h"
+#include "screen/display.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
+#include "screen/layout.h"
 
 char message[5][64];
 const char *p[8];
@@ -19,7 +20,7 @@ int alertfont = 0;
 char strbuf[64];
 const char errtext[3][48] = {"Error reading %s file.", "Cannot find %s file!", "Error writing %s file!"};
 
-enum { DIALOGWIN = 3, ALERTWIN = 4, BOXFONT = 5, FIELDFONT = 3, OKBUTTON = 50, NOBUTTON = 51 };
+enum { BOXFONT = 5, FIELDFONT = 3, OKBUTTON = BUTDIALOG, NOBUTTON = BUTDIALOG + 1 };
 static const char kPressAKey[] = "Press a key to continue.";
 static bool alertopen = false;
 

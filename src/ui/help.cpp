@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "minorplanets/status.h"
-#include "startup/switches.h"
+#include "base/status.h"
+#include "screen/switches.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include "screen/layout.h"
 
 enum {
   HELPTOPICS = 220,       // topic records held
@@ -14,8 +15,7 @@ enum {
   HELPPAD = 160,          // zero bytes kept after each block
   HELPBYTEOFFSET = 30,    // text bytes are stored this much below their character
   HELPMAXBLOCK = 1 << 20, // largest heading or text block accepted
-  HELPWINDOW = 2,         // window the help is drawn in
-  HELPLINKBUTTON = 52,    // first of the three link buttons
+  HELPLINKBUTTON = BUTDIALOG + 2,  // first of the three link buttons
   HELPHEADFONT = 7,       // font number of a topic's heading
   HELPLINEPITCH = 12,     // pixels from one text line to the next
 };

@@ -5,9 +5,9 @@
 #include <ctime>
 
 #include "skins/skinbutton.h"
-#include "startup/switches.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/switches.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

@@ -1,4 +1,5 @@
 #include "ui/listview.h"
+#include "ui/listpages.h"
 
 #include <allegro.h>
 
@@ -11,21 +12,21 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 #include "minorplanets/tonight.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "skins/skindraw.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/notes.h"
 #include "ui/tonightpage.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-enum { LISTLINES = 64, LISTBOTTOMROW = 25 };
+enum { LISTBOTTOMROW = 25 };
 
 int listpagerows(int toprow, int pitch) {
   if (pitch <= 0) return 1;
@@ -165,8 +166,16 @@ static void clearlistlines() {
   }
 }
 
+void listarea(int toprow, int *x1, int *y1, int *x2, int *y2) {
+  *x1 = listXst * HORScale - 1;
+  *y1 = toprow * VRTScale - 4;
+  *x2 = 79 * HORScale;
+  *y2 = 26 * VRTScale + 10;
+}
+
 static void drawlistarea(int toprow) {
-  int x1 = listXst * HORScale - 1, y1 = toprow * VRTScale - 4, x2 = 79 * HORScale, y2 = 26 * VRTScale + 10;
+  int x1, y1, x2, y2;
+  listarea(toprow, &x1, &y1, &x2, &y2);
   rectfill(VIDbmp, x1, y1, x2, y2, colour[PALLISTBACK]);
   rect(VIDbmp, x1, y1, x2, y2, colour[PALGREY]);
 }

@@ -13,24 +13,28 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
-#include "minorplanets/mplist.h"
-#include "minorplanets/status.h"
+#include "chart/mplist.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "skins/skin.h"
-#include "startup/settings.h"
-#include "startup/switches.h"
+#include "base/settings.h"
+#include "screen/switches.h"
 #include "timefmt/instant.h"
+#include "ui/datemenu.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/help.h"
 #include "ui/input.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
+#include "ui/appsearch.h"
+#include "ui/listpages.h"
 #include "ui/listview.h"
 #include "ui/notes.h"
 #include "ui/project.h"
 #include "ui/tonightpage.h"
 #include "ui/windows.h"
+#include "screen/layout.h"
 
 int iSel[10];
 int iSelMax = 0;
@@ -38,7 +42,6 @@ int iClick = 0;
 int iHelpLine = 29;
 
 enum : int {
-  MENUWIN = 1,          // the window every menu opens in
   FIELDROW = 4,         // text row of field 0
   VALUECOL = 13,        // text column of the values: button column + width
   FOCUSBARBUTTON = 33,  // the function-key bar's F4 position, drawn lit
@@ -87,7 +90,7 @@ static void drawhelpline(const PROMPT &fld) {
   int w = HELPLINEWIDTH, h = 12;
   w = std::max(w, 2 + (int)(sizeof fld.help - 1) * text_length(font, "W"));
   h = std::max(h, 3 + text_height(font));
-  rectfill(VIDbmp, x - 2, y, x - 2 + w, y + h - 1, win[0].fill);
+  rectfill(VIDbmp, x - 2, y, x - 2 + w, y + h - 1, win[SMALLWIN].fill);
   printf256(x, y + 3, colour[PALDARKBLUE], fld.help);
 }
 
@@ -232,6 +235,7 @@ int storeplace(int (*writeplaces)()) {
   // next F2 cannot store into another place.
   locload(iPlace);
   getaplace(iPlace);
+  showplaceline();
   return r;
 }
 

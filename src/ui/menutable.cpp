@@ -1,7 +1,7 @@
 #include "ui/menutable.h"
 
-#include "startup/settings.h"
-#include "ui/keys.h"
+#include "base/settings.h"
+#include "screen/keys.h"
 
 const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
     {  // FILE

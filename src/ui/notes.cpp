@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
-#include "startup/settings.h"
+#include "base/safewrite.h"
+#include "base/status.h"
+#include "base/settings.h"
 #include "ui/dialogs.h"
 #include "ui/windows.h"
 

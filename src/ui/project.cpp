@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/starcat.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
+#include "base/safewrite.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "ui/dialogs.h"
 #include "ui/menutable.h"
 

@@ -5,23 +5,25 @@
 #include <cstdio>
 #include <cstring>
 
-#include "astro/constants.h"
 #include "astro/twilight.h"
+#include "base/constants.h"
+#include "base/settings.h"
+#include "base/status.h"
 #include "chart/altgraph.h"
+#include "chart/mplist.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/mplist.h"
-#include "minorplanets/status.h"
 #include "minorplanets/tonight.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
+#include "ui/datemenu.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "ui/listview.h"
 #include "ui/windows.h"
 
 int tonightshown;
@@ -127,9 +129,10 @@ static int tableindex(const TONIGHTROW &r) {
 static int loadpageof(const TONIGHTROW &r) {
   int starts[2] = {r.record - r.record % MPPAGE, r.record};
   for (int start : starts) {
-    if (ASTreadpage(start) != 0) return -1;
+    if (ASTreadpage(start) != 0) return -1;  // the page in use stays
     iNT[USERMPS] = 0;
     calcastall(dJDay);
+    showJday(dJDay);
     int i = tableindex(r);
     if (i >= 0) return i;
   }
@@ -206,7 +209,8 @@ void drawnightfacts() {
 
 int drawtonightgraph() {
   if (tonightcurrent < 0 || tonightcurrent >= tonightrows) return -1;
-  int x1 = listXst * HORScale - 1, y1 = LISTTOP * VRTScale - 4, x2 = 79 * HORScale, y2 = 26 * VRTScale + 10;
+  int x1, y1, x2, y2;
+  listarea(LISTTOP, &x1, &y1, &x2, &y2);
   setuserfont(LISTFONT);
   int r = drawaltgraph(VIDbmp, x1, y1, x2 - x1 + 1, y2 - y1 + 1, &tonightnight, &tonight[tonightcurrent],
                        tonightfilter.minalt, dTzone);

@@ -3,25 +3,26 @@
 #include <cstdio>
 #include <cstring>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
+#include "screen/layout.h"
 
-int iButFun[32][80];
-int iButBack[6][32][80];
-int listbox[64];
+int iButFun[GRIDROWS][GRIDCOLS];
+int iButBack[WINDOWS + 1][GRIDROWS][GRIDCOLS];
+int listbox[LISTLINES];
 int listboxy = 0;
 int listpitch = 16;
 int listXst = 26;
-BUTTON but[90];
-WINDO win[5];
-BITMAP *winbg[6];
+BUTTON but[BUTTONS];
+WINDO win[WINDOWS];
+BITMAP *winbg[WINDOWS + 1];
 int iWinNum = -1;
 int twX = 0, twY = 0;
-char achDLine[64][80];
+char achDLine[LISTLINES][LISTLINECHARS];
 char title[80];
 const char banner[] = "KORVANEX Ver 3.0 Alpha 14 ";
 
@@ -67,27 +68,27 @@ static void setbutton(int n, int col, int row, int width, int keycode) {
 }
 
 static void initbuttons() {
-  for (int i = 0; i < 20; i++) setbutton(i, 1, 4 + i, 12, KEYENTER);
-  for (int i = 0; i < 9; i++) setbutton(20 + i, 77, 5 + i, 3, 0);
-  setbutton(29, 76, 28, 3, KEYESC);
-  for (int i = 0; i < 10; i++) setbutton(30 + i, kBarCol[i], 28, kBarWidth[i], KEYF1 + i);
-  for (int i = 0; i < 9; i++) setbutton(40 + i, 1 + 8 * i, 2, 8, altkey[i]);
-  setbutton(49, 73, 2, 5, KEYESC);
-  setbutton(50, 28, 19, 10, KEYENTER);
-  setbutton(51, 38, 19, 10, KEYESC);
-  setbutton(52, 12, 22, 13, '1');
-  setbutton(53, 26, 22, 13, '2');
-  setbutton(54, 40, 22, 13, '3');
-  setbutton(55, 38, 20, 10, KEYENTER);
+  for (int i = 0; i < BUTFIELDS; i++) setbutton(BUTFIELD + i, 1, 4 + i, 12, KEYENTER);
+  for (int i = 0; i < BUTHOTS; i++) setbutton(BUTHOT + i, 77, 5 + i, 3, 0);
+  setbutton(BUTCLOSEMENU, 76, 28, 3, KEYESC);
+  for (int i = 0; i < BUTBARS; i++) setbutton(BUTBAR + i, kBarCol[i], 28, kBarWidth[i], KEYF1 + i);
+  for (int i = 0; i < BUTHEADS; i++) setbutton(BUTHEAD + i, 1 + 8 * i, 2, 8, altkey[i]);
+  setbutton(BUTCLOSE, 73, 2, 5, KEYESC);
+  setbutton(BUTDIALOG, 28, 19, 10, KEYENTER);
+  setbutton(BUTDIALOG + 1, 38, 19, 10, KEYESC);
+  setbutton(BUTDIALOG + 2, 12, 22, 13, '1');
+  setbutton(BUTDIALOG + 3, 26, 22, 13, '2');
+  setbutton(BUTDIALOG + 4, 40, 22, 13, '3');
+  setbutton(BUTSPARE, 38, 20, 10, KEYENTER);
   // Skin buttons take their places from the skin.
-  for (int i = 0; i < 33; i++) setbutton(56 + i, 0, 0, 0, kSkinKeys[i]);
-  setbutton(89, 0, 0, 0, 0);
+  for (int i = 0; i < BUTSKINS - 1; i++) setbutton(BUTSKIN + i, 0, 0, 0, kSkinKeys[i]);
+  setbutton(BUTTONS - 1, 0, 0, 0, 0);
 }
 
 static void markcells(int row, int col, int width, int value) {
-  if (row < 0 || row >= 32) return;
+  if (row < 0 || row >= GRIDROWS) return;
   for (int c = col; c < col + width; c++)
-    if (c >= 0 && c < 80) iButFun[row][c] = value;
+    if (c >= 0 && c < GRIDCOLS) iButFun[row][c] = value;
 }
 
 void markbutton(int n, int value) { markcells(but[n].row, but[n].col, but[n].width, value); }
@@ -97,13 +98,13 @@ static void clearlistbox(int n) {
 }
 
 void clearhitmap() {
-  for (int r = 0; r < 32; r++)
-    for (int c = 0; c < 80; c++) iButFun[r][c] = -1;
-  clearlistbox(64);
+  for (int r = 0; r < GRIDROWS; r++)
+    for (int c = 0; c < GRIDCOLS; c++) iButFun[r][c] = -1;
+  clearlistbox(LISTLINES);
 }
 
 int setwindo(int n, int col, int row, int width, int height, int textcolour, int fillcolour) {
-  if (n < 0 || n > 4) return -1;
+  if (n < 0 || n >= WINDOWS) return -1;
   WINDO &w = win[n];
   w.row = row;
   w.col = col;
@@ -123,11 +124,11 @@ int setwindo(int n, int col, int row, int width, int height, int textcolour, int
 }
 
 void windoinit() {
-  static const int kPlace[5][4] = {{3, 4, 14, 12}, {0, 3, 80, 27}, {10, 8, 58, 16}, {20, 5, 40, 16}, {24, 10, 40, 14}};
+  static const int kPlace[WINDOWS][4] = {{3, 4, 14, 12}, {0, 3, 80, 27}, {10, 8, 58, 16}, {20, 5, 40, 16}, {24, 10, 40, 14}};
   initbuttons();
-  for (int n = 0; n < 5; n++) {
+  for (int n = 0; n < WINDOWS; n++) {
     setwindo(n, kPlace[n][0], kPlace[n][1], kPlace[n][2], kPlace[n][3], PALBLACK, PALLIGHTGREY);
-    win[n].frame = n < 3 ? PALDARKBLUE : PALDARKRED;
+    win[n].frame = n < FRAMEDWINDOWS ? PALDARKBLUE : PALDARKRED;
   }
   iWinNum = -1;
   twX = twY = 0;
@@ -138,8 +139,8 @@ void windoinit() {
 template <typename F>
 static void forwindowcells(int n, F f) {
   const WINDO &w = win[n];
-  for (int r = w.row; r < w.row + w.height && r < 32; r++)
-    for (int c = w.col; c < w.col + w.width && c < 80; c++)
+  for (int r = w.row; r < w.row + w.height && r < GRIDROWS; r++)
+    for (int c = w.col; c < w.col + w.width && c < GRIDCOLS; c++)
       if (r >= 0 && c >= 0) f(r, c);
 }
 
@@ -151,10 +152,10 @@ static void drawframe(const WINDO &w, int topleft, int bottomright) {
 }
 
 int openwindow(int n) {
-  if (n < 0 || n > 4) return -1;
+  if (n < 0 || n >= WINDOWS) return -1;
   WINDO &w = win[n];
   // The menu window covers the chart and the telescope skin with it.
-  if (n == 1) skinshown = 0;
+  if (n == MENUWIN) skinshown = 0;
   w.prev = iWinNum;
   if (winbg[n]) blit(VIDbmp, winbg[n], w.x, w.y, 0, 0, w.w, w.h);
   rectfill(VIDbmp, w.x, w.y, w.x + w.w - 1, w.y + w.h - 1, w.fill);
@@ -174,7 +175,7 @@ int openwindow(int n) {
 }
 
 void closewindow(int n) {
-  if (n < 0 || n > 4) return;
+  if (n < 0 || n >= WINDOWS) return;
   WINDO &w = win[n];
   if (winbg[n]) blit(winbg[n], VIDbmp, 0, 0, w.x, w.y, w.w, w.h);
   twX = w.savex;
@@ -185,7 +186,7 @@ void closewindow(int n) {
 }
 
 void blankwindow(int n) {
-  if (n < 0 || n >= 3) return;
+  if (n < 0 || n >= FRAMEDWINDOWS) return;
   WINDO &w = win[n];
   rectfill(VIDbmp, w.x, w.y, w.x + w.w - 1, w.y + w.h - 1, w.fill);
   drawframe(w, colour[w.frame], colour[PALGREY]);

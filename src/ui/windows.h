@@ -2,10 +2,11 @@
 // dithered backgrounds, and the list-page buffer.
 #pragma once
 #include <allegro.h>
+#include "screen/layout.h"
 
-extern int iButFun[32][80];      // button covering each text cell, or -1
-extern int iButBack[6][32][80];  // hit map saved under each open window
-extern int listbox[64];          // selection character of each visible list row, or -1
+extern int iButFun[GRIDROWS][GRIDCOLS];      // button covering each text cell, or -1
+extern int iButBack[WINDOWS + 1][GRIDROWS][GRIDCOLS];  // hit map saved under each open window
+extern int listbox[LISTLINES];          // selection character of each visible list row, or -1
 extern int listboxy;             // pixel row of the first list row
 extern int listpitch;            // pixel height of one list row
 extern int listXst;              // text column of the list's selection boxes
@@ -15,7 +16,7 @@ struct BUTTON {
   int normal, highlight;        // palette indices of the label
   int key;                      // key code returned on a click
 };
-extern BUTTON but[90];
+extern BUTTON but[BUTTONS];
 
 extern char strfun[32][16];  // function-key bar and hot-button labels
 extern int strret[32];       // key code of each label
@@ -37,12 +38,12 @@ struct WINDO {
   int savex, savey;             // twX, twY before this window opened
   int prev;                     // window current before this one
 };
-extern WINDO win[5];
-extern BITMAP *winbg[6];
+extern WINDO win[WINDOWS];
+extern BITMAP *winbg[WINDOWS + 1];
 extern int iWinNum;   // current window, -1 for none
 extern int twX, twY;  // pixel origin of the current window
 
-extern char achDLine[64][80];  // list-page lines
+extern char achDLine[LISTLINES][LISTLINECHARS];  // list-page lines
 
 // A list row holds its text in bytes 0..76 (byte 77 ends it), the mark of
 // the current entry in byte 78 and the kind of the row in byte 79; 0 is no
@@ -59,11 +60,12 @@ void windoinit();
 // Fills window record n (cells; colours are palette indices) and creates
 // its background bitmap. Returns -1 when it cannot be created, else 0.
 int setwindo(int n, int col, int row, int width, int height, int textcolour, int fillcolour);
-// Pops window n up over what lies beneath. Returns n, or -1 for n > 5.
+// Pops window n up over what lies beneath. Returns n, or -1 for n outside
+// 0..WINDOWS-1.
 int openwindow(int n);
 // Restores picture and hit map beneath window n.
 void closewindow(int n);
-// Clears window n (n < 3) in place.
+// Clears window n (n < FRAMEDWINDOWS) in place.
 void blankwindow(int n);
 void drawtitle();
 // Draws the menu bar with entry menu highlighted; sets iFun = menu.

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "minorplanets/status.h"
+#include "base/status.h"
 
 void startheadless() {
   static bool started = false;

@@ -1,8 +1,8 @@
 #include "allegro_env.h"
 
-#include "startup/switches.h"
+#include "screen/switches.h"
 #include "testsupport.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

@@ -5,9 +5,9 @@
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "starcat_fixture.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 void startchart(int depth, int w, int h) {
   startallegro(depth, w, h);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "minorplanets/elements.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "testsupport.h"
 
 // Allegro without a display, for its file-name functions (once).

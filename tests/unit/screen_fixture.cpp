@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "ui/display.h"
+#include "screen/display.h"
 
 void ScreenTest::SetUpTestSuite() { loadprogramfonts(); }
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "minorplanets/status.h"
+#include "base/status.h"
 
 ScratchDir::ScratchDir() {
   char tmpl[] = "/tmp/korvanex-skin-XXXXXX";

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 namespace {
 

@@ -15,10 +15,12 @@
 #include "minorplanets/calcall.h"
 #include "mp_fixtures.h"
 #include "starcat_fixture.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/windows.h"
+#include "ui/appsearch.h"
+#include "ui/listpages.h"
 
 namespace {
 

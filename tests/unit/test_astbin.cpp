@@ -8,9 +8,9 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "mp_fixtures.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
 
 class AstBin : public ::testing::Test {

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "allegro_env.h"
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "chart/blocks.h"
 #include "chart/projection.h"
 #include "chart/starcat.h"
 #include "chart/telescope.h"
 #include "minorplanets/appulse.h"
-#include "startup/settings.h"
+#include "base/settings.h"
+#include "ui/appsearch.h"
 #include "starcat_fixture.h"
 
 namespace {

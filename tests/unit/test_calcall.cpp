@@ -9,10 +9,11 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/windows.h"
+#include "ui/datemenu.h"
 
 class CalcAll : public ::testing::Test {
  protected:
@@ -164,6 +165,7 @@ TEST_F(CalcAll, ColourClassesFollowTheMagnitude) {
 TEST_F(CalcAll, ListRowsAndDateLine) {
   ASSERT_EQ(MPinit(), 0);
   calcastall(2451545.0);
+  showJday(2451545.0);  // the caller draws the date line
   EXPECT_STREQ(achDLine[61], "JD 2451545.00  Sat  1 Jan 00 12:00 epoc 2000");
   char row[80];
   findpos(row, 8);

@@ -3,8 +3,9 @@
 #include <cstring>
 
 #include "chart/ccd.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 namespace {
 

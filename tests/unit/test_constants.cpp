@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/constants.h"
+#include "base/constants.h"
 
 TEST(Constants, FullPrecisionValues) {
   EXPECT_DOUBLE_EQ(DPI, std::acos(-1.0));

@@ -7,8 +7,8 @@
 #include "allegro_env.h"
 #include "keyfeed.h"
 #include "ui/dialogs.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

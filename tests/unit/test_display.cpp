@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "allegro_env.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 TEST(Display, CellSizeFollowsScreenWidth) {
   const struct { int width, h, v; } cases[] = {

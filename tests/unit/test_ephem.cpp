@@ -11,10 +11,11 @@
 #include "minorplanets/calcall.h"
 #include "minorplanets/ephem.h"
 #include "mp_fixtures.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 namespace {
 

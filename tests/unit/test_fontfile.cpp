@@ -9,7 +9,7 @@
 
 #include "tempdir.h"
 #include "allegro_env.h"
-#include "ui/fontfile.h"
+#include "screen/fontfile.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "help_fixture.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "screen_fixture.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/help.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

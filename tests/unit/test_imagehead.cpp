@@ -7,7 +7,7 @@
 #include "testsupport.h"
 #include "imaging/imagehead.h"
 #include "skin_fixture.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 namespace {
 

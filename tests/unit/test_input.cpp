@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "allegro_env.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/input.h"
 
 static int kv(int scancode, int ch) { return (scancode << 8) | ch; }

@@ -1,4 +1,5 @@
 #include "timefmt/instant.h"
+#include "ui/datemenu.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -7,10 +8,10 @@
 #include <cstdlib>
 
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "testsupport.h"
 #include "timefmt/calendar.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 namespace {
 

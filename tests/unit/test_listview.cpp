@@ -7,9 +7,9 @@
 #include "allegro_env.h"
 #include "chart/starcat.h"
 #include "places/place.h"
-#include "startup/settings.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "base/settings.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/listview.h"
 #include "ui/windows.h"
 

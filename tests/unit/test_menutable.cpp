@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "startup/settings.h"
+#include "base/settings.h"
 
 namespace {
 

@@ -13,13 +13,14 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/mplist.h"
-#include "minorplanets/status.h"
+#include "chart/mplist.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "skins/skinbutton.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 // A computed table of n records: planets first, all at the given place.
 static void maketable(int n, double rahours, double decdeg) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "screen_fixture.h"
-#include "ui/keys.h"
+#include "screen/keys.h"
 #include "ui/notes.h"
 #include "ui/windows.h"
 

@@ -14,9 +14,11 @@
 #include "allegro_env.h"
 #include "testsupport.h"
 #include "places/place.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
+#include "ui/datemenu.h"
 
 namespace {
 
@@ -304,6 +306,7 @@ TEST_F(Places, ObstextShowsNumberCodeNamesAndSignedLongLat) {
 TEST_F(Places, ObstextDrawsUnderTheTitle) {
   clear_to_color(VIDbmp, 5);
   readtext(line("Greenwich", "London", "UK", "0 0 51.47 0") + "\n");
+  showplaceline();  // the screen code draws the line
   int y = VRTScale + 5;
   EXPECT_EQ(getpixel(VIDbmp, 10, y), colour[PALBLACK]);
   EXPECT_EQ(getpixel(VIDbmp, 56 * HORScale, 2 * VRTScale - 1), colour[PALBLACK]);
@@ -323,6 +326,7 @@ TEST_F(Places, LongPlaceLineStaysInItsBoxAt640) {
   readtext(line("Greenwich", "London", "United Kingdom", "0 0 51.47 0") + "\n");
   char text[OBSTEXTLEN];
   obstext(text);
+  showplaceline();
   int pen = makecol(80, 245, 53), right = -1;
   for (int x = 0; x < VIDbmp->w; x++)
     for (int y = VRTScale; y < 2 * VRTScale; y++)

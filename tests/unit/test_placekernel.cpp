@@ -9,12 +9,12 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
-#include "astro/constants.h"
+#include "base/constants.h"
 #include "minorplanets/userfile.h"
 #include "mp_fixtures.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "minorplanets/positions.h"
 #include "mp_fixtures.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
 

@@ -16,9 +16,9 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
-#include "startup/settings.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "base/settings.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

@@ -6,8 +6,8 @@
 #include "chart/starcat.h"
 #include "chart_fixture.h"
 #include "starcat_fixture.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 
 static double zoomscale(int z) {
   double s = 1;

@@ -6,14 +6,14 @@
 
 #include "tempdir.h"
 #include "minorplanets/astbin.h"
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
+#include "base/safewrite.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "fulldisk.h"
 #include "mp_fixtures.h"
 #include "testsupport.h"
 #include "places/place.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "startup/settings.h"
+#include "base/settings.h"
 
 TEST(Settings, InitialValuesBeforeTheDatabase) {
   initsettings();

@@ -5,8 +5,8 @@
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
-#include "startup/switches.h"
-#include "ui/display.h"
+#include "screen/switches.h"
+#include "screen/display.h"
 
 namespace {
 

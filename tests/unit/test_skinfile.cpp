@@ -4,11 +4,11 @@
 #include <string>
 
 #include "allegro_env.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skin_fixture.h"
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
-#include "ui/display.h"
+#include "screen/display.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "allegro_env.h"
-#include "minorplanets/status.h"
+#include "base/status.h"
 #include "skin_fixture.h"
 #include "skins/skin.h"
 #include "skins/skindraw.h"
-#include "startup/switches.h"
-#include "ui/display.h"
+#include "screen/switches.h"
+#include "screen/display.h"
 
 namespace {
 

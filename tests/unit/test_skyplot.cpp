@@ -11,11 +11,11 @@
 #include "chart_fixture.h"
 #include "minorplanets/positions.h"
 #include "starcat_fixture.h"
-#include "startup/switches.h"
-#include "startup/settings.h"
+#include "screen/switches.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
-#include "ui/keys.h"
+#include "screen/display.h"
+#include "screen/keys.h"
 
 
 class Chart : public ::testing::Test {

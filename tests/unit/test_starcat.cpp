@@ -8,10 +8,12 @@
 #include "allegro_env.h"
 #include "chart/starcat.h"
 #include "minorplanets/calcall.h"
-#include "minorplanets/status.h"
-#include "startup/settings.h"
+#include "base/status.h"
+#include "base/settings.h"
 #include "starcat_fixture.h"
-#include "ui/display.h"
+#include "screen/display.h"
+#include "ui/datemenu.h"
+#include "screen/layout.h"
 
 namespace {
 

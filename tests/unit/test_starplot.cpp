@@ -6,8 +6,8 @@
 #include "chart/starplot.h"
 #include "chart_fixture.h"
 #include "starcat_fixture.h"
-#include "startup/settings.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/display.h"
 
 // Pixel of a position at the current zoom (it must be in the chart).
 static void pixelof(double rahours, double decdeg, int *x, int *y) {

@@ -10,7 +10,7 @@
 #include "chart/starsearch.h"
 #include "chart_fixture.h"
 #include "starcat_fixture.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 // Cursor on the pixel of a sky position at the current zoom.

@@ -13,9 +13,9 @@
 #include "skin_fixture.h"
 #include "skins/skin.h"
 #include "skins/skinbutton.h"
-#include "startup/settings.h"
-#include "startup/switches.h"
-#include "ui/display.h"
+#include "base/settings.h"
+#include "screen/switches.h"
+#include "screen/display.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/placekernel.h"
-#include "minorplanets/status.h"
-#include "minorplanets/textline.h"
+#include "base/status.h"
+#include "base/textline.h"
 #include "minorplanets/positions.h"
 #include "minorplanets/userfile.h"
 #include "mp_fixtures.h"
 #include "testsupport.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/instant.h"
 
 namespace {

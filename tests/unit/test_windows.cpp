@@ -5,7 +5,7 @@
 #include <string>
 
 #include "allegro_env.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 

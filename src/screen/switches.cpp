@@ -1,4 +1,4 @@
-#include "startup/switches.h"
+#include "screen/switches.h"
 
 int iDOS = 1;
 int iDEBUG = 0;

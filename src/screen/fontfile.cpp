@@ -1,4 +1,4 @@
-#include "ui/fontfile.h"
+#include "screen/fontfile.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "startup/settings.h"
+#include "base/settings.h"
 
 #include <cstdio>
 #include <cstring>

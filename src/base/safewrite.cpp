@@ -1,4 +1,4 @@
-#include "minorplanets/safewrite.h"
+#include "base/safewrite.h"
 
 #include <fcntl.h>
 #include <unistd.h>

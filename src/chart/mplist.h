@@ -6,10 +6,6 @@
 
 enum { OBJSTRLEN = 96 };
 
-// One planet list page: headings into achDLine lines 0 and 1, records
-// start .. start + count - 1 (in the sort in force) into lines firstline
-// on. Returns the number of rows written.
-int mplist(int firstline, int start, int count);
 // Draws every computed object on SKYbmp. Returns the number drawn.
 int drawmps();
 // Draws every computed object into the telescope view TELbmp, with its

@@ -1,6 +1,6 @@
-#include "ui/display.h"
+#include "screen/display.h"
 
-#include "startup/switches.h"
+#include "screen/switches.h"
 
 BITMAP *VIDbmp = nullptr;
 int HORScale = 8, VRTScale = 16;

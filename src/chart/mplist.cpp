@@ -1,4 +1,4 @@
-#include "minorplanets/mplist.h"
+#include "chart/mplist.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,20 +9,19 @@
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
-#include "minorplanets/safewrite.h"
-#include "minorplanets/status.h"
+#include "base/safewrite.h"
+#include "base/status.h"
 #include "minorplanets/userfile.h"
 #include "skins/skinbutton.h"
-#include "startup/settings.h"
+#include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
-#include "ui/display.h"
+#include "screen/display.h"
 #include "ui/windows.h"
 
 static int iGraphnum;  // screen dumps saved so far
 
-static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
 static const int kDumpNameChars = 7;
 static const int kMaxDumpNumber = 100000;  // keeps a dump name within DUMPNAMELEN
 static const int kCrossArm = 3;    // pixels each way of an object's cross
@@ -31,23 +30,6 @@ static const int kUserTint = 141;  // palette offset of an object's second colou
 static const int kTrackButton = 20;  // skin button "DAILY MOVEMENT"
 static const int kNameButton = 16;   // skin button "ASTEROID NAMES"
 static const int kButtonOn = 2;
-
-int mplist(int firstline, int start, int count) {
-  snprintf(achDLine[1], sizeof achDLine[1], "File  (No.) Planet             RA %04d   Dec %04d   Dist AU  Mag. ", 2000,
-           2000);
-  int per = count > 0 ? count : 1;
-  snprintf(achDLine[0], sizeof achDLine[0], "Planet Database (%d on file)  Block %d  Page %d/%d ", iAstEnd,
-           iAstPage + 1, start / per + 1, iNumAst / per + 1);
-  int r = 0;
-  if (start < 0 || firstline < 0) return 0;
-  for (; r < count && start + r < iNumAst && firstline + r < kListLines; r++) {
-    int i = getmpnumber(start + r);
-    char *line = achDLine[firstline + r];
-    findpos(line, i);
-    setlistrow(line, line, i == iAst ? 'A' : 0, i >= 0 && i < MPMAX && obj[i].userslot != -1 ? 'U' : 0);
-  }
-  return r;
-}
 
 static void drawcross(BITMAP *bmp, int x, int y, int c) {
   line(bmp, x - kCrossArm, y, x + kCrossArm, y, c);

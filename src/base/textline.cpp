@@ -1,4 +1,4 @@
-#include "minorplanets/textline.h"
+#include "base/textline.h"
 
 char readbuf[256];
 

@@ -1,11 +1,17 @@
-#include "minorplanets/status.h"
-
-#include <allegro.h>
+#include "base/status.h"
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 char mperror[256];
+int (*errorbox)(const char *text) = nullptr;
+
+int reporterror(const char *text) {
+  snprintf(mperror, sizeof mperror, "%s", text);
+  if (errorbox) errorbox(text);
+  return 1;
+}
 
 static const char *const kOkay[4] = {nullptr, "Done. %s", "Loaded file: %s", "Saved file: %s"};
 static const char *const kFail[4] = {nullptr, "Memory Error allocating %s", "Error reading file: %s",
@@ -21,13 +27,9 @@ int MPfail(int kind, const char *text) {
   return kind;
 }
 
-// The executable's path. Allegro knows it once its system driver is
-// installed; tools and tests that read files without one ask the kernel.
+// The executable's path, from the kernel (what Allegro's own lookup reads
+// first on Linux): the base layer stays free of the screen library.
 static void executablepath(char *exe, int size) {
-  if (system_driver) {
-    get_executable_name(exe, size);
-    return;
-  }
   ssize_t n = readlink("/proc/self/exe", exe, size - 1);
   exe[n > 0 ? n : 0] = 0;
 }
@@ -46,6 +48,8 @@ int getfilename(char *dest, const char *name) {
   }
   char exe[256];
   executablepath(exe, sizeof exe);
-  replace_filename(dest, exe, name, 256);
+  const char *slash = strrchr(exe, '/');
+  int dirlen = slash ? (int)(slash - exe) + 1 : 0;
+  snprintf(dest, 256, "%.*s%s", dirlen, exe, name);
   return 0;
 }

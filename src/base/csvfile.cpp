@@ -1,9 +1,9 @@
-#include "minorplanets/csvfile.h"
+#include "base/csvfile.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "minorplanets/safewrite.h"
+#include "base/safewrite.h"
 
 enum : int { CSVLINE = 512 };
 

@@ -17,6 +17,12 @@ enum : int {
   FAILWRITE = 3,   // "Error writing file: %s"
 };
 
+// Where a failure the user must see goes: the user interface sets it at
+// start-up to its error box; unset, the text is only kept in mperror.
+extern int (*errorbox)(const char *text);
+// mperror = text, then shows it through errorbox when one is set.
+// Returns 1.
+int reporterror(const char *text);
 // Set mperror to the success (MPOKay) or failure (MPfail) message of kind
 // 1..3 around text; another kind leaves it unchanged. MPOKay returns 0,
 // MPfail returns kind.
