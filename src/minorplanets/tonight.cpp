@@ -177,6 +177,10 @@ static void trackat(const NIGHT *n, const TRACK *k, double t, double *ra, double
   *dec = k->d0 + (k->d1 + k->d2 * u) * u;
 }
 
+// t held to lo..hi: a place that races across the sky (an orbit passing
+// close to the Earth) must not carry the refinement out of the track.
+static double clampday(double t, double lo, double hi) { return t < lo ? lo : (t > hi ? hi : t); }
+
 // Cosine of the hour angle at which dec (degrees) stands at altitude h at
 // latitude lat (beyond +-1 when it never gets there / never leaves it).
 static double cosarc(double h, double lat, double dec) {
@@ -199,6 +203,7 @@ static double horizonevent(const NIGHT *n, const TRACK *k, double lst0, double t
     double h0 = acos(c) * DR2H;
     double lst = lst0 + (t - n->middle) * SIDRATE;
     t -= wraphours(lst - ra - sign * h0) / SIDRATE;
+    t = clampday(t, transit - 1.0, transit + 1.0);
   }
   return t;
 }
@@ -229,6 +234,7 @@ static void rowevents(const NIGHT *n, const TONIGHTFILTER *f, double lst0, doubl
     double ra, dec;
     trackat(n, k, t, &ra, &dec);
     t -= wraphours(lst0 + (t - n->middle) * SIDRATE - ra) / SIDRATE;
+    t = clampday(t, n->start, n->end);
   }
   double ra, dec;
   trackat(n, k, t, &ra, &dec);
@@ -350,16 +356,13 @@ static int userholds(const mprec *r) {
   return -1;
 }
 
-// Reads the database file's records after the planets, a block at a time.
-static int scanfile(const SCAN *sc, const char *path) {
-  FILE *fp = fopen(path, "rb");
-  if (!fp) return -1;
+// Reads the database file's records after the planets, a block at a time,
+// up to the count its header gives.
+static int scanfile(const SCAN *sc, FILE *fp) {
   int32_t count = 0;
   if (fread(&count, sizeof count, 1, fp) != 1 || count < 0 ||
-      fseek(fp, static_cast<long>(sizeof(int32_t) + sizeof(mprec) * MPPLANETS), SEEK_SET) != 0) {
-    fclose(fp);
+      fseek(fp, static_cast<long>(sizeof(int32_t) + sizeof(mprec) * MPPLANETS), SEEK_SET) != 0)
     return -1;
-  }
   bool users = countuserobj() > 0;
   int32_t index = MPPLANETS;
   for (;;) {
@@ -377,11 +380,17 @@ static int scanfile(const SCAN *sc, const char *path) {
     scanblock(sc, n);
     if (got < SCANBLOCK || index >= count) break;
   }
-  fclose(fp);
   return 0;
 }
 
 int tonightscan(const char *path, const NIGHT *n, const TONIGHTFILTER *f) {
+  FILE *fp = path ? fopen(path, "rb") : nullptr;
+  int rows = tonightscanfrom(fp, n, f);
+  if (fp) fclose(fp);
+  return rows;
+}
+
+int tonightscanfrom(FILE *fp, const NIGHT *n, const TONIGHTFILTER *f) {
   tonightrows = tonightpassed = tonightscanned = 0;
   tonightnight = *n;
   tonightfilter = *f;
@@ -412,7 +421,7 @@ int tonightscan(const char *path, const NIGHT *n, const TONIGHTFILTER *f) {
     k++;
   }
   scanblock(&sc, k);
-  int status = path ? scanfile(&sc, path) : -1;
+  int status = fp ? scanfile(&sc, fp) : -1;
   tonightsort(f->order);
   return status < 0 ? -1 : tonightrows;
 }

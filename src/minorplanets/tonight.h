@@ -4,6 +4,7 @@
 // how long they stand high enough in a dark enough sky.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 
 #include "minorplanets/elements.h"
 
@@ -85,6 +86,9 @@ extern TONIGHTFILTER tonightfilter;  // the filter of the last scan
 // tonight[] in filter order. Returns the rows, or -1 when the file cannot
 // be read (the planets and user objects are kept).
 int tonightscan(const char *path, const NIGHT *n, const TONIGHTFILTER *f);
+// The same over the open database file fp (nullptr: the table's objects
+// only, and -1).
+int tonightscanfrom(FILE *fp, const NIGHT *n, const TONIGHTFILTER *f);
 // Sorts the rows by order (ORDER...).
 void tonightsort(int order);
 // Geometric altitude (degrees) of row r at jd within the night.
