@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "astro/twilight.h"
 #include "minorplanets/elements.h"
@@ -39,10 +41,32 @@ const TONIGHTROW *findrecord(int record) {
   return nullptr;
 }
 
+// The shipped database with every record the reference does not name made
+// impossible (skipped by the scan), into a scratch file: the records keep
+// their places in the file.
+std::string referencedonly(FILE *ref) {
+  std::set<int> named;
+  char text[512];
+  int rec;
+  while (fgets(text, sizeof text, ref))
+    if (sscanf(text, "A %d", &rec) == 1) named.insert(rec);
+  rewind(ref);
+  std::string bytes = readwhole(std::string(KORVANEX_SOURCE_DIR) + "/data/astdat.bin");
+  int32_t count = 0;
+  memcpy(&count, bytes.data(), 4);
+  std::vector<mprec> recs(count);
+  memcpy(recs.data(), bytes.data() + 4, sizeof(mprec) * count);
+  for (int k = MPPLANETS; k < count; k++)
+    if (!named.count(k)) recs[k].ecc = 2.0f;
+  std::string out = scratchpath("tonightref.bin");
+  writewhole(out, bytes.substr(0, 4) + std::string(reinterpret_cast<const char *>(recs.data()), sizeof(mprec) * count));
+  return out;
+}
+
 TEST_F(Tonight, NightsAndEventsAgreeWithPyEphem) {
-  std::string db = std::string(KORVANEX_SOURCE_DIR) + "/data/astdat.bin";
   FILE *f = fopen((std::string(KORVANEX_SOURCE_DIR) + "/tests/data/tonightref.txt").c_str(), "r");
   ASSERT_NE(f, nullptr);
+  std::string db = referencedonly(f);
   char text[512];
   int line = 0, nights = 0, objects = 0;
   NIGHT n;
@@ -68,7 +92,7 @@ TEST_F(Tonight, NightsAndEventsAgreeWithPyEphem) {
       EXPECT_NEAR(v[14], n.moonlit, 0.01) << line;
       EXPECT_EQ(n.polar, v[4] != 0.0 ? NIGHTUSUAL : (v[6] != 0.0 ? POLARNIGHT : POLARDAY))
           << line;
-      ASSERT_GT(tonightscan(db.c_str(), &n, &all), 7000);
+      ASSERT_GT(tonightscan(db.c_str(), &n, &all), 250);
       nights++;
     } else if (sscanf(text, "A %d %lf %lf %lf %d", &rec, &v[0], &v[1], &v[2], &updown) == 5) {
       const TONIGHTROW *r = findrecord(rec);
