@@ -21,6 +21,7 @@
 #include "testsupport.h"
 #include "timefmt/instant.h"
 #include "screen/display.h"
+#include "chart/skyview.h"
 
 void startbenchsky() {
   static bool started = false;

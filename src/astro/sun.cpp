@@ -74,3 +74,8 @@ void getsunpos(double jd, double *ra, double *dec, double *eqt, double *dpsi, do
   *obl = eps * P0;
   *eqt = q * P0 / 15.0;
 }
+
+double oppositionra(double sunra) {
+  double opp = sunra + 12;
+  return opp > 24 ? opp - 24 : opp;
+}

@@ -8,3 +8,6 @@ void earthpos(double jd, double *x, double *y, double *z, double *R, double *obl
 // Apparent Sun at jd: ra and eqt in hours; dec, dpsi, deps, obl in degrees.
 void getsunpos(double jd, double *ra, double *dec, double *eqt, double *dpsi, double *deps,
                double *obl);
+
+// R.A. hours of the opposition point of a Sun at sunra hours.
+double oppositionra(double sunra);

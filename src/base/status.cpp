@@ -8,7 +8,7 @@ char mperror[256];
 int (*errorbox)(const char *text) = nullptr;
 
 int reporterror(const char *text) {
-  snprintf(mperror, sizeof mperror, "%s", text);
+  if (text != mperror) snprintf(mperror, sizeof mperror, "%s", text);
   if (errorbox) errorbox(text);
   return 1;
 }

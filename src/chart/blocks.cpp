@@ -94,9 +94,9 @@ static double separation(const starrec &s, double rahours, double decdeg, bool w
 }
 
 // Keeps a hit while hits has room; the search counts it either way.
-static void addhit(STARHITS *hits, int star, double sep) {
+static void addhit(STARHITS *hits, int index, double sep) {
   if (hits->count >= STARHITMAX) return;
-  hits->star[hits->count] = star;
+  hits->star[hits->count] = index;
   hits->sep[hits->count] = (float)sep;
   hits->count++;
 }

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "base/settings.h"
-#include "ui/windows.h"
 
 const ccdrec ccd[CCDCOUNT] = {
     {"Apogee AP1", "KAF-0400", 6.9f, 4.6f, 768, 512, 9, 9},

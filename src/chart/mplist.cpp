@@ -18,7 +18,6 @@
 #include "timefmt/calendar.h"
 #include "timefmt/instant.h"
 #include "screen/display.h"
-#include "ui/windows.h"
 
 static int iGraphnum;  // screen dumps saved so far
 

@@ -246,3 +246,38 @@ int showchart() {
   if (SKYbmp && VIDbmp) blit(SKYbmp, VIDbmp, 0, 0, plotXst, plotYst, plotwidth, plothigh);
   return 0;
 }
+
+// The telescope view's state and geometry.
+int iTZoom;
+int Tnorth, Twest;
+double TPixPerDeg;
+double TplotXscale, TplotYscale;
+double dTPixPerRad;
+int TplotXmax;
+int TXcur, TYcur;
+int iTXplot, iTYplot, iTXplotold, iTYplotold;
+
+int Tgetradec(int x, int y, double *rao, double *deco) {
+  if (iTZoom < 0) return 0;
+  double h = (Tnorth ? y - plottelYc : plottelYc - y) / dTPixPerRad;
+  double A = (Twest ? x - plottelXc : plottelXc - x) / dTPixPerRad;
+  return altazradec(h, A, rao, deco);
+}
+
+// View pixel of frame latitude h and longitude A (radians), wrapped.
+void telpixel(double h, double A, int *x, int *y) {
+  framepixel(h, A, dTPixPerRad, plottelXc, plottelYc, Twest, Tnorth, x, y);
+  *x = wrapturn(*x, TplotXmax, WRAPLOW);
+}
+
+int Tisplotable(double rahours, double decdeg) {
+  double h, A;
+  int x, y;
+  foldedaltaz(rahours, decdeg, &h, &A);
+  telpixel(h, A, &x, &y);
+  iTXplotold = iTXplot;
+  iTYplotold = iTYplot;
+  iTXplot = x;
+  iTYplot = y;
+  return x >= 1 && x < plottelw && y >= 1 && y < plottelh;
+}

@@ -21,9 +21,9 @@
 #include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/instant.h"
-#include "ui/dialogs.h"
 #include "screen/display.h"
 #include "screen/keys.h"
+#include "astro/sun.h"
 
 double Sunra, Sundec;
 double Moonra, Moondec;
@@ -71,7 +71,7 @@ int chartkey(int keycode) {
     case '*':
       // A catalogue that cannot be loaded leaves the stars, their number
       // and their label as they were.
-      if (readskycatalog(catnum + 1 > 1 ? 0 : catnum + 1) != 0) dialogERR(mperror);
+      if (readskycatalog(catnum + 1 > 1 ? 0 : catnum + 1) != 0) reporterror(mperror);
       return 1;
     case '1': iZoom = 0; return 1;
     case KEYF2: centreoncursor(); return 1;
@@ -122,16 +122,6 @@ static void savecursorbg() {
 
 static void drawcursor() {
   masked_blit(bmpCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
-}
-
-// Puts back what lay under the cursor, moves it to (x, y) and draws it there.
-static void movecursor(int x, int y) {
-  blit(bgCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
-  Xcur = x;
-  Ycur = y;
-  getradechours(Xcur, Ycur, &ra, &dec);
-  savecursorbg();
-  drawcursor();
 }
 
 // A polyline placed point by point: a piece is drawn when its end lies in
@@ -227,11 +217,6 @@ static void drawconstellations() {
   }
 }
 
-double oppositionra(double sunra) {
-  double opp = sunra + 12;
-  return opp > 24 ? opp - 24 : opp;
-}
-
 int skymarkers() {
   double eqt, dpsi, deps, obl;
   getsunpos(day, &Sunra, &Sundec, &eqt, &dpsi, &deps, &obl);
@@ -292,41 +277,12 @@ int statustext(char *dest, int marks) {
   return 0;
 }
 
-static void drawstatusline(int marks) {
-  char text[96];
-  int h = VIDbmp->h;
-  rectfill(VIDbmp, 0, h - 12, 330, h - 1, colour[PALLIGHTGREY]);
-  statustext(text, marks);
-  // The box is 12 pixels high and 330 wide: the menu font would lose its
-  // lower rows there and the diagnostic form its end.
-  textout_ex(VIDbmp, fittingfont(text, 326), text, 2, h - 10, colour[PALDARKRED], -1);
-}
-
-// Keys that report on the screen, looking at the cursor before it moves.
-static void reportkey(int keycode) {
-  if (keycode == KEYF6 || keycode == 'i' || keycode == 'I') findmp();
-  if (keycode == KEYF5 || keycode == 'i' || keycode == 'I') findstar();
-}
-
-int drawskyplot(int keycode) {
-  if (!SKYbmp || !VIDbmp) return 0;
-  int marks = 0;
-  if (keycode) {
-    int x = Xcur, y = Ycur;
-    if (keycode == KEYF10 && grdump() < 0) dialogERR(mperror);
-    if (!arrowkey(keycode, &x, &y) && chartkey(keycode)) iReplot = 1;
-    mousecursor(mouse_x, mouse_y, &x, &y);
-    reportkey(keycode);
-    clampcursor(&x, &y);
-    if (x != Xcur || y != Ycur) movecursor(x, y);
-    if (iReplot) marks = rebuildchart();
-    iReplot = 0;
-  }
-  drawstatusline(marks);
-  if (flag[TELESCOPEON])
-    drawtelskin(keycode);
-  else
-    skinshown = 0;
-  showchart();
-  return marks;
+// Puts back what lay under the cursor, moves it to (x, y) and draws it there.
+void movecursor(int x, int y) {
+  blit(bgCursor, SKYbmp, 0, 0, Xcur - CURSORMARGIN, Ycur - CURSORMARGIN, CURSORSIZE, CURSORSIZE);
+  Xcur = x;
+  Ycur = y;
+  getradechours(Xcur, Ycur, &ra, &dec);
+  savecursorbg();
+  drawcursor();
 }

@@ -9,11 +9,6 @@ extern int iReplot;           // 1: the next call with a key rebuilds the chart
 
 enum { MAXCURSTEP = 64, CURSORMARGIN = 10 };
 
-// Acts on one key code (0: status line only), follows the mouse, moves the
-// cursor, rebuilds the chart when a key asked for it, writes the status
-// line and copies the chart to the video buffer. Returns the block marks
-// of a rebuild in this call, 0 if none.
-int drawskyplot(int keycode);
 // Draws the R.A. / declination grid with its numerals into SKYbmp for the
 // current zoom and orientation. Returns 0.
 int drawcoords();
@@ -40,9 +35,10 @@ int clampcursor(int *x, int *y);
 // and Moondec (the star search and the telescope view use them too).
 // Returns 0.
 int skymarkers();
-// R.A. hours of the opposition point of a Sun at sunra hours.
-double oppositionra(double sunra);
 // dest (at least 96 bytes) = the status line for the cursor, in the
 // diagnostic form when iDEBUG is set (marks = block marks shown there).
 // Returns 0.
 int statustext(char *dest, int marks);
+
+// Moves the cursor to chart pixel (x, y), restoring what lay under it.
+void movecursor(int x, int y);

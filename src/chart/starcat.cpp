@@ -61,10 +61,6 @@ int *const layersize[STARLAYERS] = {&Snum7, &Snum8, &Snum9, &Snum10};
 int32_t *const layernum[STARLAYERS] = {starnum, starnum8, starnum9, starnum10};
 int32_t *const layeridx[STARLAYERS] = {staridx, staridx8, staridx9, staridx10};
 
-int skyblock(double rahours, double decdeg) {
-  return clampint(truncint(decdeg / 10 + 9), 0, 17) * 24 + clampint(truncint(rahours), 0, 23);
-}
-
 int starplausible(const starrec &s) {
   if (!(s.rahours >= 0.0f && s.rahours <= 24.0f)) return 0;  // false for NaN too
   if (!(s.decdeg >= -90.0f && s.decdeg <= 90.0f)) return 0;

@@ -3,9 +3,10 @@
 #pragma once
 #include <cstdint>
 
+#include "astro/skyblock.h"
 #include "base/constants.h"
 
-enum { MAXSTARS = 120200, SKYBLOCKS = 432, STARNAMELEN = 24, STARLAYERS = 4 };
+enum { MAXSTARS = 120200, STARNAMELEN = 24, STARLAYERS = 4 };
 
 // One star as stored in a catalogue file (16 bytes, little-endian).
 struct starrec {
@@ -51,10 +52,6 @@ extern int iStarRejected; // records of the last load that could not be real
 // Limits of a possible star record.
 enum { MINSTARMAG100 = -200, MAXSTARMAG100 = 2000 };  // magnitude x 100
 
-// Sky block of R.A. hours and declination degrees: band trunc(dec / 10 +
-// 9) * 24 + trunc(hours), the band kept in 0..17 and the hour in 0..23, so
-// that any place, pole and 24 h included, has a block in 0..431.
-int skyblock(double rahours, double decdeg);
 
 // Start-up of the star subsystem with the catalogue number: star sprites,
 // image sheet, chart set-up, then the catalogue. Returns the readskycatalog

@@ -13,12 +13,10 @@
 #include "chart/starplot.h"
 #include "chart/mplist.h"
 #include "screen/display.h"
-#include "ui/windows.h"
 
 char chStar[32] = " ";
 
 static const double kSunMagnitude = -26.7;
-static const int kListLines = (int)(sizeof achDLine / sizeof achDLine[0]);
 
 // Squared pixel distance from the cursor of a sky position placed in the
 // chart within 5 pixels of it in x and y, else -1.
@@ -104,19 +102,3 @@ int findstarnumber(int number) {
   return -1;
 }
 
-int stlist(int firstline, int first, int perpage) {
-  int pages = perpage > 0 ? Snum / perpage + 1 : 1;
-  int page = perpage > 0 && first >= 0 ? first / perpage + 1 : 1;
-  snprintf(achDLine[1], sizeof achDLine[1], "File   %3s Star     R.A. %04d    Dec %04d    Mag.", StarCatID, 2000,
-           2000);
-  snprintf(achDLine[0], sizeof achDLine[0], "%3s Star Catalog (%d stars on file) Page %d/%d ", StarCatID, Snum, page,
-           pages);
-  int k = 0;
-  if (first < 0 || firstline < 0) return 0;
-  for (; k < perpage && first + k < Snum && firstline + k < kListLines; k++) {
-    char *line = achDLine[firstline + k];
-    starstring(first + k, line);
-    setlistrow(line, line, first + k == iStar ? 'S' : 0, 0);
-  }
-  return k;
-}

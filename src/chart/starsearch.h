@@ -21,7 +21,3 @@ int gotostar(int i);
 // Index of the first loaded star with this catalogue number, or -1 (also
 // for 0, the number of stars without an identifier).
 int findstarnumber(int number);
-// One star list page: headings into achDLine lines 0 and 1, stars from
-// first into lines firstline on, at most perpage of them. Returns the
-// number of star lines written.
-int stlist(int firstline, int first, int perpage);

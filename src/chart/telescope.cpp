@@ -17,43 +17,11 @@
 #include "base/settings.h"
 #include "timefmt/angles.h"
 #include "screen/display.h"
+#include "astro/sun.h"
 
-int iTZoom;
-int Tnorth, Twest;
-double TPixPerDeg;
-double TplotXscale, TplotYscale;
-double dTPixPerRad;
-int TplotXmax;
-int TXcur, TYcur;
-int iTXplot, iTYplot, iTXplotold, iTYplotold;
 
 static const double kArcminPerDeg = 60.0;
 static const double kMagnifiedDeg = 40.0;  // field in degrees that reads as "x1"
-
-int Tgetradec(int x, int y, double *rao, double *deco) {
-  if (iTZoom < 0) return 0;
-  double h = (Tnorth ? y - plottelYc : plottelYc - y) / dTPixPerRad;
-  double A = (Twest ? x - plottelXc : plottelXc - x) / dTPixPerRad;
-  return altazradec(h, A, rao, deco);
-}
-
-// View pixel of frame latitude h and longitude A (radians), wrapped.
-static void telpixel(double h, double A, int *x, int *y) {
-  framepixel(h, A, dTPixPerRad, plottelXc, plottelYc, Twest, Tnorth, x, y);
-  *x = wrapturn(*x, TplotXmax, WRAPLOW);
-}
-
-int Tisplotable(double rahours, double decdeg) {
-  double h, A;
-  int x, y;
-  foldedaltaz(rahours, decdeg, &h, &A);
-  telpixel(h, A, &x, &y);
-  iTXplotold = iTXplot;
-  iTYplotold = iTYplot;
-  iTXplot = x;
-  iTYplot = y;
-  return x >= 1 && x < plottelw && y >= 1 && y < plottelh;
-}
 
 int Tsetstarplot(int zoom) {
   if (zoom < 0) zoom = 0;

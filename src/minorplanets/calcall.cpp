@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "chart/starcat.h"
+#include "astro/skyblock.h"
 #include "minorplanets/placekernel.h"
 #include "minorplanets/positions.h"
 #include "base/settings.h"

@@ -119,8 +119,6 @@ const char *const skinname[SKINENTRIES] = {
 
 enum { SKINVALUES = 13, DEFSKINW = 530, DEFSKINH = 372, FONTROWS = 3, FONTCOLUMNS = 32 };
 
-int skinexists(int e) { return e >= 0 && e < SKINENTRIES && skin[e].nstates > 0; }
-
 int setskinprogram() {
   static const int kToggles[] = {8, 9, 10, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
   for (int e : kToggles)

@@ -107,4 +107,4 @@ int parseskinline(int *e, int v[13]);
 // Sets state 1 for the existing entries 8..10 and 15..24. Returns 0.
 int setskinprogram();
 // 1 when skin entry e (0..59) is part of the skin (nstates above 0).
-int skinexists(int e);
+inline int skinexists(int e) { return e >= 0 && e < SKINENTRIES && skin[e].nstates > 0; }

@@ -13,6 +13,7 @@
 #include "screen/keys.h"
 #include "ui/menu.h"
 #include "ui/project.h"
+#include "chart/skyview.h"
 
 int Cdepth = 8;
 
@@ -44,9 +45,8 @@ void lost_bitmap_callback_routine() { full_redraw = 1; }
 
 int domyfunction(int keycode) {
   for (;;) {
-    int i = 0;
-    while (i < 9 && altkey[i] != keycode) i++;
-    if (i == 9) return keycode;
+    int i = menuofkey(keycode);
+    if (i < 0) return keycode;
     keycode = menufunction(i);
   }
 }
@@ -75,12 +75,10 @@ static void mainloop() {
     keycode = getapress();
     if (iGotamouse) mousehide();
     if (keycode == KEYF1) helpwindow();
-    for (int i = 0; i < 9; i++)
-      if (keycode == altkey[i]) {
-        domyfunction(keycode);
-        keycode = KEYF2;
-        break;
-      }
+    if (menuofkey(keycode) >= 0) {
+      domyfunction(keycode);
+      keycode = KEYF2;
+    }
     if (keycode == KEYESC) keycode = isexitconfirmed() ? KEYESC : KEYNEUTRAL;
   }
 }

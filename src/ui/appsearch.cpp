@@ -6,24 +6,24 @@
 #include "minorplanets/elements.h"
 #include "ui/dialogs.h"
 
-// Logs the hits of one star search for minor planet mp.
-static void logstarhits(int mp, const STARHITS &hits) {
-  for (int k = 0; k < hits.count; k++) logappulse(mp, hits.star[k], hits.sep[k], APPSTAR);
+// Logs the hits of one star search for minor planet planet.
+static void logstarhits(int planet, const STARHITS &hits) {
+  for (int k = 0; k < hits.count; k++) logappulse(planet, hits.star[k], hits.sep[k], APPSTAR);
 }
 
-int searchstarapp(int mp, double rahours, double decdeg, double radius) {
+int searchstarapp(int planet, double rahours, double decdeg, double radius) {
   static STARHITS hits;
   hits.count = 0;
   int found = starsnear(rahours, decdeg, radius, &hits);
-  logstarhits(mp, hits);
+  logstarhits(planet, hits);
   return found;
 }
 
-int searchstarblock(int block, int mp, double rahours, double decdeg, double radius) {
+int searchstarblock(int block, int planet, double rahours, double decdeg, double radius) {
   static STARHITS hits;
   hits.count = 0;
   int found = blockstars(block, rahours, decdeg, radius, &hits);
-  logstarhits(mp, hits);
+  logstarhits(planet, hits);
   return found;
 }
 

@@ -132,8 +132,8 @@ static void drawdebugline(int x, int col, int y, int row, int hit, int skin) {
 
 // Key of a left click at (x, y) on cell (row, col), or 0 for none.
 static int clickkey(int x, int y, int row, int col, int hit, int skin) {
-  if (hit >= 0 && hit < 90) {
-    if (hit < 20) iFocus = hit;
+  if (hit >= 0 && hit < BUTTONS) {
+    if (hit < BUTFIELDS) iFocus = hit;
     return but[hit].key;
   }
   if ((col == listXst || col == listXst + 1) && y > listboxy && listpitch > 0) {

@@ -6,6 +6,7 @@
 #include "chart/ccd.h"
 #include "chart/mplist.h"
 #include "chart/starcat.h"
+#include "chart/starsearch.h"
 #include "minorplanets/appulse.h"
 #include "minorplanets/astbin.h"
 #include "minorplanets/calcall.h"
@@ -142,4 +143,21 @@ int gotoapp(int k) {
   if (k < 0 || k >= iNumApps) return 0;
   gotoasteroid(app[k].first);
   return KEYESC;
+}
+
+int stlist(int firstline, int first, int perpage) {
+  int pages = perpage > 0 ? Snum / perpage + 1 : 1;
+  int page = perpage > 0 && first >= 0 ? first / perpage + 1 : 1;
+  snprintf(achDLine[1], sizeof achDLine[1], "File   %3s Star     R.A. %04d    Dec %04d    Mag.", StarCatID, 2000,
+           2000);
+  snprintf(achDLine[0], sizeof achDLine[0], "%3s Star Catalog (%d stars on file) Page %d/%d ", StarCatID, Snum, page,
+           pages);
+  int k = 0;
+  if (first < 0 || firstline < 0) return 0;
+  for (; k < perpage && first + k < Snum && firstline + k < kLines; k++) {
+    char *line = achDLine[firstline + k];
+    starstring(first + k, line);
+    setlistrow(line, line, first + k == iStar ? 'S' : 0, 0);
+  }
+  return k;
 }

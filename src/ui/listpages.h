@@ -33,3 +33,8 @@ int applist(int firstline, int start, int count);
 // Centres the chart on the minor planet of appulse k. Returns KEYESC (close
 // the menu), or 0 when there is no such appulse.
 int gotoapp(int k);
+
+// One star list page: headings into achDLine lines 0 and 1, stars from
+// first into lines firstline on, at most perpage of them. Returns the
+// number of star lines written.
+int stlist(int firstline, int first, int perpage);

@@ -216,19 +216,19 @@ void Heading(int menu) {
   for (int i = 0; i < 10; i++) {
     const LOGO &l = logo[i];
     int x = l.col * HORScale, w = l.width * HORScale + 6;
-    int lit = i == menu && menu < 9;
+    int lit = i == menu && menu < MENUCOUNT;
     if (!drawheadingskin(VIDbmp, x, y, w, VRTScale, lit)) {
       drawshadedbox(x, y, w, VRTScale);
-      if (lit) rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + VRTScale - 2, win[1].fill);
+      if (lit) rectfill(VIDbmp, x + 1, y + 1, x + w - 2, y + VRTScale - 2, win[MENUWIN].fill);
     }
     int ty = y + (VRTScale - text_height(font)) / 2;
     printf256(x + 4, ty, colour[l.colour], l.label);
     char hot[2] = {l.hot, 0};
     printf256(x + 4, ty, colour[l.hotcolour], hot);
-    markcells(2, l.col, l.width, 40 + i);
+    markcells(2, l.col, l.width, BUTHEAD + i);
   }
   setuserfont(iDEFONT);
-  if (menu < 0 || menu >= 9)
+  if (menu < 0 || menu >= MENUCOUNT)
     for (int i = 31; i <= 36; i++) but[i].key = KEYF2 + (i - 31);
   iFun = menu;
 }
@@ -239,13 +239,14 @@ void redrawbuffer() {
   for (int i = 0; i <= PALMASK; i++) rectfill(VIDbmp, 2 * i, VRTScale + 1, 2 * i + 2, VRTScale + 3, colour[i]);
 }
 
-static int screenof(int menu) { return menu < 0 || menu > 9 ? 9 : menu; }
+// Screen of a menu: MENUCOUNT is the chart's own buttons.
+static int screenof(int menu) { return menu < 0 || menu > MENUCOUNT ? MENUCOUNT : menu; }
 
 static const char *buttonlabel(int menu, int n) {
   int s = screenof(menu);
-  if (n < 20) return s < 9 ? prompt[s][n].label : "";
-  if (n < 30) return strfun[iHotButs[s][n - 20]];
-  if (n < 40) return strfun[iQuickBar[s][n - 30]];
+  if (n < BUTHOT) return s < MENUCOUNT ? prompt[s][n].label : "";
+  if (n < BUTBAR) return strfun[iHotButs[s][n - BUTHOT]];
+  if (n < BUTHEAD) return strfun[iQuickBar[s][n - BUTBAR]];
   return "";
 }
 
@@ -260,7 +261,7 @@ static void drawbox(int x, int y, int w, const BUTTON &b, int state, const char 
 }
 
 void drawbutton(int menu, int n, int state) {
-  if (n < 0 || n >= 40) return;
+  if (n < 0 || n >= BUTHEAD) return;
   const char *text = buttonlabel(menu, n);
   if (!text[0]) return;
   const BUTTON &b = but[n];
@@ -268,7 +269,7 @@ void drawbutton(int menu, int n, int state) {
 }
 
 void drawbuttonlabel(int n, int state, const char *text) {
-  if (n < 0 || n >= 90) return;
+  if (n < 0 || n >= BUTTONS) return;
   const BUTTON &b = but[n];
   drawbox(b.col * HORScale, b.row * VRTScale, b.width * HORScale, b, state, text);
   markbutton(n, n);
@@ -276,29 +277,29 @@ void drawbuttonlabel(int n, int state, const char *text) {
 
 void drawhelptextonly(int menu, int n) {
   int s = screenof(menu);
-  if (s >= 9 || n < 0 || n >= 20) return;
+  if (s >= MENUCOUNT || n < 0 || n >= MENUFIELDS) return;
   const BUTTON &b = but[n];
   printf256(b.col * HORScale + 4, b.row * VRTScale + 3, colour[b.normal], prompt[s][n].help);
 }
 
 void drawextrabuttons(int menu, int n, int state) {
-  for (int b = 20; b < 40; b++) drawbutton(menu, b, b == n ? state : 0);
+  for (int b = BUTHOT; b < BUTHEAD; b++) drawbutton(menu, b, b == n ? state : 0);
 }
 
 void getmenubutfun(int scr) {
   int s = screenof(scr);
   iFun = s;
-  if (s < 9)
-    for (int i = 0; i < 20; i++)
-      if (prompt[s][i].kind != 0 && prompt[s][i].label[0]) markbutton(i, i);
+  if (s < MENUCOUNT)
+    for (int i = 0; i < MENUFIELDS; i++)
+      if (prompt[s][i].kind != MKEMPTY && prompt[s][i].label[0]) markbutton(BUTFIELD + i, BUTFIELD + i);
   for (int i = 0; i < 10; i++) {
     if (iHotButs[s][i]) {
-      but[20 + i].key = strret[iHotButs[s][i]];
-      markbutton(20 + i, 20 + i);
+      but[BUTHOT + i].key = strret[iHotButs[s][i]];
+      markbutton(BUTHOT + i, BUTHOT + i);
     }
     if (iQuickBar[s][i]) {
-      but[30 + i].key = strret[iQuickBar[s][i]];
-      markbutton(30 + i, 30 + i);
+      but[BUTBAR + i].key = strret[iQuickBar[s][i]];
+      markbutton(BUTBAR + i, BUTBAR + i);
     }
   }
 }

@@ -1,6 +1,6 @@
 """End-to-end harness: the real program in a private Xvfb, driven by xdotool.
 
-A Session copies the runtime directory (the executable's folder) into a
+A RunningProgram copies the runtime directory (the executable's folder) into a
 scratch folder, so tests never touch the user's files and may remove or
 change data files; starts Xvfb on a free display; runs the program; and
 offers keys, clicks and screen captures of the program's drawing window.
@@ -97,7 +97,7 @@ def start_xvfb(screen):
     return proc, ":%d" % int(got)
 
 
-class Session:
+class RunningProgram:
     """One run of the program. Use as a context manager."""
 
     def __init__(self, exe, args=(), screen=(1280, 1024), remove=(), in_place=False):

@@ -4,7 +4,7 @@ and with both HIP files missing "*" reports the failure and leaves the
 Tycho stars named as Tycho stars."""
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import bright_patches, patch_centre, start_chart
 
 TITLEWHITE = (252, 252, 252)
@@ -54,12 +54,12 @@ def title_shape(s, img):
 
 
 exe = sys.argv[1]
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     img = start_chart(s)
     small = title_shape(s, img)
     s.exit_program()
 
-with Session(exe, args=("1280",), remove=("hipstar.bin", "hipstar7.bin")) as s:
+with RunningProgram(exe, args=("1280",), remove=("hipstar.bin", "hipstar7.bin")) as s:
     s.start()
     img = s.pass_startup()
     h, v = s.cell()

@@ -2,7 +2,7 @@
 edge, following the mouse on a key, and the cursor lock."""
 import sys
 
-from harness import Session, check
+from harness import RunningProgram, check
 from chartlib import CX, CY, CW, CH, STATUS, chart, cursor_centre, start_chart
 
 
@@ -10,7 +10,7 @@ def near_point(p, q, tol=1.0):
     return abs(p[0] - q[0]) <= tol and abs(p[1] - q[1]) <= tol
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start = start_chart(s)
     c0 = cursor_centre(start)
 

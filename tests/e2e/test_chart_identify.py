@@ -3,7 +3,7 @@ F6 a planet; F10 saves the screen as a PCX file."""
 import os
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import CX, CY, CW, CH, STARLINE, PLANETLINE, YELLOW, RED, start_chart, text_right
 
 
@@ -37,7 +37,7 @@ def empty_spot(img):
     check(False, "no empty sky on the chart")
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start_chart(s)
 
     # Empty sky first, at zoom 12 where every loaded star in view is drawn:

@@ -4,7 +4,7 @@ on, and F5 on Rigel at the whole-sky scale names Rigel, as it does when
 Rigel is alone in the cursor's box."""
 import sys
 
-from harness import Session, check
+from harness import RunningProgram, check
 from chartlib import CX, CY, CW, CH, STARLINE, bright_patches, cursor_centre, patch_centre, start_chart
 
 
@@ -32,7 +32,7 @@ def brightest_disc(img, cx, cy, reach):
     return x - CX, y - CY
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start = start_chart(s)
     centre = cursor_centre(start)
 

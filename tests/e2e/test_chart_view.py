@@ -3,11 +3,11 @@ zoom (F4, F3, "1"), grid "#", constellations "c", orientation "n",
 minor planets "a" and the catalogue switch "*"."""
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import (CX, CY, CW, CH, STATUS, TITLE, GRID, RED, chart, lit, cursor_centre,
                       differing_columns, start_chart)
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start = start_chart(s)
     # The whole sky: thousands of stars, the cursor at the chart centre and
     # the status line on its grey box.

@@ -4,7 +4,7 @@ of a missing place.txt."""
 import sys
 import time
 
-from harness import Session, check, fail
+from harness import RunningProgram, check, fail
 
 exe = sys.argv[1]
 
@@ -63,7 +63,7 @@ def prompts_at_startup(s):
 
 
 # Escape on the chart, then No and No: the program goes on.
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     s.start()
     s.pass_startup()
     s.key("Escape")
@@ -73,7 +73,7 @@ with Session(exe) as s:
     answer_until_ended(s, lambda: s.key("y", settle=False))
 
 # Clicks on NO twice go on; clicks on YES end it.
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     s.start()
     s.pass_startup()
     s.key("Escape")
@@ -83,7 +83,7 @@ with Session(exe) as s:
     answer_until_ended(s, lambda: s.click(*yes(s), settle=False))
 
 # A right click anywhere in the dialog is Escape, that is No.
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     s.start()
     s.pass_startup()
     s.key("Escape")
@@ -92,7 +92,7 @@ with Session(exe) as s:
     check(s.exit_program() == 0, "exit after the right clicks")
 
 # The close box at the right end of the title bar is QUIT.
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     s.start()
     s.pass_startup()
     h, v = s.cell()
@@ -102,11 +102,11 @@ with Session(exe) as s:
 
 # Without place.txt start-up shows one report more and still reaches the
 # chart.
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     s.start()
     usual = prompts_at_startup(s)
     check(s.exit_program() == 0, "exit with place.txt")
-with Session(exe, remove=("place.txt",)) as s:
+with RunningProgram(exe, remove=("place.txt",)) as s:
     s.start()
     check(prompts_at_startup(s) == usual + 1, "no report of the missing place.txt")
     check(s.running(), "start-up did not go on without place.txt")

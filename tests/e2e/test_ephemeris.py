@@ -6,7 +6,7 @@ cannot be replaced is reported and kept."""
 import os
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import start_chart
 
 H, V = 8, 16
@@ -46,7 +46,7 @@ def field(s, n, text, width=12):
         s.key("Up", settle=False)
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     chart = start_chart(s)
 
     # F1 on the chart: the general topic, then link 1 and back.

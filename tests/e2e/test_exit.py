@@ -2,16 +2,16 @@
 import os
 import sys
 
-from harness import Session, check
+from harness import RunningProgram, check
 
 exe = sys.argv[1]
 
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     s.start()
     s.pass_startup()
     check(s.exit_program() == 0, "Escape did not end the program cleanly")
 
-with Session(exe) as s:
+with RunningProgram(exe) as s:
     s.start()
     s.pass_startup()
     # A right click anywhere is Escape.
@@ -26,7 +26,7 @@ with Session(exe) as s:
 
 def ends_as_missing(damage, what):
     """The program stops as for a missing datafile after damage(path)."""
-    with Session(exe) as s:
+    with RunningProgram(exe) as s:
         damage(os.path.join(s.dir, "vuva.dat"))
         s.start(wait_window=False)
         rc = s.wait_exit()

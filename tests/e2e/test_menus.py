@@ -6,7 +6,7 @@ import os
 import sys
 import time
 
-from harness import Session, check, near, WHITE
+from harness import RunningProgram, check, near, WHITE
 from chartlib import chart, start_chart
 
 H, V = 8, 16                      # text cell at 640 x 480
@@ -75,7 +75,7 @@ def current_row_top(img):
     return None
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start = start_chart(s)
     # Without a project the planet page opens on the first minor planet
     # (record 8, Ceres), not on Mercury: its row is the one marked current,

@@ -2,7 +2,7 @@
 diagnostic line."""
 import sys
 
-from harness import Session, check
+from harness import RunningProgram, check
 
 exe = sys.argv[1]
 cases = [
@@ -13,7 +13,7 @@ cases = [
     (["12", "24"], (640, 480)),
 ]
 for args, size in cases:
-    with Session(exe, args) as s:
+    with RunningProgram(exe, args) as s:
         s.start()
         check((s.w, s.h) == size, "%r: window %dx%d, wanted %r" % (args, s.w, s.h, size))
         img = s.capture()
@@ -23,7 +23,7 @@ for args, size in cases:
 
 
 def debug_line_shown(args):
-    with Session(exe, args) as s:
+    with RunningProgram(exe, args) as s:
         s.start()
         s.pass_startup()
         s.move(200, 100)

@@ -3,9 +3,9 @@ and a clean exit."""
 import sys
 import time
 
-from harness import Session, check, near, WHITE
+from harness import RunningProgram, check, near, WHITE
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     s.start()
     check((s.w, s.h) == (640, 480), "window is %dx%d" % (s.w, s.h))
     img = s.capture()

@@ -4,7 +4,7 @@ a click on a skin button acts as its key, and the shipped "eyepiece" skin
 loads from the OPTIONS menu with its mask, buttons and window pieces."""
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import CX, CY, TEAL
 
 # The default skin lies at the chart's top left corner.
@@ -19,7 +19,7 @@ def teal(img):
     return sum(1 for y in range(y0, y1) for x in range(x0, x1) if near(img.pixel(x, y), TEAL, 8))
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     s.start()
     chart = s.pass_startup()
     check(not near(chart.pixel(*FACE), (172, 172, 172), 6), "a skin before \"t\"")

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <set>
@@ -276,10 +277,18 @@ TEST_F(Appulse, ShippedDataAgainstBruteForce) {
   RecordProperty("pairs", ntable);
   RecordProperty("pairs_across_blocks", missedacross);
   // Stars: every star within the threshold of an object is listed.
+  // Every star is compared, through the stars sorted by declination so
+  // that only those within maxsep in declination are visited.
+  std::vector<int> bydec(Snum);
+  for (int s = 0; s < Snum; s++) bydec[s] = s;
+  std::sort(bydec.begin(), bydec.end(), [](int x, int y) { return star[x].decdeg < star[y].decdeg; });
   int starsmissed = 0;
   for (int i = 0; i < iNumAst; i++) {
     if (!iBcalc[i]) continue;
-    for (int s = 0; s < Snum; s++) {
+    auto first = std::lower_bound(bydec.begin(), bydec.end(), obj[i].dec - maxsep - 1e-3,
+                                  [](int s, double d) { return star[s].decdeg < d; });
+    for (auto it = first; it != bydec.end() && star[*it].decdeg <= obj[i].dec + maxsep + 1e-3; ++it) {
+      int s = *it;
       double da = fabs(star[s].rahours - obj[i].ra);
       if (da > 23) da -= 24;
       double dd = star[s].decdeg - obj[i].dec;

@@ -16,6 +16,8 @@
 #include "timefmt/instant.h"
 #include "screen/display.h"
 #include "screen/keys.h"
+#include "chart/skyview.h"
+#include "astro/sun.h"
 
 
 class Chart : public ::testing::Test {

@@ -12,6 +12,7 @@
 #include "starcat_fixture.h"
 #include "screen/display.h"
 #include "ui/windows.h"
+#include "ui/listpages.h"
 
 // Cursor on the pixel of a sky position at the current zoom.
 static void cursorat(double rahours, double decdeg) {

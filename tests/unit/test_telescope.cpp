@@ -16,6 +16,7 @@
 #include "base/settings.h"
 #include "screen/switches.h"
 #include "screen/display.h"
+#include "chart/skyview.h"
 
 namespace {
 
