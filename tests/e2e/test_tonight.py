@@ -10,7 +10,7 @@ import os
 import struct
 import sys
 
-from harness import Session, check, near
+from harness import RunningProgram, check, near
 from chartlib import start_chart
 
 H, V = 8, 16
@@ -31,13 +31,15 @@ def count(img, colour, box, tol=8):
 
 
 def down(s, n):
-    for _ in range(n):
-        s.key("Down", settle=False)
+    """n times Down; the last one waits for the screen, so that a loaded
+    machine never has more keys queued than the program's key buffer holds."""
+    for i in range(n):
+        s.key("Down", settle=i == n - 1)
 
 
 def up(s, n):
-    for _ in range(n):
-        s.key("Up", settle=False)
+    for i in range(n):
+        s.key("Up", settle=i == n - 1)
 
 
 def edit(s, n, text, width=12):
@@ -70,7 +72,7 @@ def save_csv(s):
     return rows
 
 
-with Session(sys.argv[1]) as s:
+with RunningProgram(sys.argv[1]) as s:
     start_chart(s)
     menu = s.key("alt+e")
     blank_facts = count(menu, DARKBLUE, FACTS)
@@ -93,8 +95,8 @@ with Session(sys.argv[1]) as s:
     edit(s, 7, "30")
     edit(s, 8, "0", 5)
     down(s, 10)
-    for _ in range(3):
-        s.key("Return", settle=False)   # Transit -> Mag -> Minutes -> Number
+    for i in range(3):
+        s.key("Return", settle=i == 2)  # Transit -> Mag -> Minutes -> Number
     up(s, 10)
     run_tonight(s)
     every = save_csv(s)
