@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (!f) return 0;
   fwrite(data, 1, size, f);
   fclose(f);
-  loadstarfile(path.c_str(), path.c_str());
+  int before = Snum, first = star[0].starno;  // refused: the stars in use stay
+  if (loadstarfile(path.c_str(), path.c_str()) != 0 ? Snum != before || star[0].starno != first : Snum <= 0) abort();
   iNumApps = 0;
   for (int b = 0; b < SKYBLOCKS; b++) searchstarblock(b, 0, (b % 24) + 0.5, (b / 24 - 9) * 10 + 5, 3.0);
   iNumApps = 0;

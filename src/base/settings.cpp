@@ -40,6 +40,9 @@ static const IntLimit kIntLimits[] = {
     {MENUHOUR, 0, 23},
     {MENUMINUTE, 0, 59},
     {CCDNUM, 0, 26},
+    {CHARTZOOM, 0, 12},  // the chart's deepest zoom
+    {CHARTCATALOGUE, 0, 1},
+    {FIXEDINSTANT, 0, 1},
     // The pixel counts of the CCD fields take the bounds of the two
     // slots that no field edits: a chip of 0 pixels is no chip.
     {CCDPIXH, 1, 32000},
@@ -84,10 +87,10 @@ static const RealLimit kRealLimits[] = {
     {CCDCHIPV, 0.1, 999.9},
     {CCDFIELDH, 0.1, 999.9},
     {CCDFIELDV, 0.1, 999.9},
+    {CHARTCENTRERA, 0, 24},
+    {CHARTCENTREDEC, -90, 90},
     {TONIGHTMINALT, -10, 90},
     {TONIGHTMAGLIMIT, -30, 40},
-    {35, 0, 24},
-    {36, -90, 90},
     {MPMAGLIMIT, 0, 99},
     {APPULSEDIST, 0, 10},
 };
@@ -136,4 +139,8 @@ void initsettings() {
   dFP[TONIGHTMINALT] = 30.0;
   dFP[TONIGHTMAGLIMIT] = 16.0;
   iHI[MPRECORD] = 1050;
+  // Fields with limits start inside them, so that a project saved before
+  // they were edited comes back as it was saved.
+  dFP[TELAPERTURE] = 200;
+  dFP[CHARTCENTRERA] = 12;
 }

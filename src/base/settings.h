@@ -41,9 +41,14 @@ enum : int {
   CCDNUM = 31,       // CCD camera number
   CCDPIXH = 32,      // CCD pixels horizontal, vertical
   CCDPIXV = 33,
-  TONIGHTMINUTES = 34, // night planner: least observable minutes
-  TONIGHTDARK = 35,    // darkness choice: 0 civil, 1 nautical, 2 astronomical
-  TONIGHTORDER = 36,   // order choice: transit, magnitude, minutes, number
+  // Chart state a project keeps beside the menu fields.
+  CHARTZOOM = 34,      // zoom level (0, 2..12)
+  CHARTCATALOGUE = 35, // star catalogue (0 Tycho, 1 HIP)
+  FIXEDINSTANT = 36,   // 1: the instant was set by hand (MAKE MY DAY or JULIAN
+                       // DAY #) and a project brings it back; 0: the clock
+  TONIGHTMINUTES = 37, // night planner: least observable minutes
+  TONIGHTDARK = 38,    // darkness choice: 0 civil, 1 nautical, 2 astronomical
+  TONIGHTORDER = 39,   // order choice: transit, magnitude, minutes, number
 };
 
 // Slots of dFP (and of dLO/dHI).
@@ -78,10 +83,13 @@ enum : int {
   CCDCHIPV = 30,     // CCD chip size vertical (mm)
   CCDFIELDH = 31,    // CCD field of view horizontal (arc minutes)
   CCDFIELDV = 32,    // CCD field of view vertical (arc minutes)
-  TONIGHTMINALT = 33,   // night planner: least altitude (degrees)
-  TONIGHTMAGLIMIT = 34, // faintest magnitude
+  CHARTCENTRERA = 33,  // chart centre kept by a project: R.A. (hours)
+  CHARTCENTREDEC = 34, // declination (degrees)
+  TONIGHTMINALT = 35,   // night planner: least altitude (degrees)
+  TONIGHTMAGLIMIT = 36, // faintest magnitude
   MPMAGLIMIT = 37,   // magnitude limit of minor planets shown
   APPULSEDIST = 38,  // appulse distance threshold (degrees)
+  FIXEDJDAY = 39,    // the instant a project keeps when FIXEDINSTANT is 1 (Julian Day)
 };
 
 // Texts of chSTR (and their lengths in lenstr).
@@ -109,6 +117,7 @@ enum : int {
   APPULSEZONE = 5,   // show the appulse zone
   TELESCOPEON = 6,   // telescope view on
   CCDFRAME = 7,      // CCD frame on
+  EPHEMATDATE = 8,   // ephemerides start at the DATE fields, not START JDAY
   SHOWGRID = 9,      // coordinate grid
   GRIDNUMERALS = 10,
   PLOTMPS = 11,      // plot minor planets
@@ -118,6 +127,7 @@ enum : int {
   CURSORLOCK = 15,   // lock the chart cursor against the mouse
   CONSTNAMES = 16,   // constellation names
   CONSTBOUNDS = 17,  // constellation boundaries
+  SAVEPNG = 18,      // save pictures as PNG
   STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
 };
 

@@ -13,9 +13,17 @@ int reporterror(const char *text) {
   return 1;
 }
 
+int (*confirmbox)(const char *text) = nullptr;
+
+int reportdone(const char *text) {
+  if (text != mperror) snprintf(mperror, sizeof mperror, "%s", text);
+  if (confirmbox) confirmbox(text);
+  return 0;
+}
+
 static const char *const kOkay[4] = {nullptr, "Done. %s", "Loaded file: %s", "Saved file: %s"};
-static const char *const kFail[4] = {nullptr, "Memory Error allocating %s", "Error reading file: %s",
-                                     "Error writing file: %s"};
+static const char *const kFail[5] = {nullptr, "Memory Error allocating %s", "Error reading file: %s",
+                                     "Error writing file: %s", "Damaged file: %s"};
 
 int MPOKay(int kind, const char *text) {
   if (kind >= 1 && kind <= 3) snprintf(mperror, sizeof mperror, kOkay[kind], text);
@@ -23,7 +31,7 @@ int MPOKay(int kind, const char *text) {
 }
 
 int MPfail(int kind, const char *text) {
-  if (kind >= 1 && kind <= 3) snprintf(mperror, sizeof mperror, kFail[kind], text);
+  if (kind >= 1 && kind <= 4) snprintf(mperror, sizeof mperror, kFail[kind], text);
   return kind;
 }
 

@@ -15,6 +15,7 @@ enum : int {
   FAILMEMORY = 1,  // "Memory Error allocating %s"
   FAILREAD = 2,    // "Error reading file: %s"
   FAILWRITE = 3,   // "Error writing file: %s"
+  FAILDAMAGED = 4, // "Damaged file: %s" (a file that opens but cannot be used)
 };
 
 // Where a failure the user must see goes: the user interface sets it at
@@ -23,8 +24,14 @@ extern int (*errorbox)(const char *text);
 // mperror = text, then shows it through errorbox when one is set.
 // Returns 1.
 int reporterror(const char *text);
-// Set mperror to the success (MPOKay) or failure (MPfail) message of kind
-// 1..3 around text; another kind leaves it unchanged. MPOKay returns 0,
+// Where a short confirmation goes (a box that does not wait): the user
+// interface sets it at start-up; unset, the text is only kept in mperror.
+extern int (*confirmbox)(const char *text);
+// mperror = text, then shows it through confirmbox when one is set.
+// Returns 0.
+int reportdone(const char *text);
+// Set mperror to the success (MPOKay, kind 1..3) or failure (MPfail, kind
+// 1..4) message around text; another kind leaves it unchanged. MPOKay returns 0,
 // MPfail returns kind.
 int MPOKay(int kind, const char *text);
 int MPfail(int kind, const char *text);

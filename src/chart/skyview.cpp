@@ -36,7 +36,12 @@ int drawskyplot(int keycode) {
   int marks = 0;
   if (keycode) {
     int x = Xcur, y = Ycur;
-    if (keycode == KEYF10 && grdump() < 0) reporterror(mperror);
+    if (keycode == KEYF10) {
+      if (grdump() < 0)
+        reporterror(mperror);
+      else
+        reportdone(mperror);
+    }
     if (!arrowkey(keycode, &x, &y) && chartkey(keycode)) iReplot = 1;
     mousecursor(mouse_x, mouse_y, &x, &y);
     reportkey(keycode);

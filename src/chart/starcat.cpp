@@ -3,9 +3,11 @@
 #include <allegro.h>
 
 #include <climits>
+#include <cstdarg>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "base/constants.h"
 #include "chart/ccd.h"
@@ -14,6 +16,7 @@
 #include "minorplanets/calcall.h"
 #include "base/status.h"
 #include "base/settings.h"
+#include "skins/skin.h"
 #include "timefmt/angles.h"
 #include "screen/display.h"
 #include "screen/layout.h"
@@ -113,6 +116,8 @@ struct StagedCatalogue {
   int indexed;
   bool hascatlen;
   int32_t catlen;
+  long filesize;
+  char fault[STARFAULTLEN];  // why the file cannot be used, or ""
 };
 static StagedCatalogue staged;
 
@@ -179,11 +184,33 @@ static void clipindex(int n, int first, int got) {
   }
 }
 
-// Reads one layer into the staged catalogue from file position first.
-// Returns the file records read.
+// Notes the first fault of the staged file (later ones follow from it).
+__attribute__((format(printf, 1, 2))) static void stagefault(const char *fmt, ...) {
+  if (staged.fault[0]) return;
+  va_list ap;
+  va_start(ap, fmt);
+  vsnprintf(staged.fault, sizeof staged.fault, fmt, ap);
+  va_end(ap);
+}
+
+// Reads one layer into the staged catalogue from file position first,
+// after checking its count against the bytes left in the file. Returns the
+// file records read; *whole is false for a fault (noted).
 static int stagelayer(FILE *f, int n, int first, int32_t count, bool *whole) {
   int before = staged.kept;
+  long left = staged.filesize - ftell(f);
+  if (count < 0) {
+    stagefault("impossible star count %d", (int)count);
+    *whole = false;
+    return 0;
+  }
+  if ((long)count > left / (long)sizeof(starrec)) {
+    stagefault("cut short: %ld of %d stars", left / (long)sizeof(starrec), (int)count);
+    *whole = false;
+    return 0;
+  }
   int got = readlayer(f, first, count, whole);
+  if (!*whole) stagefault("cut short: %d of %d stars", got, (int)count);
   staged.count[n] = staged.kept - before;
   return got;
 }
@@ -196,7 +223,11 @@ static void readupperlayers(FILE *f, int first) {
     if (n == 3 && count == 0) return;
     bool whole;
     int got = stagelayer(f, n, first, count, &whole);
-    if (!whole || !readindex(f, n)) return;
+    if (!whole) return;
+    if (!readindex(f, n)) {
+      stagefault("cut short in the index of layer %d", 7 + n);
+      return;
+    }
     clipindex(n, first, got);
     first += got;
   }
@@ -208,14 +239,21 @@ static void stagecatalogue(FILE *f, bool isindexed) {
   c.kept = c.examined = c.rejected = 0;
   c.indexed = 0;
   c.hascatlen = false;
+  c.fault[0] = 0;
   memset(c.count, 0, sizeof c.count);
   // A one-layer file has no index: none of the previous catalogue's stays.
   memset(c.num, 0, sizeof c.num);
   memset(c.idx, 0, sizeof c.idx);
+  c.filesize = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+  if (c.filesize < 0 || fseek(f, 0, SEEK_SET) != 0) c.filesize = 0;  // a directory, or unreadable
   int32_t count;
   bool whole = false;
   int got = 0;
-  if (readint(f, &count)) got = stagelayer(f, 0, 0, count, &whole);
+  if (!readint(f, &count)) {
+    stagefault("empty or unreadable");
+    return;
+  }
+  got = stagelayer(f, 0, 0, count, &whole);
   if (isindexed && whole && readindex(f, 0)) {
     c.indexed = 1;
     clipindex(0, 0, got);
@@ -241,19 +279,44 @@ static void commitcatalogue() {
   iHI[STARRECORD] = iTotStars - 1;
 }
 
-int loadstarfile(const char *indexed, const char *fallback, const char **opened) {
-  const char *path = indexed;
-  FILE *f = fopen(indexed, "rb");
-  bool isindexed = f != nullptr;
-  if (!f) f = fopen(path = fallback, "rb");
-  if (opened) *opened = path;
+// Stages the file at path and commits it when it is sound; else notes the
+// fault in starfault. Returns 0, 2 when it cannot be opened, 3 refused.
+static int loadonefile(const char *path, bool isindexed) {
+  FILE *f = fopen(path, "rb");
   if (!f) return 2;
   stagecatalogue(f, isindexed);
   fclose(f);
   // Random bytes or another kind of file: the stars in use stay.
-  if (2 * staged.rejected > staged.examined) return 2;
+  if (!staged.fault[0] && 2 * staged.rejected > staged.examined)
+    stagefault("%d of %d records cannot be real stars", staged.rejected, staged.examined);
+  if (!staged.fault[0] && staged.kept == 0) stagefault("no star in it");
+  if (staged.fault[0]) {
+    snprintf(starfault, sizeof starfault, "%s", staged.fault);
+    return 3;
+  }
   commitcatalogue();
   return 0;
+}
+
+char starfault[STARFAULTLEN];
+
+int loadstarfile(const char *indexed, const char *fallback, const char **opened) {
+  starfault[0] = 0;
+  if (opened) *opened = indexed;
+  int r = loadonefile(indexed, true);
+  if (r == 0 || !fallback || strcmp(fallback, indexed) == 0) return r == 0 ? 0 : 2;
+  // The one-layer file stands in for a missing or refused indexed one.
+  // When both fail, the fallback's fault is reported unless it is simply
+  // missing and the indexed file was refused.
+  char first[STARFAULTLEN];
+  snprintf(first, sizeof first, "%s", starfault);
+  int r7 = loadonefile(fallback, false);
+  if (r7 == 0) return 0;
+  if (r7 == 2 && r == 3)
+    snprintf(starfault, sizeof starfault, "%s", first);
+  else if (opened)
+    *opened = fallback;
+  return 2;
 }
 
 enum { TITLEWIDTH = 122 };  // pixels of the catalogue title's box
@@ -281,27 +344,60 @@ int readskycatalog(int catalogue) {
   getfilename(path, indexed);
   getfilename(path7, fallback);
   const char *opened = fallback;
-  if (loadstarfile(path, path7, &opened) != 0) return MPfail(FAILREAD, opened == path ? indexed : fallback);
+  if (loadstarfile(path, path7, &opened) != 0) {
+    const char *name = opened == path ? indexed : fallback;
+    if (!starfault[0]) return MPfail(FAILREAD, name);
+    char text[128];
+    snprintf(text, sizeof text, "%s, %s", name, starfault);
+    MPfail(FAILDAMAGED, text);
+    return 2;
+  }
   // Only a catalogue that loaded names the stars in use.
   if (known) catnum = catalogue;
   if (id != StarCatID) snprintf(StarCatID, sizeof StarCatID, "%s", id);
-  char title[32], text[128];
+  char title[32], text[200];
   snprintf(title, sizeof title, " %s Star Catalog", StarCatID);
   drawcatalogtitle(title);
-  int len = snprintf(text, sizeof text, "%d Found %d stars in %s", maxmagclass, Snum, title);
+  int len = snprintf(text, sizeof text, "Found %d stars to class %d in %s", Snum, maxmagclass, title + 1);
   if (iStarRejected > 0)
-    snprintf(text + len, sizeof text - len, ", %d impossible records skipped", iStarRejected);
+    len += snprintf(text + len, sizeof text - len, ", %d impossible records skipped", iStarRejected);
+  // The indexed file was refused and its one-layer file stood in.
+  if (starfault[0] && len < (int)sizeof text)
+    snprintf(text + len, sizeof text - len, " (%s refused: %s)", indexed, starfault);
   MPOKay(OKDONE, text);
   return 0;
 }
 
 int Starinit(int catalogue) {
+  starimagefault[0] = 0;
   iGottapix = readstarpix();
   readstarsheet();
   skymapinit();
   loadccd(iNT[CCDNUM]);
   catnum = catalogue;
-  return readskycatalog(catalogue);
+  int r = readskycatalog(catalogue);
+  // At start-up there are no stars to keep: the other catalogues are
+  // tried, and the report keeps the first refusal in front.
+  char first[sizeof mperror];
+  snprintf(first, sizeof first, "%s", mperror);
+  for (int c = 0; c < 2 && r != 0; c++) {
+    if (c == catalogue) continue;
+    r = readskycatalog(c);
+    if (r == 0) {
+      char text[sizeof mperror];
+      snprintf(text, sizeof text, "%.120s. %.130s", first, mperror);
+      snprintf(mperror, sizeof mperror, "%s", text);
+    }
+  }
+  // The star images' faults and a failed write of the skin files made
+  // during start-up join the load report, which would hide them otherwise.
+  for (const char *fault : {starimagefault, skinwritefault}) {
+    if (!fault[0]) continue;
+    char text[sizeof mperror];
+    snprintf(text, sizeof text, "%.120s. %.130s", mperror, fault);
+    snprintf(mperror, sizeof mperror, "%s", text);
+  }
+  return r;
 }
 
 static bool isstar(int i) { return i >= 0 && i < Snum; }

@@ -48,6 +48,8 @@ extern int catnum;        // 0 Tycho, 1 HIP, 2 PPM
 extern char StarCatID[4];
 extern int32_t catlen;    // catalogue word of the file, kept only
 extern int iStarRejected; // records of the last load that could not be real
+enum { STARFAULTLEN = 64 };
+extern char starfault[STARFAULTLEN];  // why the last file was refused, or ""
 
 // Limits of a possible star record.
 enum { MINSTARMAG100 = -200, MAXSTARMAG100 = 2000 };  // magnitude x 100
@@ -67,11 +69,14 @@ int readskycatalog(int catalogue);
 // magnitude -2..20; else 0.
 int starplausible(const starrec &s);
 // Loads a catalogue from the file at path indexed, or when that cannot be
-// opened from the one-layer file at path fallback (*opened, when given,
-// says which path was tried last). Counts, records and block entries are
-// checked against the capacity and the stars read; records that cannot be
-// real are dropped and counted in iStarRejected. Returns 0, or 2 when
-// neither opens or most records read cannot be real (nothing changed).
+// opened or is refused from the one-layer file at path fallback (*opened,
+// when given, names the file whose failure is reported). Counts, records
+// and block entries are checked against the capacity and the stars read;
+// records that cannot be real are dropped and counted in iStarRejected. A
+// file is refused when it holds no star, a count is negative or larger
+// than the bytes that follow, a layer or index is cut short, or most
+// records cannot be real; starfault then says which. Returns 0, or 2 when
+// neither file opens or both are refused (the catalogue in use stays).
 int loadstarfile(const char *indexed, const char *fallback, const char **opened = nullptr);
 // Fills calcstar[i] from star[i]. Returns the highest magnitude class seen
 // since start-up.

@@ -176,9 +176,6 @@ int drawtelskin(int keycode) {
   setskinbuttonstate(SKINCCD, flag[CCDFRAME] ? SKINON : SKINOFF);
   setskinbuttonstate(SKINAPPULSE, flag[APPULSEZONE] ? SKINON : SKINOFF);
   telkey(keycode);
-  // Deeper than 8 bits a scheme is not a palette: the chart beside the
-  // view is drawn again in the new colours.
-  if (keycode == 'O' && bitmap_color_depth(SKYbmp) > 8) rebuildchart();
   redrawskin(SKYbmp, plottelX, plottelY);
   // The sky of the view takes the scheme's black (white when inverted).
   clear_to_color(view, colour[PALBLACK]);

@@ -7,6 +7,7 @@ enum {
   PCXMAGIC = 10,
   PCXRLE = 1,
   PCXPALETTE = 769,  // marker byte and 256 colours after the pixels
+  PCXPALETTEMARK = 12,
   BMPFILEHEADER = 14,
   BMPCOREHEADER = 12,
   BMPINFOHEADER = 40,
@@ -19,16 +20,43 @@ static int32_t le32(const unsigned char *p) {
   return (int32_t)((uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24));
 }
 
-static int pcxsize(const unsigned char *b, long length, int *w, int *h) {
+// Decodes the run-length pixels that follow the header of f line by line,
+// as the loader does, without keeping them. Returns 1 when all h lines of
+// planes * linebytes bytes are there before byte end of the file.
+static int pcxdecodes(FILE *f, int h, long linebytes, long end) {
+  long pos = PCXHEADER;
+  for (int y = 0; y < h; y++) {
+    for (long x = 0; x < linebytes;) {
+      int c = getc(f);
+      if (c == EOF || ++pos > end) return 0;
+      if ((c & 0xC0) == 0xC0) {
+        if (getc(f) == EOF || ++pos > end) return 0;
+        x += c & 0x3F;
+      } else {
+        x++;
+      }
+    }
+  }
+  return 1;
+}
+
+static int pcxsize(FILE *f, const unsigned char *b, long length, int *w, int *h) {
   // Window corners xmin, ymin, xmax, ymax, inclusive.
   *w = (int)le16(b + 8) - (int)le16(b + 4) + 1;
   *h = (int)le16(b + 10) - (int)le16(b + 6) + 1;
   int bits = b[3], planes = b[65];
   if (b[2] != PCXRLE || bits != 8 || (planes != 1 && planes != 3)) return IMAGEDAMAGED;
   if ((long)le16(b + 66) < *w) return IMAGEDAMAGED;  // bytes a plane line holds
-  // At least one byte a run for each line, and the palette of one plane.
-  long need = PCXHEADER + (*h > 0 ? *h : 0) + (planes == 1 ? PCXPALETTE : 0);
-  return length < need ? IMAGEDAMAGED : IMAGEOK;
+  if (*w < 1 || *h < 1) return IMAGEDAMAGED;
+  // One plane ends with the palette: a marker byte and 256 colours.
+  long end = length - (planes == 1 ? PCXPALETTE : 0);
+  if (end < PCXHEADER + *h) return IMAGEDAMAGED;
+  if (planes == 1) {
+    if (fseek(f, end, SEEK_SET) != 0 || getc(f) != PCXPALETTEMARK) return IMAGEDAMAGED;
+    if (fseek(f, PCXHEADER, SEEK_SET) != 0) return IMAGEDAMAGED;
+  }
+  // The whole image must decode: a cut file would be drawn half black.
+  return pcxdecodes(f, *h, (long)le16(b + 66) * planes, end) ? IMAGEOK : IMAGEDAMAGED;
 }
 
 static int bmpsize(const unsigned char *b, long length, int *w, int *h) {
@@ -62,7 +90,7 @@ int imageheadsize(FILE *f, long length, int *w, int *h) {
   unsigned char b[PCXHEADER];
   size_t n = fread(b, 1, sizeof b, f);
   *w = *h = 0;
-  if (n >= PCXHEADER && b[0] == PCXMAGIC) return pcxsize(b, length, w, h);
+  if (n >= PCXHEADER && b[0] == PCXMAGIC) return pcxsize(f, b, length, w, h);
   if (n >= BMPFILEHEADER + BMPINFOHEADER && b[0] == 'B' && b[1] == 'M') return bmpsize(b, length, w, h);
   return IMAGEUNKNOWN;
 }

@@ -60,7 +60,10 @@ int ASTreadfile(int start, const char *file) {
   FILE *f = fopen(bfile, "rb");
   if (!f) return MPfail(FAILREAD, bfile);
   int32_t count = 0;
-  if (fread(&count, sizeof count, 1, f) != 1 ||
+  // Records the file really holds, to tell a cut file from its count.
+  long length = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+  long present = length > 4 ? (length - 4) / kRecSize : 0;
+  if (fseek(f, 0, SEEK_SET) != 0 || fread(&count, sizeof count, 1, f) != 1 ||
       fread(staged, sizeof(mprec), MPPLANETS, f) != static_cast<size_t>(MPPLANETS)) {
     fclose(f);
     return MPfail(FAILREAD, bfile);
@@ -120,7 +123,10 @@ int ASTreadfile(int start, const char *file) {
   mainplanets(day);
   int len = snprintf(readbuf, sizeof readbuf, "Found %d planets brighter than %4.1f", iNumAst,
                      dFP[MPMAGLIMIT]);
-  if (rejected > 0) snprintf(readbuf + len, sizeof readbuf - len, ", %d impossible records skipped", rejected);
+  if (rejected > 0)
+    len += snprintf(readbuf + len, sizeof readbuf - len, ", %d impossible records skipped", rejected);
+  if (count > present && len < (int)sizeof readbuf)
+    snprintf(readbuf + len, sizeof readbuf - len, ", file cut short: %ld of %d records", present, (int)count);
   setdefaults();
   iHI[MPRECORD] = iNumAst - 1;
   MPOKay(OKDONE, readbuf);

@@ -17,7 +17,9 @@ extern char bfile[256];         // resolved path of the last database opened
 int MPinit();
 // Loads the planets and the minor planets from file index start on that
 // are brighter than dFP[MPMAGLIMIT]; records that cannot be real are
-// skipped and counted in the report (", %d impossible records skipped").
+// skipped and counted in the report (", %d impossible records skipped"),
+// and a file shorter than its record count says so (", file cut short:
+// %ld of %d records").
 // 0 on success, 2 when the file cannot be opened, holds no complete planet
 // records, or most of the records read cannot be real (table left
 // untouched).

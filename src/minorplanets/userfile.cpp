@@ -118,6 +118,25 @@ int MPreaduserfile(const char *name) {
     MPfail(FAILREAD, path);
     return countuserobj();
   }
+  // A first pass counts the object lines and the lines that are not: a
+  // file with junk and no object (random bytes), or one that cannot be
+  // read (a folder), is refused before the list in use is touched.
+  int good = 0, junk = 0;
+  while (getaline(f)) {
+    if (readbuf[0] == ';' || readbuf[strspn(readbuf, " \t")] == 0) continue;
+    if (strlen(readbuf) > static_cast<size_t>(kMinLine) && parseline() == 0)
+      good++;
+    else
+      junk++;
+  }
+  if (ferror(f) || (good == 0 && junk > 0)) {
+    bool unreadable = ferror(f) != 0;
+    fclose(f);
+    snprintf(readbuf, sizeof readbuf, "%.200s, %s", path, unreadable ? "cannot be read" : "no object in it");
+    MPfail(FAILDAMAGED, readbuf);
+    return countuserobj();
+  }
+  rewind(f);
   iUserFile = 1;
   for (int &slot : userobj) slot = -1;
   for (int i = 0; i < MPMAX; i++) obj[i].userslot = -1;
@@ -130,7 +149,8 @@ int MPreaduserfile(const char *name) {
   fclose(f);
   iMpsiz = static_cast<short>(c);
   iMpmax = MPUSERMAX;
-  snprintf(readbuf, sizeof readbuf, "%d planets in %.200s", c, name);
+  int len = snprintf(readbuf, sizeof readbuf, "%d planets in %.200s", c, name);
+  if (junk > 0) snprintf(readbuf + len, sizeof readbuf - len, ", %d lines that are not objects skipped", junk);
   MPOKay(OKLOADED, readbuf);
   return c;
 }

@@ -8,8 +8,11 @@ extern short iMpsiz;    // user-file entries taken by the last read
 extern short iMpmax;    // capacity of the user list after a read
 
 // Reads the user file name from the program directory: links or appends
-// each listed object (at most 64). Returns the number of objects taken;
-// when the file cannot be opened, the unchanged count of the user list.
+// each listed object (at most 64); lines that are not objects are counted
+// in the report. A file that cannot be read, or holds lines but no object,
+// is refused ("Damaged file: ...") and the list in use kept. Returns the
+// number of objects taken; when the file is not read, the unchanged count
+// of the user list.
 int MPreaduserfile(const char *name);
 // Writes the objects of the user list to name. 0, or 3 when it cannot be
 // created.

@@ -15,6 +15,8 @@ struct placerec {
   double longit;      // degrees, west positive
   double lattit;      // degrees, north positive
   double tzone;       // hours ahead of GMT
+  int32_t elevation;  // metres above sea level, kept as read (place.txt only)
+  char comment[40];   // the line's comment after ";", kept as read (place.txt only)
 };
 
 extern placerec Place[PLACEMAX];
@@ -26,15 +28,21 @@ extern char achPlace[24], achTown[24], achState[24];  // current place's texts
 extern double dLongit, dLattit, dTzone;  // current place: west longitude and
                                          // latitude (degrees), zone (hours)
 extern int iObscode;                     // current place's MPC code
+extern int iPlaceSkipped;  // lines of the last place read that are not places
 
 // Clears the table and reads place.txt. Returns the number of entries.
 int Placeinit();
 // Reads place.txt from the program directory into the table ("Unable to
-// find place.txt" when it is missing). Returns the number of entries.
+// find place.txt" when it is missing). Lines that are not places are
+// reported with their count; a file with no place gives the built-in
+// default place (Greenwich), reported. Returns the number of entries.
 int Placereadtextfile();
 // Reads place lines from f into the cleared table, sets iPlacesiz and the
 // OBSERVATORY field limit, keeps iPlace within the entries and makes it
-// current. Returns the number of entries read (at most PLACEMAX).
+// current. Comments and blank lines are passed over; other lines shorter
+// than 65 characters or holding anything but printable ASCII and tabs are
+// skipped and counted in iPlaceSkipped. Returns the number of entries read
+// (at most PLACEMAX).
 int placeread(FILE *f);
 // Write the used entries to place.txt (0, or 1 when it cannot be written)
 // and to place.dat, then place.txt (0, or 1 when place.dat cannot be

@@ -74,9 +74,20 @@ int getwinheight(int n);
 
 void setmypal();        // build palx, colour[i] = i, colour[256] = 0, activate
 void settruecolours();  // setmypal, then colour[] as makecol of each entry
+// The night schemes, for dark-adapted eyes: every pixel of the screen red
+// on black (red), grey, or inverted grey, its brightness that of its day
+// colour (the strongest component), at every depth.
+extern int nightscheme;  // 0 day colours, 1 red, 2 grey, 3 inverted
 void setREDcolours();
 void setBWcolours();
 void setWBcolours();
+// Deeper than 8 bits a scheme needs the picture to pass through the
+// buffer on its way to the screen: switches drawing to the buffer while
+// a scheme is on (and back to the screen after, unless buffered drawing
+// was asked for).
+void followscheme();
+// Copies src to dst (same size) in the colours of the scheme in force.
+void nightblit(BITMAP *src, BITMAP *dst);
 
 // Datafile object holding font number n (table of font numbers).
 int fontobject(int n);

@@ -1,6 +1,8 @@
 #include "screen/fontfile.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -183,19 +185,34 @@ int checkfontfile(FILE *f) {
   return checkfontdata(buf.data(), buf.size());
 }
 
+char fontfault[FONTFAULTLEN];
+
 DATAFILE *loadfontfile(const char *path) {
+  fontfault[0] = 0;
   FILE *f = fopen(path, "rb");
-  if (!f) return nullptr;
+  if (!f) {
+    if (errno == ENOENT)
+      snprintf(fontfault, sizeof fontfault, "%.200s is missing", path);
+    else
+      snprintf(fontfault, sizeof fontfault, "%.200s cannot be read: %s", path, strerror(errno));
+    return nullptr;
+  }
   int bad = checkfontfile(f);
   fclose(f);
-  if (bad) return nullptr;
-  DATAFILE *d = load_datafile(path);
-  if (!d) return nullptr;
-  int n = 0;
-  while (d[n].type != DAT_END) n++;
-  bool fonts = n >= FONTOBJECTS;
-  for (int i = 0; fonts && i < FONTOBJECTS; i++) fonts = d[i].type == DAT_FONT && d[i].dat;
-  if (fonts) return d;
-  unload_datafile(d);
+  // checkfontdata also refuses a file without the 15 fonts, so a failure
+  // past it is Allegro's own.
+  const char *why = bad ? "cut short, or not a font file of 15 fonts" : nullptr;
+  DATAFILE *d = why ? nullptr : load_datafile(path);
+  if (!why && !d) why = "Allegro cannot load it";
+  if (d) {
+    int n = 0;
+    while (d[n].type != DAT_END) n++;
+    bool fonts = n >= FONTOBJECTS;
+    for (int i = 0; fonts && i < FONTOBJECTS; i++) fonts = d[i].type == DAT_FONT && d[i].dat;
+    if (fonts) return d;
+    unload_datafile(d);
+    why = "it holds fewer than 15 fonts";
+  }
+  snprintf(fontfault, sizeof fontfault, "%.200s is damaged: %s", path, why);
   return nullptr;
 }

@@ -23,5 +23,8 @@ int checkfontdata(const unsigned char *buf, size_t len);
 int checkfontfile(FILE *f);
 // Loads the datafile at path when it passes the check and holds at least
 // FONTOBJECTS objects of which 0..14 are fonts. Returns it, or nullptr
-// (nothing stays loaded).
+// (nothing stays loaded) with fontfault naming the file and saying
+// whether it is missing, unreadable or damaged.
 DATAFILE *loadfontfile(const char *path);
+enum { FONTFAULTLEN = 320 };
+extern char fontfault[FONTFAULTLEN];  // why the last loadfontfile failed, or ""

@@ -176,6 +176,7 @@ static bool skinvaluesok(const int v[SKINVALUES]) {
 }
 
 static int skinrefused;  // entry lines of the last table read that were refused
+static bool skincut;     // the last table read ended inside a line
 
 int readskintable(FILE *f) {
   for (skinentry &s : skin) s.nstates = 0;
@@ -194,6 +195,9 @@ int readskintable(FILE *f) {
     skin[e].state = 0;
     skin[e].reserved = 0;
   }
+  // Every line the program writes ends with its line feed: text after the
+  // last one is a file cut short.
+  skincut = skinbuf[0] != 0;
   setskinprogram();
   if (skin[SKINMPPLOT].nstates > 0) skin[SKINMPPLOT].state = SKINON;
   return numbers;
@@ -211,11 +215,10 @@ int readskinfile(const char *filename) {
   int numbers = readskintable(f);
   fclose(f);
   char text[300];
+  int len = snprintf(text, sizeof text, "%d Skin loaded in %.200s", numbers, filename);
   if (skinrefused)
-    snprintf(text, sizeof text, "%d Skin loaded in %s (%d lines out of range ignored)", numbers, filename,
-             skinrefused);
-  else
-    snprintf(text, sizeof text, "%d Skin loaded in %s", numbers, filename);
+    len += snprintf(text + len, sizeof text - len, " (%d lines out of range ignored)", skinrefused);
+  if (skincut) snprintf(text + len, sizeof text - len, " (cut short: its last line is unfinished)");
   MPOKay(OKLOADED, text);
   return 0;
 }
@@ -339,18 +342,62 @@ static void drawdefaultbuttons() {
   }
 }
 
-// Saves the default images beside the program through a new file.
-// Returns 0, or FAILWRITE with the file named in mperror.
-static int savedefaultskin(int depth) {
-  char path[256], tmp[SAFEPATHLEN];
-  getfilename(path, depth <= 8 ? "defskin8.bmp" : "defskin.bmp");
-  if (newfilename(tmp, path) != 0) return MPfail(FAILWRITE, path);
-  if (save_bmp(tmp, skinbmp, skinpal) != 0) {
-    remove(tmp);
-    return MPfail(FAILWRITE, path);
+// Bytes written through an Allegro PACKFILE into memory, so an image can
+// be compared with the file before anything is written.
+struct MemoryFile {
+  unsigned char *data;
+  long size, cap;
+  bool failed;
+};
+
+static long memwrite(const void *p, long n, void *userdata) {
+  MemoryFile *m = static_cast<MemoryFile *>(userdata);
+  if (n < 0 || m->failed) return 0;
+  if (m->size + n > m->cap) {
+    long cap = m->cap ? m->cap : 65536;
+    while (cap < m->size + n) cap *= 2;
+    unsigned char *grown = static_cast<unsigned char *>(realloc(m->data, cap));
+    if (!grown) {
+      m->failed = true;
+      return 0;
+    }
+    m->data = grown;
+    m->cap = cap;
   }
-  if (newnamecommit(tmp, path) != 0) return MPfail(FAILWRITE, path);
-  return 0;
+  memcpy(m->data + m->size, p, n);
+  m->size += n;
+  return n;
+}
+static int memputc(int c, void *userdata) {
+  unsigned char b = (unsigned char)c;
+  return memwrite(&b, 1, userdata) == 1 ? c : EOF;
+}
+static int memclose(void *) { return 0; }
+static int memgetc(void *) { return EOF; }
+static int memungetc(int, void *) { return EOF; }
+static long memread(void *, long, void *) { return 0; }
+static int memseek(void *, int) { return -1; }
+static int memeof(void *) { return 1; }
+static int memerror(void *userdata) { return static_cast<MemoryFile *>(userdata)->failed; }
+static const PACKFILE_VTABLE kMemoryFile = {memclose, memgetc, memungetc, memread, memputc,
+                                            memwrite, memseek,  memeof,   memerror};
+
+// Saves the default images beside the program when the file there is
+// missing or differs (a start on a read-only or full disk writes nothing
+// when nothing changed). Returns 0, or FAILWRITE with the file named in
+// mperror and in skinwritefault.
+static int savedefaultskin(int depth) {
+  char path[256];
+  getfilename(path, depth <= 8 ? "defskin8.bmp" : "defskin.bmp");
+  MemoryFile m = {nullptr, 0, 0, false};
+  PACKFILE *pf = pack_fopen_vtable(&kMemoryFile, &m);
+  bool ok = pf && save_bmp_pf(pf, skinbmp, skinpal) == 0;
+  if (pf) pack_fclose(pf);
+  ok = ok && !m.failed && writeifchanged(path, m.data, (size_t)m.size) == 0;
+  free(m.data);
+  if (ok) return 0;
+  snprintf(skinwritefault, sizeof skinwritefault, "Error writing file: %.200s", path);
+  return MPfail(FAILWRITE, path);
 }
 
 // After a write failure set in mperror, puts the message that stood
@@ -406,19 +453,26 @@ int initdefaultskin(int depth) {
 int makeskindata(const char *filename) {
   char path[256];
   getfilename(path, filename);
-  newfile nf;
-  if (newfileopen(&nf, path) != 0) return 1;
-  bool ok = true;
-  for (int e = 0; e < SKINENTRIES && ok; e++) {
+  enum { LISTINGLINE = 160 };
+  static char text[SKINENTRIES * LISTINGLINE];
+  int len = 0;
+  for (int e = 0; e < SKINENTRIES; e++) {
     const skinentry &s = skin[e];
-    ok = fprintf(nf.f, "%2d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%d,// %s \n", e, s.posx, s.posy,
-                 s.width, s.height, s.hotx, s.hoty, s.hotw, s.hoth, s.srcx, s.srcy, s.srcw, s.srch, s.nstates,
-                 skinname[e]) > 0;
+    int n = snprintf(text + len, LISTINGLINE, "%2d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%3d,%d,// %s \n", e,
+                     s.posx, s.posy, s.width, s.height, s.hotx, s.hoty, s.hotw, s.hoth, s.srcx, s.srcy, s.srcw, s.srch,
+                     s.nstates, skinname[e]);
+    len += n < LISTINGLINE ? n : LISTINGLINE - 1;
   }
-  return newfilecommit(&nf, ok);
+  // Written only when missing or different: most starts change nothing.
+  if (writeifchanged(path, text, (size_t)len) == 0) return 0;
+  snprintf(skinwritefault, sizeof skinwritefault, "Error writing file: %.200s", path);
+  return 1;
 }
 
+char skinwritefault[SKINFAULTLEN];
+
 int initskin(int depth, const char *name) {
+  skinwritefault[0] = 0;
   char file[64];
   snprintf(file, sizeof file, "%.40s.skt", name);
   if (readskinfile(file) == 0) {

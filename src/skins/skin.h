@@ -73,10 +73,15 @@ extern const char *const skintext[SKINENTRIES];  // labels drawn on the default 
 extern const char *const skinname[SKINENTRIES];  // entry names of the ".inc" listing
 
 // Loads the skin named name (no extension) for colour depth depth: the
-// table and images when "%s.skt" can be read (then writes "%s.inc"), else
-// the default skin; then rebuilds the window pieces. The outcome is in
-// mperror. Returns 0.
+// table and images when "%s.skt" can be read (then writes "%s.inc" when it
+// is missing or differs), else the default skin; then rebuilds the window
+// pieces. The outcome is in mperror, a failed write also in
+// skinwritefault. Returns 0.
 int initskin(int depth, const char *name);
+enum { SKINFAULTLEN = 240 };
+// The write of a skin file that failed at the last initskin, or "": kept
+// apart from mperror so the start-up report can still show it.
+extern char skinwritefault[SKINFAULTLEN];
 // Reads a skin table from the program's directory. Returns 0 when read,
 // 2 when the file cannot be opened (myskin 0, message in mperror).
 int readskinfile(const char *filename);
@@ -90,11 +95,13 @@ int readskintable(FILE *f);
 bool loadskinfile(const char *filename);
 // Builds the default skin for colour depth depth: the built-in table, its
 // images drawn into a new skinbmp and saved as "defskin8.bmp" (depth 8)
-// or "defskin.bmp". Returns 0, or FAILWRITE when the images cannot be
-// saved: mperror then says so after the message that stood before.
+// or "defskin.bmp" when that file is missing or differs. Returns 0, or
+// FAILWRITE when the images cannot be saved: mperror then says so after
+// the message that stood before.
 int initdefaultskin(int depth);
 // Writes the table as a C-initialiser listing to filename (program
-// directory). Returns 0, or 1 when it cannot be written.
+// directory) when the file is missing or differs. Returns 0, or 1 when it
+// cannot be written.
 int makeskindata(const char *filename);
 // Reads one line of f into skinbuf (CR dropped, cut at 207 characters).
 // Returns its first character, 1 for an empty line, 0 at end of file, on

@@ -4,10 +4,12 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "chart/skyplot.h"
 #include "startup/initialize.h"
 #include "ui/dialogs.h"
+#include "screen/fontfile.h"
 #include "ui/help.h"
 #include "ui/input.h"
 #include "screen/keys.h"
@@ -41,6 +43,32 @@ void critical_error(const char *format, ...) {
   exit(-1);
 }
 
+// A start-up file the program cannot run without: the fault is shown on
+// the screen in Allegro's own font (the program's fonts may be what is
+// missing) until a key, then on the terminal as the program stops.
+static void startupfailed(const char *fault) {
+  if (screen) {
+    clear_to_color(screen, makecol(0, 0, 0));
+    int white = makecol(255, 255, 255), y = SCREEN_H / 3;
+    textout_ex(screen, font, "KORVANEX cannot start:", 16, y, white, -1);
+    // The fault in lines that fit the screen's width.
+    int em = text_length(font, "M"), perline = em > 0 ? (SCREEN_W - 32) / em : 60;
+    if (perline < 10) perline = 10;
+    const char *rest = fault;
+    for (y += 2 * text_height(font); *rest; y += text_height(font) + 2) {
+      char line[256];
+      int n = (int)strlen(rest) < perline ? (int)strlen(rest) : perline;
+      snprintf(line, sizeof line, "%.*s", n < 255 ? n : 255, rest);
+      textout_ex(screen, font, line, 16, y, white, -1);
+      rest += n;
+    }
+    textout_ex(screen, font, "Press a key to leave.", 16, y + text_height(font), white, -1);
+    clear_keybuf();
+    readkey();
+  }
+  critical_error("%s", fault);
+}
+
 void lost_bitmap_callback_routine() { full_redraw = 1; }
 
 int domyfunction(int keycode) {
@@ -62,7 +90,9 @@ static void setgraphicsmode(int width) {
 }
 
 static int isexitconfirmed() {
-  if (dialogYN("EXIT!! Save PROJECT file first???") == 'Y') saveproject();
+  char line[96];
+  exitquestion(line, sizeof line);
+  if (dialogYN(line) == 'Y') saveproject();
   return dialogYN("REALLY EXIT ??????") == 'Y';
 }
 
@@ -100,7 +130,7 @@ int boot(int argc, char **argv) {
   buffer = create_bitmap(SCREEN_W, SCREEN_H);
   if (!buffer) critical_error("Unable to create double buffer");
   clear(buffer);
-  if (initialize(Cdepth) < 0) critical_error("Start up Files missing.");
+  if (initialize(Cdepth) < 0) startupfailed(fontfault[0] ? fontfault : "Start up Files missing.");
   full_redraw = 1;
   set_display_switch_callback(SWITCH_IN, lost_bitmap_callback_routine);
   mainloop();

@@ -40,6 +40,7 @@ void introbox() {
 
 int initialize(int depth) {
   errorbox = dialogERR;  // failures of the lower layers are shown in the error box
+  confirmbox = showconfirm;  // and what they saved in the confirmation box
   char path[256];
   getfilename(path, "vuva.dat");
   data = loadfontfile(path);
@@ -62,8 +63,10 @@ int initialize(int depth) {
   initchoices();
   introbox();
   dJDay = 2451290.5;
+  // The last project saved or loaded, else the initial name.
+  readlastproject();
   loadproject(0);
-  Starinit(0);
+  Starinit(iNT[CHARTCATALOGUE]);
   dialogERR(mperror);
   initccd(iNT[CCDNUM]);
   redrawbuffer();
@@ -77,11 +80,9 @@ int initialize(int depth) {
   inithelptext();
   MPinit();
   dialogOK(mperror);
-  starload(iStar);
-  readmpvars(iAst);
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);
-  calcastall(day);
-  showJday(day);
+  // Everything the project holds takes effect: place, chart, instant.
+  projectapply();
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "minorplanets/calcall.h"
@@ -41,6 +42,41 @@ int InitTimes(int tz, double westlong) {
 
 int timeinit() { return InitTimes((int)dTzone, dLongit); }
 
+double menudatejd() {
+  return datejd(iNT[MENUYEAR], iNT[MENUMONTH], iNT[MENUDAY], (int)dTzone, iNT[MENUHOUR], iNT[MENUMINUTE], 0.0);
+}
+
+int setinstant(double jd) {
+  dJDay = jd;
+  SidHr = sidereal(jd, dLongit);
+  // The local date and time of the fields, to the nearest minute, in the
+  // same whole-hour zone the fields are read with.
+  double t = jd + 0.5 + (int)dTzone / 24.0;
+  double whole = std::floor(t);
+  long minutes = std::lround((t - whole) * 1440.0);
+  if (minutes >= 1440) {
+    whole += 1;
+    minutes -= 1440;
+  }
+  int mday, month;
+  long year;
+  double ut;
+  jdtodmyut(whole - 0.5, &mday, &month, &year, &ut);
+  iNT[MENUYEAR] = (int)year;
+  iNT[MENUMONTH] = month;
+  iNT[MENUDAY] = mday;
+  iNT[MENUHOUR] = (int)(minutes / 60);
+  iNT[MENUMINUTE] = (int)(minutes % 60);
+  dFP[MENUJDAY] = jd;
+  displaytime();
+  return 0;
+}
+
+int keepinstant() {
+  if (iNT[FIXEDINSTANT]) return setinstant(dJDay);
+  return timeinit();
+}
+
 int setmenutime(double *jd) {
   CalcSidHr(iNT[MENUYEAR], iNT[MENUMONTH], iNT[MENUDAY], (int)dTzone, iNT[MENUHOUR],
             iNT[MENUMINUTE], 0.0, dLongit);
@@ -56,10 +92,12 @@ int makemydate() {
   calcastall(jd);
   showJday(jd);
   dFP[MENUJDAY] = jd;
+  iNT[FIXEDINSTANT] = 1;
   return 0;
 }
 
 int realtimedate() {
+  iNT[FIXEDINSTANT] = 0;
   timeinit();
   calcastall(dJDay);
   showJday(dJDay);
@@ -98,7 +136,8 @@ void displaytime() {
 }
 
 int makeFPdate() {
-  dJDay = dFP[MENUJDAY];
+  iNT[FIXEDINSTANT] = 1;
+  setinstant(dFP[MENUJDAY]);
   calcastall(dJDay);
   showJday(dJDay);
   return 0;

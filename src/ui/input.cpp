@@ -151,9 +151,12 @@ static int clickkey(int x, int y, int row, int col, int hit, int skin) {
 // changes only when something was drawn, so it is copied when the wait
 // begins and after the clock, pointer or a display switch changed it.
 static void showbuffer() {
-  if (iDOS != 0 || VIDbmp == screen) return;
+  if (VIDbmp == screen || !screen) return;
   acquire_screen();
-  blit(VIDbmp, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+  if (nightscheme && bitmap_color_depth(VIDbmp) > 8)
+    nightblit(VIDbmp, screen);
+  else
+    blit(VIDbmp, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
   release_screen();
 }
 

@@ -17,6 +17,7 @@
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "base/settings.h"
+#include "ui/datemenu.h"
 #include "skins/skindraw.h"
 #include "screen/display.h"
 #include "screen/keys.h"
@@ -102,12 +103,22 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
   }
 }
 
+int chooseplace(int index) {
+  if (locload(index) != 0) return -1;
+  // A new place (no name yet) is only edited until F2 stores it.
+  if (!Place[index].name[0]) return 0;
+  getaplace(index);
+  showplaceline();
+  keepinstant();
+  calcastall(dJDay);
+  return 0;
+}
+
 // Makes entry the current one of list.
 static void listselect(int list, int entry) {
   switch (list) {
     case LISTPLACES:
-      iPlace = entry;
-      locload(entry);
+      chooseplace(entry);
       break;
     case LISTSTARS:
       iStar = entry;

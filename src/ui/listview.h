@@ -24,3 +24,10 @@ int listpick(int keycode, int start, int rows, int count);
 // first entry is stored back); a key that labels a row makes that entry
 // current. Returns 1 when a row was chosen, else 0.
 int catview(int *start, int list, int keycode);
+
+// Chooses place index as the observing place: its fields in the LOCATION
+// menu, the header line, the instant's sidereal time and local fields
+// (keepinstant) and the positions follow at once. Nothing is written; a
+// place without a name (a new one) is only loaded into the fields.
+// Returns 0, or -1 for an index outside the table.
+int chooseplace(int index);

@@ -224,7 +224,7 @@ int observatoryfield() {
     iPlacesiz++;
     iNT[PLACENUM] = iPlacesiz;
   }
-  return locload(iNT[PLACENUM]);
+  return chooseplace(iNT[PLACENUM]);
 }
 
 int storeplace(int (*writeplaces)()) {
@@ -233,9 +233,7 @@ int storeplace(int (*writeplaces)()) {
   // Writing closes up emptied places and renumbers the current one: the
   // field follows it, and shows what the table now holds there, so the
   // next F2 cannot store into another place.
-  locload(iPlace);
-  getaplace(iPlace);
-  showplaceline();
+  chooseplace(iPlace);
   return r;
 }
 
@@ -351,6 +349,12 @@ static int enterfield(int n) {
       loadskinfield();
       break;
     case MKGENEPHEM: {
+      // The start can follow the DATE fields, so nobody has to type a Julian Day.
+      if (flag[EPHEMATDATE]) dFP[EPHEMSTART] = menudatejd();
+      if (const char *why = ephemrefusal(iNT[EPHEMLINES], dFP[EPHEMSTEP])) {
+        dialogERR(why);
+        break;
+      }
       char name[20];
       getastname(iAst, name);
       if (askyes("Generate ephemeris for %s?", name)) {
@@ -364,6 +368,10 @@ static int enterfield(int n) {
       liststart[LISTTONIGHT] = 0;
       break;
     case MKGENAPPULSE: {
+      if (!(dFP[APPULSEDIST] > 0)) {
+        dialogERR("DISTANCE Deg. is 0: no pair can be that close.");
+        break;
+      }
       static const char *const kChecking[2] = {"Checking asteroids.", "Please wait..."};
       openalert(2, kChecking);
       genastapplist(0, dFP[APPULSEDIST], 1);

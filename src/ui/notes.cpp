@@ -13,27 +13,14 @@ const char notesheader[] = "Minor-planet observing notes";
 
 static const int kLines = (int)(sizeof achDLine / sizeof achDLine[0]);
 
-// Copies the file at path, when there is one, to `to`. False on a read
-// error (a missing file is no error).
-static bool copyold(FILE *to, const char *path) {
-  FILE *from = fopen(path, "rb");
-  if (!from) return true;
-  char buf[8192];
-  size_t n;
-  bool ok = true;
-  while ((n = fread(buf, 1, sizeof buf, from)) > 0)
-    if (fwrite(buf, 1, n, to) != n) ok = false;
-  if (ferror(from)) ok = false;
-  fclose(from);
-  return ok;
-}
-
 int savelistlines(const char *path, bool append, int lines, bool skipempty) {
   if (lines < 0) lines = 0;
   if (lines > kLines) lines = kLines;
+  // Pages are appended in place: copying a long-used file whole for each
+  // page wrote megabytes a key press.
   newfile nf;
-  if (newfileopen(&nf, path) != 0) return 1;
-  bool ok = !append || copyold(nf.f, path);
+  if ((append ? appendfileopen(&nf, path) : newfileopen(&nf, path)) != 0) return 1;
+  bool ok = true;
   fprintf(nf.f, "\r\n%s  %s\r\n\r\n", banner, notesheader);
   for (int i = 0; i < lines; i++) {
     const char *line = achDLine[i];
@@ -47,6 +34,7 @@ int savelistlines(const char *path, bool append, int lines, bool skipempty) {
 
 int notesfilecopy(const char *path, int lines) {
   if (savelistlines(path, true, lines, false) != 0) return dialogERR("Unable to save notes.txt");
+  showconfirm("Page added to notes.txt");
   return 1;
 }
 
@@ -68,6 +56,9 @@ int ephemfilewrite(const char *path, int mode) {
     }
   }
   if (savelistlines(path, mode == 0, kLines, true) != 0) return dialogERR("Unable to save ephemeris file.");
+  char line[96];
+  snprintf(line, sizeof line, "Ephemeris saved in %s", get_filename(path));
+  showconfirm(line);
   return 1;
 }
 

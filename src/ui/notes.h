@@ -18,7 +18,8 @@ int ephemfilecopy(int mode);
 int notesfilecopy(const char *path, int lines);
 int ephemfilewrite(const char *path, int mode);
 // The writer under both: lines 0..lines-1 of achDLine (the empty ones
-// left out when skipempty) as a block added to the file at path, or
-// replacing it when append is false. The file is never left torn: it keeps
-// its old contents unless the whole new one was written. Returns 0, or 1.
+// left out when skipempty) as a block appended in place to the file at
+// path (flushed and synced; cut back to its old length when the append
+// fails), or replacing it through a new file when append is false. Either
+// way a stale "<path>.new" is removed. Returns 0, or 1.
 int savelistlines(const char *path, bool append, int lines, bool skipempty);

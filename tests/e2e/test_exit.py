@@ -24,15 +24,15 @@ with RunningProgram(exe) as s:
     check(s.wait_exit() == 0, "right click did not lead to the exit")
 
 
-def ends_as_missing(damage, what):
-    """The program stops as for a missing datafile after damage(path)."""
+def ends_with_fault(damage, what, kind):
     with RunningProgram(exe) as s:
         damage(os.path.join(s.dir, "vuva.dat"))
-        s.start(wait_window=False)
-        rc = s.wait_exit()
-        out = s.output.decode("latin-1")
-        check(rc == 255, "%s: exit status %r" % (what, rc))
-        check("Critical error\n\nStart up Files missing." in out, "%s: message was %r" % (what, out))
+        img = s.start().capture()
+        drawn = len(img.region(0, img.height // 3, img.width, img.height // 2).replace(b"\0", b""))
+        check(drawn > 300 and s.running(), "%s: no fault on the screen (%d)" % (what, drawn))
+        s.key("Return", settle=False)
+        rc, out = s.wait_exit(), s.output.decode("latin-1")
+        check(rc == 255 and "Critical error\n\n" in out and "vuva.dat is " + kind in out, "%s: %r %r" % (what, rc, out))
 
 
 def cut(size):
@@ -49,8 +49,8 @@ def fifteen_plain_objects(path):
         f.write(body)
 
 
-ends_as_missing(os.remove, "missing")
+ends_with_fault(os.remove, "missing", "missing")
 for size in (8, 12, 30000, 63000):
-    ends_as_missing(cut(size), "cut to %d bytes" % size)
-ends_as_missing(fifteen_plain_objects, "15 objects, no font")
+    ends_with_fault(cut(size), "cut to %d bytes" % size, "damaged")
+ends_with_fault(fifteen_plain_objects, "15 objects, no font", "damaged")
 print("passed")

@@ -54,9 +54,9 @@ def edit(s, n, text, width=12):
 
 
 def run_tonight(s):
-    down(s, 11)
+    down(s, 12)
     img = s.key("Return")
-    up(s, 11)
+    up(s, 12)
     return img
 
 
@@ -92,12 +92,12 @@ with RunningProgram(sys.argv[1]) as s:
     # Every object (no magnitude or time limit), by number: the last one
     # lies on a later database page; its row goes to the chart and makes it
     # the current object.
-    edit(s, 7, "30")
-    edit(s, 8, "0", 5)
-    down(s, 10)
+    edit(s, 8, "30")
+    edit(s, 9, "0", 5)
+    down(s, 11)
     for i in range(3):
         s.key("Return", settle=i == 2)  # Transit -> Mag -> Minutes -> Number
-    up(s, 10)
+    up(s, 11)
     run_tonight(s)
     every = save_csv(s)
     check(len(every) > 7000, "not every record was scanned: %d rows" % len(every))
@@ -122,9 +122,9 @@ with RunningProgram(sys.argv[1]) as s:
 
     # Brighter than 12, higher than 50 degrees, 30 minutes, still by number.
     s.key("alt+e")
-    edit(s, 7, "12")
-    edit(s, 6, "50")
-    edit(s, 8, "30", 5)
+    edit(s, 8, "12")
+    edit(s, 7, "50")
+    edit(s, 9, "30", 5)
     run_tonight(s)
     bright = save_csv(s)
     check(0 < len(bright) < len(everything), "the filters did not narrow the list (%d)" % len(bright))

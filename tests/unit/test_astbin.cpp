@@ -391,3 +391,10 @@ TEST_F(AstBin, RandomBytesAreRefusedAndTheTableKept) {
   EXPECT_EQ(ASTreadfile(0, scratchname("t_junkplanets.bin")), FAILREAD) << "planets of random bytes";
   EXPECT_EQ(iNumAst, n);
 }
+
+// A database shorter than its own record count says so in the load report.
+TEST_F(AstBin, CutFileOrImpossibleCountIsReported) {
+  writedb(scratchname("t_cut.bin"), 500, {mprecord(1, "A", 5), mprecord(2, "B", 5)});
+  ASSERT_EQ(ASTreadfile(0, scratchname("t_cut.bin")), 0);
+  EXPECT_STREQ(mperror, "Done. Found 10 planets brighter than 14.0, file cut short: 10 of 500 records");
+}

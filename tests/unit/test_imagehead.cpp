@@ -77,3 +77,14 @@ TEST_F(ImageHead, HugeSizesComeFromTheHeaderAlone) {
   EXPECT_EQ(w, 10000);
   EXPECT_EQ(h, 10000);
 }
+
+// A run-length image must decode whole before its palette (half an image loaded black).
+TEST_F(ImageHead, PcxMustDecodeToItsFullSize) {
+  int w, h;
+  for (const char *name : {"eyepiece.pcx", "starbmp.pcx"}) {
+    std::vector<unsigned char> pcx = readbytes(std::string(KORVANEX_RUNTIME_DIR) + "/" + name);
+    pcx.erase(pcx.begin() + pcx.size() / 2, pcx.end() - 769);  // half the pixels, the palette kept
+    writebytes(dir.path("half.pcx"), pcx);
+    EXPECT_EQ(check("half.pcx", &w, &h), IMAGEDAMAGED) << name;
+  }
+}

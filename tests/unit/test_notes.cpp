@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "fulldisk.h"
 #include "screen_fixture.h"
 #include "screen/keys.h"
 #include "ui/notes.h"
@@ -124,10 +125,26 @@ TEST_F(Notes, FailedWriteKeepsTheOldFile) {
   // The new file cannot be created beside it.
   ASSERT_EQ(mkdir((path + ".new").c_str(), 0700), 0);
   page(5);
-  feedkeys({KEYENTER});
-  EXPECT_EQ(notesfilecopy(path.c_str(), 7), 13);
+  {
+    FullDisk full(40);  // notes are appended in place: the disk fills during the append
+    feedkeys({KEYENTER});
+    EXPECT_EQ(notesfilecopy(path.c_str(), 7), 13);
+  }
   EXPECT_EQ(readwhole(path), "precious notes\r\n");
-  feedkeys({KEYENTER});
-  EXPECT_EQ(ephemfilewrite(path.c_str(), 0), 13);
+  feedkeys({'y', KEYENTER});
+  EXPECT_EQ(ephemfilewrite(path.c_str(), 1), 13);
   EXPECT_EQ(readwhole(path), "precious notes\r\n");
+}
+
+// Pages are appended in place, and a stale new file of a killed save goes.
+TEST_F(Notes, PagesAppendInPlaceAndAStaleNewFileGoes) {
+  std::string path = scratch("notes.txt");
+  writewhole(path, "old notes\r\n");
+  writewhole(path + ".new", std::string(5000, 'x'));
+  struct stat before, after;
+  page(1);
+  EXPECT_EQ(stat(path.c_str(), &before) + notesfilecopy(path.c_str(), 3) + stat(path.c_str(), &after), 1);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, appended to";
+  EXPECT_EQ(readwhole(path), "old notes\r\n" + block(pagelines(1)));
+  EXPECT_NE(stat((path + ".new").c_str(), &after), 0) << "the stale new file is gone";
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tempdir.h"
+#include "base/status.h"
 #include "allegro_env.h"
 #include "testsupport.h"
 #include "places/place.h"
@@ -97,8 +98,8 @@ TEST_F(Places, CommentsLineEndsAndLastLine) {
   EXPECT_STREQ(Place[0].country, "end");
   EXPECT_DOUBLE_EQ(Place[0].tzone, 3.5) << "the carriage return is dropped";
   EXPECT_STREQ(Place[1].name, "") << "the table past the entries is cleared";
-  EXPECT_STREQ(Place[1].locality, "C");
-  EXPECT_STREQ(Place[1].country, "c");
+  EXPECT_STREQ(Place[1].locality, "") << "a new place starts with an empty CITY";
+  EXPECT_STREQ(Place[1].country, "");
 }
 
 TEST_F(Places, BadNumbersStayZero) {
@@ -211,14 +212,13 @@ TEST_F(Places, TextFileLayoutAndRoundTrip) {
   std::stringstream ss(t);
   for (std::string l; std::getline(ss, l);) lines.push_back(l);
   ASSERT_EQ(lines.size(), 13u);
-  EXPECT_EQ(lines[0], "; Lines begining with ; are comments (ignored).");
+  EXPECT_EQ(lines[0], "; Lines beginning with ; are comments (ignored).");
   EXPECT_EQ(lines[10],
-            "; Observatory.......... Locality............... Country........ Code West-long.  lattitude Tzone Elev");
-  EXPECT_EQ(lines[11], "Kitt Peak               Arizona                 USA             695  +111.59556  +31.70139  -7.0 "
-                       "50   ; comments")
-      << "elevation always 50";
-  EXPECT_EQ(lines[12], "East                                            Land            0      -0.50000   -0.25000  +1.0 "
-                       "50   ; comments");
+            "; Observatory.......... Locality............... Country........ Code West-long.  latitude  Tzone Elev");
+  EXPECT_EQ(lines[11], "Kitt Peak               Arizona                 USA             695  +111.59556  +31.70139 -7.00 "
+                       "2096 ; real elevation")
+      << "the elevation and comment as read";
+  EXPECT_EQ(lines[12], "East                                            Land            0      -0.50000   -0.25000 +1.00 0");
   EXPECT_EQ(t.find('\r'), std::string::npos) << "line feeds only";
   EXPECT_EQ(t.back(), '\n');
   FILE *f = fopen(path.c_str(), "rb");
@@ -423,4 +423,20 @@ TEST_F(Places, ShippedPlaceFile) {
   ASSERT_GE(kitt, 0);
   EXPECT_NEAR(Place[kitt].longit, 111.60, 0.01);
   EXPECT_EQ(Place[kitt].tzone, -7.0);
+}
+
+// Junk lines are skipped and counted; with no place at all, the default is used.
+TEST_F(Places, JunkLinesAreSkippedAndCountedAndNoPlaceGivesTheDefault) {
+  std::string junk(40 * 99, '\n');  // 40 lines of random bytes
+  for (size_t i = 0; i < junk.size(); i++)
+    if (i % 99 < 98) junk[i] = static_cast<char>(i % 99 ? rand() % 245 + 11 : 'J');  // no line feed
+  std::string t = entries(3) + junk + line("Tab\tname", "Town", "Land", "1 2 3 4") + "\nBell\a" + line("", "", "", "1");
+  EXPECT_EQ(readtext(t + "\ntoo short\n\n; comment\n   \n"), 4) << "the three places and the one with a tab";
+  EXPECT_EQ(iPlaceSkipped, 42) << "every junk line, the bell and the short line";
+  setfiledir(dir.c_str());
+  writewhole(dir + "/place.txt", junk);
+  EXPECT_EQ(Placereadtextfile(), 1);
+  EXPECT_STREQ(mperror, "place.txt holds no valid place (40 lines skipped): Greenwich is used");
+  EXPECT_DOUBLE_EQ(dLattit, 51.46833) << "Greenwich";
+  setfiledir(nullptr);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "allegro_env.h"
+#include "chart/projection.h"
 #include "chart/starcat.h"
 #include "keyfeed.h"
 #include "minorplanets/elements.h"
@@ -19,6 +20,7 @@
 #include "base/settings.h"
 #include "screen/display.h"
 #include "screen/keys.h"
+#include "ui/datemenu.h"
 #include "ui/menutable.h"
 #include "ui/windows.h"
 
@@ -89,7 +91,7 @@ TEST(Project, LayoutOfTheFile) {
   // Bytes after a text's terminator are zero in the file.
   memcpy(chSTR[PLACECITY], "ab\0leftover", 12);
   std::vector<unsigned char> b = written();
-  ASSERT_EQ(b.size(), 1172u);
+  ASSERT_EQ(b.size(), 1180u) << "the settings, the signature and the checksum";
   EXPECT_DOUBLE_EQ(at<double>(b, 0 + 8 * MENUJDAY), 2451545.25);
   EXPECT_EQ(at<int32_t>(b, 320 + 4 * CCDPIXH), 765);
   EXPECT_EQ(at<int32_t>(b, 480 + 4 * 9), 1);
@@ -174,6 +176,7 @@ TEST(Project, ShortFiles) {
 TEST(Project, ValuesOutsideTheLimitsAreClamped) {
   distinctsettings();
   std::vector<unsigned char> b = written();
+  b.resize(1172);  // a file written before the signature: no checksum to fail
   auto put32 = [&](int offset, int32_t v) { memcpy(b.data() + offset, &v, 4); };
   auto putd = [&](int offset, double v) { memcpy(b.data() + offset, &v, 8); };
   putd(8 * PLACELAT, 1e300);
@@ -234,9 +237,11 @@ class ProjectFiles : public ::testing::Test {
     snprintf(chSTR[PROJECTNAME], sizeof chSTR[0], "%s/night2", folder.c_str());
     iNumAst = 0;
     Snum = 0;
+    for (placerec &r : Place) r = placerec{};
   }
   void TearDown() override {
     stopkeys();
+    remove(KORVANEX_RUNTIME_DIR "/lastproj.txt");
     remove((dir + "/night2.CFG").c_str());
     remove((dir + "/night2.CFG.new").c_str());
     rmdir(dir.c_str());
@@ -268,26 +273,26 @@ TEST_F(ProjectFiles, CreateThenOverwrite) {
   EXPECT_EQ(std::string(line), "Overwrite project " + full + "?");
   struct stat st;
   stat((dir + "/night2.CFG").c_str(), &st);
-  EXPECT_EQ(st.st_size, 1172);
+  EXPECT_EQ(st.st_size, 1180);
 }
 
 TEST_F(ProjectFiles, LoadAsksAndRestores) {
   feedkeys({'y'});
   ASSERT_EQ(saveproject(), 0);
   dFP[PLACELAT] = 12.0;
-  iNT[MENUMONTH] = 2;
+  iNT[EPHEMLINES] = 2;
   feedkeys({'n'});
   EXPECT_EQ(loadproject(1), 0);
   EXPECT_DOUBLE_EQ(dFP[PLACELAT], 12.0) << "refused: nothing read";
   feedkeys({'y'});
   EXPECT_EQ(loadproject(1), 0);
   EXPECT_EQ(keysleft(), 0);
-  EXPECT_EQ(iNT[MENUMONTH], 7);
+  EXPECT_EQ(iNT[EPHEMLINES], 0);
   EXPECT_STREQ(chSTR[PLACEDESC], "") << "the place of the project reloaded into the fields";
   // Without a question at start-up.
-  iNT[MENUMONTH] = 3;
+  iNT[EPHEMLINES] = 3;
   EXPECT_EQ(loadproject(0), 0);
-  EXPECT_EQ(iNT[MENUMONTH], 7);
+  EXPECT_EQ(iNT[EPHEMLINES], 0);
 }
 
 TEST_F(ProjectFiles, MissingFileIsReportedAndChangesNothing) {
@@ -298,4 +303,47 @@ TEST_F(ProjectFiles, MissingFileIsReportedAndChangesNothing) {
   EXPECT_EQ(keysleft(), 0) << "the error box waited for its key";
   EXPECT_EQ(keysoverrun(), 0);
   EXPECT_DOUBLE_EQ(dFP[PLACELAT], 12.0);
+}
+
+// Saved in Vienna at a fixed instant and zoom 6, then loaded: all of it in
+// effect at once (PyEphem: sidereal time 3.26701 h, 22:00 local); the
+// pointer names the project and the exit question its file.
+TEST_F(ProjectFiles, ComesBackWholeAndInEffect) {
+  Place[1] = placerec{"Vienna", "Vienna", "Austria", 0, -16.3738, 48.2082, 1.0, 171, ""};
+  iPlacesiz = 1;
+  getaplace(1);
+  iPlace = 1, iZoom = 6;
+  dFP[MENUJDAY] = 2461383.375;
+  makeFPdate();
+  char line[96];
+  exitquestion(line, sizeof line);
+  EXPECT_STREQ(line, "EXIT!! Save project night2.CFG first?");
+  feedkeys({'y', 'y'});
+  ASSERT_EQ(saveproject(), 0);
+  getaplace(0), realtimedate(), iZoom = 0, chSTR[PROJECTNAME][0] = 0;
+  ASSERT_EQ(readlastproject(), 0);
+  ASSERT_EQ(loadproject(1), 0);
+  EXPECT_STREQ(achPlace, "Vienna");
+  EXPECT_EQ(dJDay, 2461383.375);
+  EXPECT_NEAR(SidHr, 3.2670125, 2.0 / 3600);
+  EXPECT_EQ(iNT[MENUHOUR], 22);
+  EXPECT_EQ(iZoom, 6);
+}
+
+// Junk, a flipped bit, a non-text field: refused, saying why; older files still read.
+TEST_F(ProjectFiles, DamagedFilesAreRefusedWithTheirFault) {
+  std::vector<unsigned char> good = written(), junk(1172), flipped = good, older(good.begin(), good.begin() + 1172);
+  for (unsigned char &c : junk) c = static_cast<unsigned char>(rand());
+  flipped[8 * PLACELAT + 3] ^= 0x10;
+  older[600 + 40 * PLACEDESC + 2] = 1;
+  iNT[MENUMONTH] = 2;
+  for (auto c : {std::make_pair(junk, "is not text"), std::make_pair(flipped, "checksum does not match"),
+                 std::make_pair(older, "text field 6 holds")}) {
+    EXPECT_EQ(readbytes(c.first), PROJECTREFUSED);
+    EXPECT_NE(strstr(projectfault, c.second), nullptr) << projectfault;
+    EXPECT_EQ(iNT[MENUMONTH], 2) << c.second;
+  }
+  older[600 + 40 * PLACEDESC + 2] = 'd';
+  EXPECT_EQ(readbytes(older), 1172);
+  EXPECT_EQ(iNT[MENUMONTH], 7) << "an older file without signature";
 }

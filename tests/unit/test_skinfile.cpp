@@ -4,6 +4,7 @@
 #include <string>
 
 #include "allegro_env.h"
+#include "testsupport.h"
 #include "base/status.h"
 #include "skin_fixture.h"
 #include "skins/skin.h"
@@ -205,4 +206,12 @@ TEST_F(SkinFile, SetskinprogramTouchesOnlyExistingToggles) {
   EXPECT_EQ(skin[11].state, 0);
   EXPECT_EQ(skin[24].state, 1);
   EXPECT_EQ(skin[25].state, 0);
+}
+
+// The shipped table cut in half (inside a line) says so in its report.
+TEST_F(SkinFile, HalfATableIsReportedAsCutShort) {
+  std::string whole = readwhole(std::string(KORVANEX_RUNTIME_DIR) + "/eyepiece.skt");
+  dir.write("half.skt", whole.substr(0, whole.size() / 2));
+  EXPECT_EQ(readskinfile("half.skt"), 0);
+  EXPECT_STREQ(mperror, "Loaded file: 14 Skin loaded in half.skt (cut short: its last line is unfinished)");
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "allegro_env.h"
+#include "fulldisk.h"
+#include "testsupport.h"
 #include "base/status.h"
 #include "skin_fixture.h"
 #include "skins/skin.h"
@@ -240,4 +242,20 @@ TEST(ShippedSkin, EyepieceLoadsAtEverySkinDepth) {
     EXPECT_NE(getpixel(skinbmp, v.srcx + 2, v.srcy + 2), bitmap_mask_color(skinbmp));
     for (int e = SKINCHANGE; e <= SKINGRID; e++) EXPECT_TRUE(skinexists(e)) << e;
   }
+}
+
+// Start-up skin files are written only when missing or out of date (full disk: no failure).
+TEST_F(SkinLoad, StartUpFilesAreWrittenOnlyWhenMissingOrOutOfDate) {
+  initskin(32, "good");
+  struct stat inc, after;
+  ASSERT_EQ(stat(dir.path("good.inc").c_str(), &inc), 0);
+  {
+    FullDisk full(10);
+    EXPECT_EQ(initdefaultskin(32), 0) << mperror;
+    initskin(32, "good");
+  }
+  EXPECT_TRUE(stat(dir.path("good.inc").c_str(), &after) == 0 && after.st_ino == inc.st_ino);
+  dir.write("defskin.bmp", "stale");
+  EXPECT_EQ(initdefaultskin(32), 0);
+  EXPECT_GT(readwhole(dir.path("defskin.bmp")).size(), 1000u) << "made again";
 }

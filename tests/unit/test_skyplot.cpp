@@ -405,8 +405,16 @@ TEST_F(Chart, SunOppositionAndMoonMarkers) {
   EXPECT_EQ(getpixel(SKYbmp, iXplot, iYplot + r), colour[PALRED]);
 }
 
+// The opposition marker stands at the antisolar point: PyEphem's
+// astrometric Sun turned 180 degrees along the ecliptic of J2000.
 TEST(ChartMarkers, OppositionPointOfTheSun) {
   EXPECT_DOUBLE_EQ(oppositionra(13.5), 1.5);
   EXPECT_DOUBLE_EQ(oppositionra(3), 15);
   EXPECT_DOUBLE_EQ(oppositionra(12), 24);
+  double kept = day;
+  day = 2461383.375;
+  skymarkers();
+  day = kept;
+  EXPECT_NEAR(oppositionra(Sunra), 5.0159577, 0.002);
+  EXPECT_NEAR(-Sundec, 22.7422230, 0.02);
 }

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include "base/status.h"
 #include "base/settings.h"
 #include "starcat_fixture.h"
+#include "tempdir.h"
+#include "testsupport.h"
 #include "screen/display.h"
 #include "ui/datemenu.h"
 #include "screen/layout.h"
@@ -228,9 +231,8 @@ TEST(StarCat, CountOverCapacityStoresOnlyTheCapacity) {
   putint(bytes, 0, 0x7FFFFFFF);
   bytes.resize(4 + 16 * 10);
   path = writetemp("big.bin", bytes);
-  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 0);
-  EXPECT_EQ(Snum, 10);
-  EXPECT_EQ(Snum8, 0);
+  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 2);
+  EXPECT_STREQ(starfault, "cut short: 10 of 2147483647 stars");
   remove(path.c_str());
 }
 
@@ -254,16 +256,18 @@ TEST(StarCat, NegativeCountsLoadNothingOfThatLayer) {
   std::vector<unsigned char> bytes = fallbackfile({makestar(1, 500, 'A', '0', 3, 3)});
   putint(bytes, 0, -5);
   std::string path = writetemp("neg.bin", bytes);
-  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 0);
-  EXPECT_EQ(Snum, 0);
-  EXPECT_EQ(iHI[STARRECORD], -1);
+  loadlayers({{makestar(41, 300, 'A', '0', 1, 1), makestar(42, 400, 'A', '0', 2, 2)}});  // refused: these stay
+  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 2);
+  EXPECT_EQ(Snum, 2);
+  EXPECT_EQ(iHI[STARRECORD], 1);
   bytes = indexedfile({{makestar(1, 500, 'A', '0', 3, 3)}, {makestar(2, 750, 'A', '0', 3, 3)}, {}});
   putint(bytes, 4 + 16 + 3456 + 4, -1);  // N8
   path = writetemp("neg.bin", bytes);
-  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 0);
-  EXPECT_EQ(Snum7, 1);
+  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 2);
+  EXPECT_STREQ(starfault, "impossible star count -1");
+  EXPECT_EQ(Snum7, 2);
   EXPECT_EQ(Snum8, 0);
-  EXPECT_EQ(Snum, 1);
+  EXPECT_EQ(Snum, 2);
   remove(path.c_str());
 }
 
@@ -298,13 +302,15 @@ TEST(StarCat, TruncatedLayerKeepsTheStarsRead) {
   std::vector<unsigned char> bytes = indexedfile({l7, l8, l9});
   bytes.resize(4 + 16 + 3456 + 4 + 4 + 16 * 3 + 7);  // three and a bit layer-8 records
   std::string path = writetemp("trunc.bin", bytes);
-  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 0);
-  EXPECT_EQ(Snum7, 1);
-  EXPECT_EQ(Snum8, 3);
+  loadlayers({{makestar(41, 300, 'A', '0', 1, 1), makestar(42, 400, 'A', '0', 2, 2)}});  // refused: these stay
+  ASSERT_EQ(loadstarfile(path.c_str(), path.c_str()), 2);
+  EXPECT_STREQ(starfault, "cut short: 3 of 5 stars");
+  EXPECT_EQ(Snum7, 2);
+  EXPECT_EQ(Snum8, 0);
   EXPECT_EQ(Snum9, 0);
-  EXPECT_EQ(Snum, 4);
+  EXPECT_EQ(Snum, 2);
   EXPECT_EQ(starnum8[9 * 24], 0);  // the index of layer 8 was never read
-  EXPECT_EQ(starnum[9 * 24], 1);
+  EXPECT_EQ(starnum[9 * 24], 0);
   remove(path.c_str());
 }
 
@@ -443,7 +449,8 @@ TEST(StarCat, RealTychoCatalogueLoads) {
   EXPECT_EQ(Snum, MAXSTARS);
   std::string msg = mperror;
   EXPECT_EQ(msg.rfind("Done. ", 0), 0u) << msg;
-  EXPECT_NE(msg.find(" Found 120200 stars in  TYC Star Catalog"), std::string::npos) << msg;
+  EXPECT_EQ(msg.rfind("Done. Found 120200 stars to class ", 0), 0u) << msg;
+  EXPECT_NE(msg.find(" in TYC Star Catalog"), std::string::npos) << msg;
   EXPECT_EQ(getpixel(VIDbmp, 2 * HORScale + JDLINEWIDTH + 1, 3 * VRTScale + 1), colour[PALGREY]);
   // Every block entry holds exactly the stars of its block and layer.
   int32_t *num[3] = {starnum, starnum8, starnum9}, *idx[3] = {staridx, staridx8, staridx9};
@@ -561,7 +568,7 @@ TEST(StarCat, MissingOrJunkCatalogueKeepsTheLoadedStars) {
   putint(junk, 0, 3000);
   put(junk);
   EXPECT_EQ(readskycatalog(2), 2);
-  EXPECT_STREQ(mperror, "Error reading file: ppmdat.bin");
+  EXPECT_STREQ(mperror, "Damaged file: ppmdat.bin, 2991 of 3000 records cannot be real stars");
   EXPECT_EQ(Snum, 2);
   EXPECT_EQ(catnum, 0);
   EXPECT_STREQ(StarCatID, "TYC");
@@ -573,14 +580,38 @@ TEST(StarCat, MissingOrJunkCatalogueKeepsTheLoadedStars) {
   EXPECT_EQ(catnum, 2);
   EXPECT_STREQ(StarCatID, "PPM");
   EXPECT_EQ(Snum, 2);
-  EXPECT_NE(std::string(mperror).find("Found 2 stars in  PPM Star Catalog, 1 impossible records skipped"),
+  EXPECT_NE(std::string(mperror).find(" in PPM Star Catalog, 1 impossible records skipped"),
             std::string::npos)
       << mperror;
   put(fallbackfile({makestar(77, 300, 'A', '0', 1, 1)}));
   EXPECT_EQ(readskycatalog(2), 0);
-  EXPECT_NE(std::string(mperror).find("Found 1 stars in  PPM Star Catalog"), std::string::npos) << mperror;
+  EXPECT_NE(std::string(mperror).find(" in PPM Star Catalog"), std::string::npos) << mperror;
   EXPECT_EQ(std::string(mperror).find("impossible"), std::string::npos) << mperror;
   remove(path.c_str());
   catnum = 0;
 }
 
+
+// Damaged catalogues are refused with the reason; the next file or catalogue is tried.
+TEST(StarCat, EmptyCutOrJunkCataloguesAreRefusedAndTheNextTried) {
+  startallegro(32);
+  TempDir dir("stardmg");
+  auto in = [&](const char *name) { return dir.path + "/" + name; };
+  std::vector<unsigned char> good = fallbackfile({makestar(7, 300, 'A', '0', 1, 1), makestar(8, 300, 'A', '0', 2, 1)});
+  writebytes(in("hipstar.bin"), std::vector<unsigned char>(good.begin(), good.begin() + 13));
+  setfiledir(dir.path.c_str());
+  EXPECT_EQ(readskycatalog(1), 2);
+  EXPECT_STREQ(mperror, "Damaged file: hipstar.bin, cut short: 0 of 2 stars");
+  writebytes(in("hipstar.bin"), {});
+  writebytes(in("hipstar7.bin"), good);
+  EXPECT_EQ(readskycatalog(1), 0);
+  EXPECT_NE(strstr(mperror, " in HIP Star Catalog (hipstar.bin refused: empty or unreadable)"), nullptr);
+  ASSERT_EQ(mkdir(in("tycstar.bin").c_str(), 0700) + mkdir(in("defskin.bmp").c_str(), 0700), 0);
+  EXPECT_EQ(Starinit(0), 0);
+  EXPECT_EQ(catnum, 1);
+  EXPECT_EQ(std::string(mperror).rfind("Damaged file: tycstar.bin, empty or unreadable. Done. ", 0), 0u) << mperror;
+  EXPECT_NE(std::string(mperror).find("Error writing file: " + in("defskin.bmp")), std::string::npos) << mperror;
+  setfiledir(nullptr);
+  catnum = 0;
+  snprintf(StarCatID, sizeof StarCatID, "TYC");
+}

@@ -114,3 +114,18 @@ TEST(StarPix, ImageSheetHasTransparentBlackAboveEightBits) {
   EXPECT_GT(getb32(o), getr32(o) - 1);
   EXPECT_GT(getr32(mstar), getb32(mstar));
 }
+
+// Star image faults are noted for the load report; a refused sheet leaves the one in use.
+TEST(StarPix, FaultsOfTheStarImagesAreNotedAndARefusedSheetKept) {
+  startallegro(32);
+  std::vector<unsigned char> pix = readbytes(runtimefile("starpix.bin")), sheet = readbytes(runtimefile("starbmp.pcx"));
+  starimagefault[0] = 0;
+  EXPECT_EQ(readstarpixfile(writetemp("p.pix", std::vector<unsigned char>(pix.begin(), pix.end() - 1)).c_str()), 0);
+  ASSERT_EQ(readstarsheet(), 1);
+  BITMAP *inuse = Starbmp;
+  sheet.resize(sheet.size() / 2);
+  EXPECT_EQ(readstarsheetfile(writetemp("cut.pcx", sheet).c_str()), 2);
+  EXPECT_STREQ(starimagefault, "starpix.bin cut short (97471 of 97472 bytes): stars drawn as dots; "
+                               "starbmp.pcx damaged or cut short");
+  EXPECT_EQ(Starbmp, inuse);
+}

@@ -230,3 +230,17 @@ TEST_F(UserFile, PlanetPageFieldsRoundTrip) {
   EXPECT_EQ(readmpvars(-1), -1);
   EXPECT_EQ(savempvars(iNumAst), -1);
 }
+
+// Junk or a folder is refused, the list kept; junk lines beside objects are counted.
+TEST_F(UserFile, JunkOrUnreadableFileIsRefusedAndJunkLinesCounted) {
+  ASSERT_EQ(MPreaduserfile("userast1.txt"), 7);
+  std::string junk(3000, 'x');
+  for (char &c : junk) c = static_cast<char>(rand() % 256);
+  writetext(scratchname("t_junk.txt"), junk);
+  EXPECT_EQ(MPreaduserfile(scratchname("t_junk.txt")), 7);
+  EXPECT_EQ(std::string(mperror), "Damaged file: " + resolved(scratchname("t_junk.txt")) + ", no object in it");
+  EXPECT_EQ(MPreaduserfile(scratchname("")), 7) << "the scratch folder itself";
+  writetext(scratchname("t_mixed.txt"), "junk line\n" + objline(0, "Mixed", "2459800") + "\x01\x02\n");
+  EXPECT_EQ(MPreaduserfile(scratchname("t_mixed.txt")), 1);
+  EXPECT_NE(strstr(mperror, "t_mixed.txt, 2 lines that are not objects skipped"), nullptr) << mperror;
+}
