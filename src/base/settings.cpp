@@ -51,6 +51,7 @@ static const IntLimit kIntLimits[] = {
     {FIELDRADIUS, 0, 36000},
     {APPROACHSEP, 0, 3600},
     {APPROACHDAYS, 0, 366},
+    {TONIGHTMINUTES, 0, 1440},
 };
 
 struct RealLimit {
@@ -92,8 +93,8 @@ static const RealLimit kRealLimits[] = {
     {CCDFIELDV, 0.1, 999.9},
     {CHARTCENTRERA, 0, 24},
     {CHARTCENTREDEC, -90, 90},
-    {35, 0, 24},
-    {36, -90, 90},
+    {TONIGHTMINALT, -10, 90},
+    {TONIGHTMAGLIMIT, -30, 40},
     {MPMAGLIMIT, 0, 99},
     {APPULSEDIST, 0, 10},
     {APPROACHSTARMAG, -2, 20},
@@ -137,6 +138,9 @@ void initsettings() {
   iNT[MPRECORD] = 8;
   iNT[MPLISTFONT] = 1;
   iNT[STARLISTFONT] = 1;
+  iNT[TONIGHTMINUTES] = 30;
+  dFP[TONIGHTMINALT] = 30.0;
+  dFP[TONIGHTMAGLIMIT] = 16.0;
   iHI[MPRECORD] = 1050;
   // Fields with limits start inside them, so that a project saved before
   // they were edited comes back as it was saved.

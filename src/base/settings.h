@@ -54,6 +54,9 @@ enum : int {
   FIELDRADIUS = 37,  // field check: radius (arc seconds); 0 the CCD frame
   APPROACHSEP = 38,  // close approaches: widest separation (arc seconds; 0: 60)
   APPROACHDAYS = 39, // close approaches: days searched (0: 30)
+  TONIGHTMINUTES = 40, // night planner: least observable minutes
+  TONIGHTDARK = 41,    // darkness choice: 0 civil, 1 nautical, 2 astronomical
+  TONIGHTORDER = 42,   // order choice: transit, magnitude, minutes, number
 };
 
 // Slots of dFP (and of dLO/dHI).
@@ -91,6 +94,8 @@ enum : int {
   CCDFIELDV = 32,    // CCD field of view vertical (arc minutes)
   CHARTCENTRERA = 33,  // chart centre kept by a project: R.A. (hours)
   CHARTCENTREDEC = 34, // declination (degrees)
+  TONIGHTMINALT = 35,   // night planner: least altitude (degrees)
+  TONIGHTMAGLIMIT = 36, // faintest magnitude
   MPMAGLIMIT = 37,   // magnitude limit of minor planets shown
   APPULSEDIST = 38,  // appulse distance threshold (degrees)
   FIXEDJDAY = 39,    // the instant a project keeps when FIXEDINSTANT is 1 (Julian Day)

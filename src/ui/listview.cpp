@@ -15,6 +15,7 @@
 #include "chart/mplist.h"
 #include "minorplanets/approach.h"
 #include "minorplanets/fieldcheck.h"
+#include "minorplanets/tonight.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "base/settings.h"
@@ -24,6 +25,7 @@
 #include "screen/keys.h"
 #include "ui/notes.h"
 #include "ui/searchlists.h"
+#include "ui/tonightpage.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -103,6 +105,10 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
       *style = LISTSTYLE{4, 10, colour[PALBLACK]};
       *count = iNumAppr;
       return true;
+    case LISTTONIGHT:
+      *style = LISTSTYLE{4, 10, colour[PALDARKBLUE]};
+      *count = tonightrows;
+      return true;
     default:
       return false;
   }
@@ -148,6 +154,9 @@ static int listselect(int list, int entry) {
       return gotofieldhit(entry) ? 2 : 1;
     case LISTAPPROACH:
       return gotoapproach(entry) ? 2 : 1;
+    case LISTTONIGHT:
+      tonightcurrent = entry;
+      break;
     default:
       break;
   }
@@ -173,6 +182,8 @@ static int listfill(int list, int start, int rows) {
       return fieldlist(2, start, rows);
     case LISTAPPROACH:
       return approachlist(2, start, rows);
+    case LISTTONIGHT:
+      return tonightlist(2, start, rows);
     default:
       return 0;
   }
@@ -187,8 +198,16 @@ static void clearlistlines() {
   }
 }
 
+void listarea(int toprow, int *x1, int *y1, int *x2, int *y2) {
+  *x1 = listXst * HORScale - 1;
+  *y1 = toprow * VRTScale - 4;
+  *x2 = 79 * HORScale;
+  *y2 = 26 * VRTScale + 10;
+}
+
 static void drawlistarea(int toprow) {
-  int x1 = listXst * HORScale - 1, y1 = toprow * VRTScale - 4, x2 = 79 * HORScale, y2 = 26 * VRTScale + 10;
+  int x1, y1, x2, y2;
+  listarea(toprow, &x1, &y1, &x2, &y2);
   rectfill(VIDbmp, x1, y1, x2, y2, colour[PALLISTBACK]);
   rect(VIDbmp, x1, y1, x2, y2, colour[PALGREY]);
 }

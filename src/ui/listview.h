@@ -12,12 +12,15 @@ enum {
   LISTAPPULSES = 6,
   LISTFIELD = 7,     // the field check (APPULSE menu)
   LISTAPPROACH = 8,  // close approaches (APPULSE menu)
-  LISTCOUNT = 9,
+  LISTTONIGHT = 9,   // the night planner (EPHEMERIS menu)
+  LISTCOUNT = 10,
 };
 enum { LISTMAXROWS = 60 };
 
 extern const char listlabels[];  // selection character of each row of a page
 
+// Pixel corners of the list area whose first text row is toprow.
+void listarea(int toprow, int *x1, int *y1, int *x2, int *y2);
 // Rows of a page whose first text row is toprow, pitch pixels a row:
 // (25 - toprow) x VRTScale / pitch, 1..LISTMAXROWS.
 int listpagerows(int toprow, int pitch);

@@ -34,6 +34,7 @@
 #include "ui/notes.h"
 #include "ui/project.h"
 #include "ui/searchlists.h"
+#include "ui/tonightpage.h"
 #include "ui/windows.h"
 #include "screen/layout.h"
 
@@ -61,7 +62,7 @@ int menulist(int menu) {
     case MENULOCATION: return LISTPLACES;
     case MENUCATALOG: return LISTSTARS;
     case MENUPLANET: return LISTPLANETS;
-    case MENUEPHEMERIS: return LISTEPHEM;
+    case MENUEPHEMERIS: return tonightshown ? LISTTONIGHT : LISTEPHEM;
     case MENUTELESCOPE: return LISTCCD;
     case MENUAPPULSE: return iAppulseList;
     default: return -1;
@@ -71,7 +72,16 @@ int menulist(int menu) {
 int menulistpage(int menu, int code) {
   int list = menulist(menu);
   if (list < 0) return 0;
-  return catview(&liststart[list], list, code);
+  if (list != LISTTONIGHT) return catview(&liststart[list], list, code);
+  // The graph stands in the list's place until a list key is pressed.
+  if (code != 0) tonightgraphon = 0;
+  int chosen = 0;
+  if (!tonightgraphon || drawtonightgraph() != 0) {
+    tonightgraphon = 0;
+    chosen = catview(&liststart[list], list, code);
+  }
+  drawnightfacts();
+  return chosen;
 }
 
 // The help line of field n of the open menu, in place of the last one.
@@ -285,6 +295,7 @@ static int enterfield(int n) {
   switch (fld.kind) {
     case MKCHOICE:
       nextchoice(fld.setting);
+      if (fld.setting == CHOICEORDER && tonightshown) tonightresort();
       break;
     case MKVALUE:
       if (editvalue(fld, n) != 0) break;
@@ -366,9 +377,16 @@ static int enterfield(int n) {
       }
       char name[20];
       getastname(iAst, name);
-      if (askyes("Generate ephemeris for %s?", name)) calcephem(iAst);
+      if (askyes("Generate ephemeris for %s?", name)) {
+        calcephem(iAst);
+        tonightshown = 0;
+      }
       break;
     }
+    case MKTONIGHT:
+      tonightrun();
+      liststart[LISTTONIGHT] = 0;
+      break;
     case MKGENAPPULSE: {
       if (!(dFP[APPULSEDIST] > 0)) {
         dialogERR("DISTANCE Deg. is 0: no pair can be that close.");
@@ -408,6 +426,10 @@ int menufunctionkey(int code) {
       if (iFun == MENUCATALOG) starsave(iNT[STARRECORD]);
       // The page shown is in the list lines: the file gets it as seen,
       // appended or replaced as the APPEND MODE choice says.
+      if (iFun == MENUEPHEMERIS && tonightshown) {
+        tonightsave();
+        return 0;
+      }
       if (iFun == MENUEPHEMERIS && askyes("Save Ephemeris in file %s?", chSTR[EPHEMFILE]))
         ephemfilecopy(iNT[EPHEMMODE]);
       if (iFun == MENUAPPULSE) searchcsv();
@@ -415,6 +437,7 @@ int menufunctionkey(int code) {
     case KEYF3:
       if (iFun == MENUCATALOG) findstarfield();
       if (iFun == MENUPLANET) findmpfield();
+      if (iFun == MENUEPHEMERIS && tonightshown) tonightgraphon = 1 - tonightgraphon;
       return 0;
     case KEYF4:
       switch (iFun) {
@@ -422,6 +445,7 @@ int menufunctionkey(int code) {
         case MENUPLANET: gotoasteroid(iNT[MPRECORD]); return KEYESC;
         case MENUSKYMAP: gotomyradec(dFP[CHARTRA], dFP[CHARTDEC]); return KEYESC;
         case MENUAPPULSE: gotoapp(iNT[APPULSENUM]); return KEYESC;
+        case MENUEPHEMERIS: return tonightshown ? tonightgoto(tonightcurrent) : 0;
         default: return 0;
       }
     default:
@@ -487,7 +511,11 @@ int menufunction(int menu) {
     } else if (menuofkey(code) < 0 && code != KEYESC && listkey(code)) {
       int chosen = menulistpage(iFun, code);
       if (chosen == 2) code = KEYESC;  // the chart goes to the row chosen
-      if (chosen) drawn = -1;
+      if (chosen) {
+        drawn = -1;
+        // A row of the night planner goes to its object on the chart.
+        if (menulist(iFun) == LISTTONIGHT && tonightgoto(tonightcurrent) == KEYESC) code = KEYESC;
+      }
     }
   }
   iSel[iFun] = iFocus;

@@ -77,6 +77,12 @@ const PROMPT prompt[MENUCOUNT][MENUFIELDS] = {
         {"APPEND MODE", "APPEND or OVERWRITE? the text file.", MKCHOICE, VTNONE, CHOICEAPPEND, FUNONE},
         {"GENERATE EPHEM", "Generate an ephemeris for object.", MKGENEPHEM, VTNONE, 0, FUNONE},
         {"START AT DATE", "Start at the DATE fields, not START JDAY", MKSWITCH, VTNONE, EPHEMATDATE, FUNONE},
+        {"MIN ALTITUDE", "Lowest altitude (deg) worth observing.", MKVALUE, VTNUMBER, TONIGHTMINALT, FUNONE},
+        {"MAG LIMIT", "Faintest magnitude listed for tonight.", MKVALUE, VTNUMBER, TONIGHTMAGLIMIT, FUNONE},
+        {"MIN MINUTES", "Least minutes observable in darkness.", MKVALUE, VTWHOLE, TONIGHTMINUTES, FUNONE},
+        {"DARKNESS", "Sun below CIVIL NAUTICAL or ASTRO limit.", MKCHOICE, VTNONE, CHOICEDARK, FUNONE},
+        {"ORDER BY", "Tonight sorted by TRANSIT MAG MIN NUM.", MKCHOICE, VTNONE, CHOICEORDER, FUNONE},
+        {"TONIGHT", "List what is observable tonight.", MKTONIGHT, VTNONE, 0, FUNONE},
     },
     {  // SKYMAP
         {"ORIENTATION", "Stars displayed with NORTH or SOUTH up?", MKCHOICE, VTNONE, CHOICEORIENT, FUNONE},
@@ -143,11 +149,14 @@ static const MCHOICE kInitialChoices[CHOICECOUNT] = {
     {2, 0, SOUTHUP, {"North", "South"}},
     {5, 0, CHOICE8, {"Finder", "Accel", "Decel", "Sine", "Cosine"}},
     {0, 0, 0, {}},
+    {3, 2, TONIGHTDARK, {"Civil", "Nautical", "Astro"}},
+    {4, 0, TONIGHTORDER, {"Transit", "Mag", "Minutes", "Number"}},
 };
 
 MCHOICE mchoice[CHOICECOUNT] = {
     kInitialChoices[0], kInitialChoices[1], kInitialChoices[2], kInitialChoices[3], kInitialChoices[4],
     kInitialChoices[5], kInitialChoices[6], kInitialChoices[7], kInitialChoices[8], kInitialChoices[9],
+    kInitialChoices[10], kInitialChoices[11],
 };
 
 const int altkey[11] = {KEYMENUFILE,     KEYMENULOCATION, KEYMENUCATALOG, KEYMENUPLANET,

@@ -59,7 +59,7 @@ int projectwrite(FILE *f) {
   memcpy(b + PROJECTFLAG, flag, 4 * OLDFLAGSLOTS);
   memcpy(b + PROJECTMOREINT, iNT + OLDINTSLOTS, 4 * (INTSLOTS - OLDINTSLOTS));
   memcpy(b + PROJECTMOREFLAG, flag + OLDFLAGSLOTS, 4 * (FLAGSLOTS - OLDFLAGSLOTS));
-  for (int c = 0; c < CHOICECOUNT; c++) memcpy(b + PROJECTCHOICE + 4 * c, &mchoice[c].current, 4);
+  for (int c = 0; c < PROJECTCHOICES; c++) memcpy(b + PROJECTCHOICE + 4 * c, &mchoice[c].current, 4);
   for (int i = 0; i < 14; i++) memcpy(b + PROJECTTEXT + TEXTSIZE * i, chSTR[i], strnlen(chSTR[i], TEXTSIZE - 1));
   memcpy(b + PROJECTAST, &iAst, 4);
   memcpy(b + PROJECTPLACE, &iPlace, 4);
@@ -116,7 +116,7 @@ int projectread(FILE *f) {
   if (n >= PROJECTFLAG) memcpy(iNT, b + PROJECTINT, 4 * OLDINTSLOTS);
   if (n >= PROJECTCHOICE) memcpy(flag, b + PROJECTFLAG, 4 * OLDFLAGSLOTS);
   if (n >= PROJECTTEXT)
-    for (int c = 0; c < CHOICECOUNT; c++) memcpy(&mchoice[c].current, b + PROJECTCHOICE + 4 * c, 4);
+    for (int c = 0; c < PROJECTCHOICES; c++) memcpy(&mchoice[c].current, b + PROJECTCHOICE + 4 * c, 4);
   if (n >= PROJECTAST)
     for (int i = 0; i < 14; i++) memcpy(chSTR[i], b + PROJECTTEXT + TEXTSIZE * i, TEXTSIZE);
   if (n >= PROJECTPLACE) memcpy(&iAst, b + PROJECTAST, 4);

@@ -190,7 +190,7 @@ TEST_F(Help, ShippedFileCoversEveryMenuFieldAndTheChart) {
   EXPECT_STREQ(helpheading(1), "KORVANEX help");
   EXPECT_STREQ(helpheading(helpstarttopic(3, 3)), "BRIGHTNESS H");
   EXPECT_EQ(helpstarttopic(3, 3), textstart[63]);
-  static const int fields[9] = {11, 16, 10, 16, 7, 10, 16, 13, 5};
+  static const int fields[9] = {11, 16, 10, 16, 13, 10, 16, 13, 5};
   std::vector<bool> used(180, false);
   for (int m = 0; m < 9; m++)
     for (int fld = 0; fld < fields[m]; fld++) {
