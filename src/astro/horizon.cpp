@@ -4,19 +4,6 @@
 
 #include "base/constants.h"
 
-int twilightstate(double sunaltdeg) {
-  if (sunaltdeg > SUNRISEALT) return TWILIGHTDAY;
-  if (sunaltdeg > CIVILALT) return TWILIGHTCIVIL;
-  if (sunaltdeg > NAUTICALALT) return TWILIGHTNAUTICAL;
-  if (sunaltdeg > ASTROALT) return TWILIGHTASTRO;
-  return TWILIGHTNIGHT;
-}
-
-const char *twilightname(int state) {
-  static const char *const kNames[TWILIGHTSTATES] = {"day", "civil", "nautical", "astronomical", "night"};
-  return state >= 0 && state < TWILIGHTSTATES ? kNames[state] : "?";
-}
-
 // Clamps rounding noise before asin.
 static double safeasin(double s) { return std::asin(s > 1 ? 1 : (s < -1 ? -1 : s)); }
 

@@ -12,3 +12,8 @@ int skystate(double sunalt) {
 double skylimit(int s) {
   return kSkyLimits[s < SKYDAY ? SKYDAY : (s > SKYASTRONOMICAL ? SKYASTRONOMICAL : s)];
 }
+
+const char *skyname(int s) {
+  static const char *const kNames[SKYSTATES] = {"day", "civil", "nautical", "astronomical", "night"};
+  return s >= SKYDAY && s < SKYSTATES ? kNames[s] : "?";
+}

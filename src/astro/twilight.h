@@ -10,6 +10,7 @@ enum : int {
   SKYNAUTICAL = 2,      // Sun below CIVILALT, above NAUTICALALT
   SKYASTRONOMICAL = 3,  // Sun below NAUTICALALT, above ASTROALT
   SKYNIGHT = 4,         // Sun below ASTROALT
+  SKYSTATES = 5,
 };
 
 // Geometric altitudes, degrees. A point rises or sets when its geometric
@@ -31,3 +32,6 @@ int skystate(double sunalt);
 // ends as the Sun sinks: SUNRISEALT, CIVILALT, NAUTICALALT or ASTROALT
 // (the end of civil twilight is CIVILALT). States outside are held to it.
 double skylimit(int s);
+// Name of state s ("day", "civil", "nautical", "astronomical", "night");
+// "?" outside SKYDAY..SKYNIGHT.
+const char *skyname(int s);

@@ -103,10 +103,10 @@ int drawhorizon() {
 
 int drawsunstate() {
   double alt = sunaltitude(dJDay);
-  int state = twilightstate(alt);
+  int state = skystate(alt);
   if (!VIDbmp) return state;
   char text[48];
-  snprintf(text, sizeof text, "Sun %+.1f\xb0 %s", alt, twilightname(state));
+  snprintf(text, sizeof text, "Sun %+.1f\xb0 %s", alt, skyname(state));
   int x0 = 2 * HORScale + JDLINEWIDTH + 1 + TITLEWIDTH + 2, x1 = SCREEN_W - 4 * HORScale;
   if (x1 - x0 > 240) x1 = x0 + 240;
   int y0 = 3 * VRTScale + 1, y1 = 4 * VRTScale - 2;

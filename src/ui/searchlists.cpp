@@ -9,7 +9,7 @@
 #include "minorplanets/appulse.h"
 #include "minorplanets/approach.h"
 #include "minorplanets/calcall.h"
-#include "minorplanets/csvfile.h"
+#include "base/csvfile.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/fieldcheck.h"
 #include "chart/mplist.h"

@@ -48,12 +48,12 @@ TEST(SkyRead, TwilightStatesAtThePublishedLimits) {
   const struct {
     double alt;
     int state;
-  } cases[] = {{45, TWILIGHTDAY},        {-0.8, TWILIGHTDAY},        {-0.833, TWILIGHTCIVIL},
-               {-5.9, TWILIGHTCIVIL},    {-6, TWILIGHTNAUTICAL},     {-11.99, TWILIGHTNAUTICAL},
-               {-12, TWILIGHTASTRO},     {-17.9, TWILIGHTASTRO},     {-18, TWILIGHTNIGHT},
-               {-80, TWILIGHTNIGHT}};
-  for (const auto &c : cases) EXPECT_EQ(twilightstate(c.alt), c.state) << c.alt;
-  EXPECT_STREQ(twilightname(TWILIGHTNAUTICAL), "nautical");
+  } cases[] = {{45, SKYDAY},        {-0.8, SKYDAY},        {-0.834, SKYCIVIL},
+               {-5.9, SKYCIVIL},    {-6, SKYNAUTICAL},     {-11.99, SKYNAUTICAL},
+               {-12, SKYASTRONOMICAL},     {-17.9, SKYASTRONOMICAL},     {-18, SKYNIGHT},
+               {-80, SKYNIGHT}};
+  for (const auto &c : cases) EXPECT_EQ(skystate(c.alt), c.state) << c.alt;
+  EXPECT_STREQ(skyname(SKYNAUTICAL), "nautical");
 }
 
 TEST(StarNames, ReaderSkipsJunkAndBothCataloguesNameBetelgeuse) {
