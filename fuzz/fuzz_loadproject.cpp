@@ -22,9 +22,11 @@
 // Only the blocks the file held are checked: a short file leaves the
 // others at their start-up values, which lie outside some limits.
 static void checklimits(int n) {
-  int ilo[40], ihi[40];
-  double dlo[40], dhi[40];
+  int ilo[INTSLOTS], ihi[INTSLOTS];
+  double dlo[REALSLOTS], dhi[REALSLOTS];
   editlimits(ilo, ihi, dlo, dhi);
+  for (int i = OLDINTSLOTS; i < INTSLOTS; i++)
+    if (n >= PROJECTSIZE && ilo[i] < ihi[i] && (iNT[i] < ilo[i] || iNT[i] > ihi[i])) abort();
   for (int i = 0; i < 40; i++) {
     if (n >= PROJECTFLAG && ilo[i] < ihi[i] && (iNT[i] < ilo[i] || iNT[i] > ihi[i])) abort();
     if (!std::isfinite(dFP[i])) abort();

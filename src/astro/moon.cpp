@@ -104,15 +104,20 @@ int moon(double t_mjd, double *lambda, double *beta) {
   return 0;
 }
 
-int domoon() {
-  mjd = day - DJ1900;
+int moonplace(double jd, double *rahours, double *decdeg) {
+  double t = jd - DJ1900;
   double lambda, beta, deps, dpsi, ra, dec;
-  moon(mjd, &lambda, &beta);
-  nutation(mjd, &deps, &dpsi);
+  moon(t, &lambda, &beta);
+  nutation(t, &deps, &dpsi);
   lambda += dpsi;
   range(&lambda, D2PI);
-  ecl_eq(mjd, beta, lambda, &ra, &dec);
-  moonra = ra * 12.0 / DPI;
-  moondec = dec * 180.0 / DPI;
+  ecl_eq(t, beta, lambda, &ra, &dec);
+  *rahours = ra * 12.0 / DPI;
+  *decdeg = dec * 180.0 / DPI;
   return 0;
+}
+
+int domoon() {
+  mjd = day - DJ1900;
+  return moonplace(day, &moonra, &moondec);
 }

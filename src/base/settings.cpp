@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
-int iNT[40];
-double dFP[40];
+int iNT[INTSLOTS];
+double dFP[REALSLOTS];
 char chSTR[14][40];
-int flag[20];
+int flag[FLAGSLOTS];
 int lenstr[16];
-int iLO[40], iHI[40];
-double dLO[40], dHI[40];
+int iLO[INTSLOTS], iHI[INTSLOTS];
+double dLO[REALSLOTS], dHI[REALSLOTS];
 
 static const int kLenstr[14] = {14, 16, 14, 14, 14, 28, 28, 15, 4, 14, 38, 38, 18, 14};
 
@@ -40,10 +40,18 @@ static const IntLimit kIntLimits[] = {
     {MENUHOUR, 0, 23},
     {MENUMINUTE, 0, 59},
     {CCDNUM, 0, 26},
+    {CHARTZOOM, 0, 12},  // the chart's deepest zoom
+    {CHARTCATALOGUE, 0, 1},
+    {FIXEDINSTANT, 0, 1},
     // The pixel counts of the CCD fields take the bounds of the two
     // slots that no field edits: a chip of 0 pixels is no chip.
     {CCDPIXH, 1, 32000},
     {CCDPIXV, 1, 32000},
+    {MINALTITUDE, -90, 90},
+    {FIELDRADIUS, 0, 36000},
+    {APPROACHSEP, 0, 3600},
+    {APPROACHDAYS, 0, 366},
+    {TONIGHTMINUTES, 0, 1440},
 };
 
 struct RealLimit {
@@ -83,19 +91,18 @@ static const RealLimit kRealLimits[] = {
     {CCDCHIPV, 0.1, 999.9},
     {CCDFIELDH, 0.1, 999.9},
     {CCDFIELDV, 0.1, 999.9},
-    {33, 0, 24},
-    {34, -90, 90},
-    {35, 0, 24},
-    {36, -90, 90},
+    {CHARTCENTRERA, 0, 24},
+    {CHARTCENTREDEC, -90, 90},
+    {TONIGHTMINALT, -10, 90},
+    {TONIGHTMAGLIMIT, -30, 40},
     {MPMAGLIMIT, 0, 99},
     {APPULSEDIST, 0, 10},
+    {APPROACHSTARMAG, -2, 20},
 };
 
 int editlimits(int *ilo, int *ihi, double *dlo, double *dhi) {
-  for (int i = 0; i < 40; i++) {
-    ilo[i] = ihi[i] = 0;
-    dlo[i] = dhi[i] = 0;
-  }
+  for (int i = 0; i < INTSLOTS; i++) ilo[i] = ihi[i] = 0;
+  for (int i = 0; i < REALSLOTS; i++) dlo[i] = dhi[i] = 0;
   for (const IntLimit &l : kIntLimits) {
     ilo[l.slot] = l.lo;
     ihi[l.slot] = l.hi;
@@ -131,5 +138,12 @@ void initsettings() {
   iNT[MPRECORD] = 8;
   iNT[MPLISTFONT] = 1;
   iNT[STARLISTFONT] = 1;
+  iNT[TONIGHTMINUTES] = 30;
+  dFP[TONIGHTMINALT] = 30.0;
+  dFP[TONIGHTMAGLIMIT] = 16.0;
   iHI[MPRECORD] = 1050;
+  // Fields with limits start inside them, so that a project saved before
+  // they were edited comes back as it was saved.
+  dFP[TELAPERTURE] = 200;
+  dFP[CHARTCENTRERA] = 12;
 }

@@ -1,13 +1,17 @@
 // Shared settings arrays, their edit limits and initial values.
 #pragma once
 
-extern int iNT[40];
-extern double dFP[40];
+// Slot counts. The first 40 ints and 20 switches keep the places older
+// project files give them; the later ones follow in the file's own block.
+enum : int { INTSLOTS = 48, REALSLOTS = 40, FLAGSLOTS = 24, OLDINTSLOTS = 40, OLDFLAGSLOTS = 20 };
+
+extern int iNT[INTSLOTS];
+extern double dFP[REALSLOTS];
 extern char chSTR[14][40];
-extern int flag[20];
+extern int flag[FLAGSLOTS];
 extern int lenstr[16];
-extern int iLO[40], iHI[40];
-extern double dLO[40], dHI[40];
+extern int iLO[INTSLOTS], iHI[INTSLOTS];
+extern double dLO[REALSLOTS], dHI[REALSLOTS];
 
 // Slots of iNT (and of iLO/iHI).
 enum : int {
@@ -41,10 +45,23 @@ enum : int {
   CCDNUM = 31,       // CCD camera number
   CCDPIXH = 32,      // CCD pixels horizontal, vertical
   CCDPIXV = 33,
+  // Chart state a project keeps beside the menu fields.
+  CHARTZOOM = 34,      // zoom level (0, 2..12)
+  CHARTCATALOGUE = 35, // star catalogue (0 Tycho, 1 HIP)
+  FIXEDINSTANT = 36,   // 1: the instant was set by hand (MAKE MY DAY or JULIAN
+                       // DAY #) and a project brings it back; 0: the clock
+  MINALTITUDE = 30,  // appulses and approaches: least altitude of the pair (degrees)
+  FIELDRADIUS = 37,  // field check: radius (arc seconds); 0 the CCD frame
+  APPROACHSEP = 38,  // close approaches: widest separation (arc seconds; 0: 60)
+  APPROACHDAYS = 39, // close approaches: days searched (0: 30)
+  TONIGHTMINUTES = 40, // night planner: least observable minutes
+  TONIGHTDARK = 41,    // darkness choice: 0 civil, 1 nautical, 2 astronomical
+  TONIGHTORDER = 42,   // order choice: transit, magnitude, minutes, number
 };
 
 // Slots of dFP (and of dLO/dHI).
 enum : int {
+  APPROACHSTARMAG = 0,  // close approaches: faintest star (0: 10)
   MPMAGH = 1,        // current minor planet: magnitude H
   MPMEANANOM = 2,    // mean anomaly (degrees)
   MPARGPERI = 3,     // argument of perihelion (degrees)
@@ -75,8 +92,13 @@ enum : int {
   CCDCHIPV = 30,     // CCD chip size vertical (mm)
   CCDFIELDH = 31,    // CCD field of view horizontal (arc minutes)
   CCDFIELDV = 32,    // CCD field of view vertical (arc minutes)
+  CHARTCENTRERA = 33,  // chart centre kept by a project: R.A. (hours)
+  CHARTCENTREDEC = 34, // declination (degrees)
+  TONIGHTMINALT = 35,   // night planner: least altitude (degrees)
+  TONIGHTMAGLIMIT = 36, // faintest magnitude
   MPMAGLIMIT = 37,   // magnitude limit of minor planets shown
   APPULSEDIST = 38,  // appulse distance threshold (degrees)
+  FIXEDJDAY = 39,    // the instant a project keeps when FIXEDINSTANT is 1 (Julian Day)
 };
 
 // Texts of chSTR (and their lengths in lenstr).
@@ -104,6 +126,7 @@ enum : int {
   APPULSEZONE = 5,   // show the appulse zone
   TELESCOPEON = 6,   // telescope view on
   CCDFRAME = 7,      // CCD frame on
+  EPHEMATDATE = 8,   // ephemerides start at the DATE fields, not START JDAY
   SHOWGRID = 9,      // coordinate grid
   GRIDNUMERALS = 10,
   PLOTMPS = 11,      // plot minor planets
@@ -113,8 +136,10 @@ enum : int {
   CURSORLOCK = 15,   // lock the chart cursor against the mouse
   CONSTNAMES = 16,   // constellation names
   CONSTBOUNDS = 17,  // constellation boundaries
-  GEOCENTRIC = 18,   // places seen from the Earth's centre, not the observing place
+  SAVEPNG = 18,      // save pictures as PNG
   STARIMAGES = 19,   // telescope-view stars: 0 sprites, 1 image sheet
+  DARKONLY = 20,     // appulses and approaches: only with the Sun below DARKSUNALT
+  GEOCENTRIC = 21,   // places seen from the Earth's centre, not the observing place
 };
 
 // Fills ilo/ihi/dlo/dhi (40 each) with the edit limits the program sets

@@ -13,6 +13,14 @@ int reporterror(const char *text) {
   return 1;
 }
 
+int (*confirmbox)(const char *text) = nullptr;
+
+int reportdone(const char *text) {
+  if (text != mperror) snprintf(mperror, sizeof mperror, "%s", text);
+  if (confirmbox) confirmbox(text);
+  return 0;
+}
+
 static const char *const kOkay[4] = {nullptr, "Done. %s", "Loaded file: %s", "Saved file: %s"};
 static const char *const kFail[5] = {nullptr, "Memory Error allocating %s", "Error reading file: %s",
                                      "Error writing file: %s", "Damaged file: %s"};

@@ -24,6 +24,12 @@ extern int (*errorbox)(const char *text);
 // mperror = text, then shows it through errorbox when one is set.
 // Returns 1.
 int reporterror(const char *text);
+// Where a short confirmation goes (a box that does not wait): the user
+// interface sets it at start-up; unset, the text is only kept in mperror.
+extern int (*confirmbox)(const char *text);
+// mperror = text, then shows it through confirmbox when one is set.
+// Returns 0.
+int reportdone(const char *text);
 // Set mperror to the success (MPOKay, kind 1..3) or failure (MPfail, kind
 // 1..4) message around text; another kind leaves it unchanged. MPOKay returns 0,
 // MPfail returns kind.

@@ -11,7 +11,7 @@ struct ccdrec {
   char chip[CCDCHIPLEN];  // sensor
   float chipw, chiph;     // imaging area, mm
   int32_t pixh, pixv;     // pixel counts
-  float pixw, pixhgt;     // pixel size, micrometres (carried, not used)
+  float pixw, pixhgt;     // pixel size, micrometres: chipw = pixh * pixw / 1000
 };
 
 extern const ccdrec ccd[CCDCOUNT];

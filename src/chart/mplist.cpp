@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <loadpng.h>
+
 #include "chart/projection.h"
 #include "chart/telescope.h"
 #include "minorplanets/astbin.h"
@@ -65,11 +67,9 @@ int drawmps() {
       putpixel(SKYbmp, x, y, c);
       continue;
     }
+    // Names come with the chart's labels (chart/overlays.h), placed
+    // without overlap.
     drawcross(SKYbmp, x, y, c);
-    if (iZoom <= 6) continue;
-    char name[20];
-    getastname(i, name);
-    textout_ex(SKYbmp, font, name, x + 4, y + 3, c, -1);
   }
   return drawn;
 }
@@ -100,22 +100,23 @@ int Tdrawmps() {
   return drawn;
 }
 
+int mpnearpixel(int x, int y) {
+  for (int i = 0; i < iNumAst && i < MPMAX; i++) {
+    if (iBcalc[i] == 0) continue;
+    isplotable(obj[i].ra, obj[i].dec);
+    if (abs(iXplot - x) < kNearPixels && abs(iYplot - y) < kNearPixels) return i;
+  }
+  return -1;
+}
+
 // First computed record within 5 pixels of the chart cursor, or of the
 // telescope cursor; -1 if none. Records without a place are passed over.
 static int mpnearcursor(bool telescope) {
+  if (!telescope) return mpnearpixel(Xcur, Ycur);
   for (int i = 0; i < iNumAst && i < MPMAX; i++) {
     if (iBcalc[i] == 0) continue;
-    int dx, dy;
-    if (telescope) {
-      Tisplotable(obj[i].ra, obj[i].dec);
-      dx = iTXplot - TXcur;
-      dy = iTYplot - TYcur;
-    } else {
-      isplotable(obj[i].ra, obj[i].dec);
-      dx = iXplot - Xcur;
-      dy = iYplot - Ycur;
-    }
-    if (abs(dx) < kNearPixels && abs(dy) < kNearPixels) return i;
+    Tisplotable(obj[i].ra, obj[i].dec);
+    if (abs(iTXplot - TXcur) < kNearPixels && abs(iTYplot - TYcur) < kNearPixels) return i;
   }
   return -1;
 }
@@ -172,40 +173,81 @@ static bool dumpnamechar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
 }
 
-int dumpname(char *dest, const char *astname, int n) {
+int dumpname(char *dest, const char *astname, int n, const char *ext) {
   char stem[kDumpNameChars + 1];
   int k = 0;
   for (; k < kDumpNameChars && astname[k]; k++) stem[k] = dumpnamechar(astname[k]) ? astname[k] : '_';
   stem[k] = 0;
-  snprintf(dest, DUMPNAMELEN, "%s%d.pcx", stem, n);
+  snprintf(dest, DUMPNAMELEN, "%s%d.%.3s", stem, n, ext);
   return 0;
 }
 
-// The first number n whose dump file (file, path) does not exist yet, so
-// that no dump, of this run or an earlier one, is ever overwritten.
-// Returns 0, or 1 when every number is taken.
-static int freedumpname(const char *astname, char *file, char *path) {
+// The picture formats of a dump, each behind its OPTIONS switch.
+struct DumpFormat {
+  int flagslot;
+  const char *ext;
+  int (*save)(const char *path, BITMAP *bmp, const RGB *pal);
+};
+static const DumpFormat kDumpFormats[] = {
+    {SAVEPCX, "pcx", save_pcx},
+    {SAVETGA, "tga", save_tga},
+    {SAVEPNG, "png", save_png},
+};
+enum { DUMPFORMATS = sizeof kDumpFormats / sizeof kDumpFormats[0] };
+
+int dumpformats(bool *chosen) {
+  int n = 0;
+  for (int k = 0; k < DUMPFORMATS; k++) n += (chosen[k] = flag[kDumpFormats[k].flagslot] != 0);
+  // With every switch off F10 still keeps the screen, as PCX.
+  if (n == 0) chosen[0] = true, n = 1;
+  return n;
+}
+
+// The first number n for which no dump file of the chosen formats exists
+// yet, so that no dump, of this run or an earlier one, is ever
+// overwritten. Returns n, or -1 when every number is taken.
+static int freedumpnumber(const char *astname, const bool *chosen) {
+  char file[DUMPNAMELEN], path[256];
   for (int n = 0; n < kMaxDumpNumber; n++) {
-    dumpname(file, astname, n);
-    getfilename(path, file);
-    if (!exists(path)) return 0;
+    bool taken = false;
+    for (int k = 0; k < DUMPFORMATS && !taken; k++) {
+      if (!chosen[k]) continue;
+      dumpname(file, astname, n, kDumpFormats[k].ext);
+      getfilename(path, file);
+      taken = exists(path);
+    }
+    if (!taken) return n;
   }
-  return 1;
+  return -1;
 }
 
 int savedump(BITMAP *bmp) {
-  char name[20], file[DUMPNAMELEN], path[256], tmp[SAFEPATHLEN];
+  char name[20], file[DUMPNAMELEN], path[256], tmp[SAFEPATHLEN], saved[3 * DUMPNAMELEN + 8] = "";
   getastname(iAst, name);
-  if (freedumpname(name, file, path) != 0 || newfilename(tmp, path) != 0) return MPfail(FAILWRITE, file);
-  PALETTE pal;
-  get_palette(pal);
-  if (save_pcx(tmp, bmp, pal) != 0) {
-    remove(tmp);
+  bool chosen[DUMPFORMATS];
+  dumpformats(chosen);
+  int n = freedumpnumber(name, chosen);
+  if (n < 0) {
+    dumpname(file, name, kMaxDumpNumber, "");
     return MPfail(FAILWRITE, file);
   }
-  if (newnamecommit(tmp, path) != 0) return MPfail(FAILWRITE, file);
+  PALETTE pal;
+  get_palette(pal);
+  for (int k = 0; k < DUMPFORMATS; k++) {
+    if (!chosen[k]) continue;
+    dumpname(file, name, n, kDumpFormats[k].ext);
+    getfilename(path, file);
+    if (newfilename(tmp, path) != 0) return MPfail(FAILWRITE, file);
+    if (kDumpFormats[k].save(tmp, bmp, pal) != 0) {
+      remove(tmp);
+      return MPfail(FAILWRITE, file);
+    }
+    if (newnamecommit(tmp, path) != 0) return MPfail(FAILWRITE, file);
+    size_t used = strlen(saved);
+    snprintf(saved + used, sizeof saved - used, "%s%s", used ? ", " : "", file);
+  }
   iGraphnum++;
-  return MPOKay(OKSAVED, file);
+  return MPOKay(OKSAVED, saved);
 }
 
 int grdump() {

@@ -6,7 +6,8 @@
 
 enum { OBJSTRLEN = 96 };
 
-// Draws every computed object on SKYbmp. Returns the number drawn.
+// Draws every computed object on SKYbmp (without names). Returns the
+// number drawn.
 int drawmps();
 // Draws every computed object into the telescope view TELbmp, with its
 // daily-motion track (skin button 20 on) and name (button 16 on). Returns
@@ -16,6 +17,9 @@ int Tdrawmps();
 // chart cursor and writes it on the status line. Returns its record index
 // or -1.
 int findmp();
+// First computed record within 5 pixels (x and y) of chart pixel (x, y),
+// or -1.
+int mpnearpixel(int x, int y);
 // The same for the telescope-view cursor.
 int Tfindmp();
 // dest (OBJSTRLEN bytes) = identification text of an object: number (none
@@ -26,13 +30,17 @@ int objectstr(char *dest, int number, const char *name, const double *rahours, c
 enum { DUMPNAMELEN = 24 };
 // dest (DUMPNAMELEN bytes) = dump file name for object name astname and
 // number n: the first 7 characters, each one not a letter, digit, '-' or
-// '_' replaced by '_', then n, ".pcx". Returns 0.
-int dumpname(char *dest, const char *astname, int n);
+// '_' replaced by '_', then n, "." and the extension ext (3 characters).
+// Returns 0.
+int dumpname(char *dest, const char *astname, int n, const char *ext = "pcx");
+// chosen[0..2] = whether a dump is written as PCX, TGA, PNG: the OPTIONS
+// switches, PCX alone when all are off. Returns how many are chosen.
+int dumpformats(bool *chosen);
 // Saves bmp with the current palette as the current object's dump of the
-// first free number in the program directory: written beside it, then
-// renamed into place. Returns 0 (mperror "Saved file: <name>"), or 3 when
-// it cannot be written (mperror "Error writing file: <name>", nothing left
-// behind).
+// first number free in every chosen format, one file per format, in the
+// program directory: each written beside it, then renamed into place.
+// Returns 0 (mperror "Saved file: <names>"), or 3 when one cannot be
+// written (mperror "Error writing file: <name>", that file left out).
 int savedump(BITMAP *bmp);
 // Saves the whole screen as the next dump. Returns the new dump count,
 // or -1 when nothing was saved (mperror says why).

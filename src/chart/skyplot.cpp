@@ -8,13 +8,19 @@
 #include "astro/constellations.h"
 #include "astro/bodies.h"
 #include "chart/blocks.h"
+#include "chart/fieldmarks.h"
+#include "chart/labels.h"
+#include "chart/overlays.h"
+#include "chart/deepskyplot.h"
 #include "chart/projection.h"
+#include "chart/skyread.h"
 #include "chart/starcat.h"
 #include "chart/starplot.h"
 #include "chart/starsearch.h"
 #include "chart/telescope.h"
 #include "chart/mplist.h"
 #include "minorplanets/placekernel.h"
+#include "minorplanets/ephem.h"
 #include "minorplanets/positions.h"
 #include "base/status.h"
 #include "skins/skinbutton.h"
@@ -30,6 +36,8 @@ double Sunra, Sundec;
 double Moonra, Moondec;
 int iCurStep = 2;
 int iReplot = 1;
+int iHorizon = 1;
+int iTrack = 0;
 
 // Keys that switch a setting between 0 and 1 and rebuild the chart.
 struct ChartSwitch {
@@ -39,8 +47,16 @@ struct ChartSwitch {
 static const ChartSwitch kSwitches[] = {
     {'#', &flag[SHOWGRID]},    {'a', &flag[PLOTMPS]},     {'n', &iNT[SOUTHUP]},
     {'c', &flag[CONSTNAMES]},  {'T', &flag[TELESCOPEON]}, {'t', &flag[TELESCOPEON]},
-    {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},
+    {'L', &flag[CURSORLOCK]},  {'l', &flag[CURSORLOCK]},  {'h', &iHorizon},
+    {'H', &iHorizon},          {KEYF7, &iTrack},
+    {'m', &flag[MESSIER]},     {'g', &flag[NGCOBJECTS]},
 };
+
+int chartswitchstate(int keycode) {
+  for (const ChartSwitch &s : kSwitches)
+    if (s.key == keycode) return *s.setting ? 1 : 0;
+  return -1;
+}
 
 static const int kBoundaryPoints = 896;  // boundary records drawn
 static const int kBoundarySteps = 10;    // pieces of each boundary line
@@ -88,19 +104,8 @@ int chartkey(int keycode) {
   return 0;
 }
 
-// The mouse position of the last look; none before the first.
-static bool mouselooked = false;
-static int lastmousex, lastmousey;
-
 int mousecursor(int mx, int my, int *x, int *y) {
-  // A mouse resting where it was is no request: Allegro reports the screen
-  // centre before any motion, and a resting pointer would otherwise pull
-  // the cursor back (and the centre with it at each zoom) on every key.
-  bool moved = mouselooked && (mx != lastmousex || my != lastmousey);
-  mouselooked = true;
-  lastmousex = mx;
-  lastmousey = my;
-  if (!moved || flag[CURSORLOCK] || !iGotamouse) return 0;
+  if (flag[CURSORLOCK] || !iGotamouse) return 0;
   if (mx <= plotXst || mx >= plotXst + plotwidth || my <= plotYst || my >= plotYst + plothigh) return 0;
   // The telescope skin covers that part of the chart: a pointer on it
   // works the skin's buttons, not the chart cursor beneath.
@@ -142,7 +147,11 @@ static int traceto(Trace &t, double rahours, double decdeg) {
   return drawn;
 }
 
-static void gridtext(const char *text, int x, int y) { textout_ex(SKYbmp, font, text, x, y, colour[PALDARKBLUE], -1); }
+// A grid numeral: always drawn, and kept free of the labels drawn later.
+static void gridtext(const char *text, int x, int y) {
+  labelforce(x, y, text_length(font, text), text_height(font));
+  textout_ex(SKYbmp, font, text, x, y, colour[PALGRIDTEXT], -1);
+}
 
 static void drawwholeskygrid() {
   bool turned = iNT[SOUTHUP] != 0;
@@ -193,13 +202,19 @@ int drawcoords() {
   return 0;
 }
 
-static void drawconstellations() {
+// Constellation names where they fit among the labels already placed.
+static void drawconstnames() {
   char name[32];
   double r, d;
   for (int i = 0; i < NUMCNAMES; i++) {
     bool got = iZoom == 0 ? getCnameAbbr(i, name, &r, &d) : getCname(i, name, &r, &d);
-    if (got && isplotable(r, d)) textout_ex(SKYbmp, font, name, iXplot, iYplot, colour[PALCONSTNAME], -1);
+    if (got && isplotable(r, d) && labelreserve(iXplot, iYplot, text_length(font, name), text_height(font)))
+      textout_ex(SKYbmp, font, name, iXplot, iYplot, colour[PALCONSTNAME], -1);
   }
+}
+
+static void drawconstlines() {
+  double r, d;
   Trace t = {colour[PALCONSTLINE], 0};
   double pr = 0, pd = 0;
   for (int i = 0; i < kBoundaryPoints; i++) {
@@ -240,12 +255,14 @@ int rebuildchart() {
   if (!SKYbmp) return 0;
   clear_bitmap(SKYbmp);
   setstarplot(iZoom);
+  labelreset(plotwidth, plothigh);
   int marks = setblocks();
   int r = pixtrunc(PixPerDeg / 4);
   if (r < 3) r = 3;
   if (flag[SHOWGRID]) drawcoords();
-  if (flag[CONSTNAMES]) drawconstellations();
   drawmarkers(r);
+  if (iHorizon) drawhorizon();
+  if (flag[CONSTNAMES]) drawconstlines();
   // The cursor keeps its sky position when that lies on the chart; else
   // it comes to the nearest place on the chart, and takes that position.
   isplotable(ra, dec);
@@ -253,8 +270,16 @@ int rebuildchart() {
   Ycur = iYplot;
   clampcursor(&Xcur, &Ycur);
   if (Xcur != iXplot || Ycur != iYplot) getradechours(Xcur, Ycur, &ra, &dec);
+  drawdeepsky();
   if (flag[PLOTMPS]) drawmps();
+  drawfieldmarks();
+  if (iTrack) drawephemtrack();
   drawstars();
+  // Objects are named before constellations and stars: they are what the
+  // chart is for.
+  drawobjectlabels(Sunra, Sundec, Moonra, Moondec);
+  if (flag[CONSTNAMES]) drawconstnames();
+  drawstarlabels();
   savecursorbg();
   drawcursor();
   rect(SKYbmp, 0, 0, plotwidth - 1, plothigh - 1, colour[PALYELLOW]);
@@ -272,7 +297,10 @@ int statustext(char *dest, int marks) {
     char rt[ANGLETEXTLEN], dt[ANGLETEXTLEN];
     hms(rt, rh);
     ddmmm(dt, dd);
-    snprintf(dest, 96, "Zoom %d xy:%03d %03d RA %s  Dec %s", iZoom, Xcur, Ycur, rt, dt);
+    double alt, az;
+    chartaltaz(dJDay, rh, dd, &alt, &az);
+    snprintf(dest, 96, "Zoom %d xy:%03d %03d RA %.12s  Dec %.12s  Alt %+.1f", iZoom, Xcur, Ycur, rt, dt,
+             alt > 90 || alt < -90 ? 0.0 : alt);
   }
   return 0;
 }

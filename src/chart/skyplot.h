@@ -6,6 +6,8 @@ extern double Sunra, Sundec;    // Sun of the last rebuild, J2000: hours, degree
 extern double Moonra, Moondec;  // Moon of the last rebuild, J2000: hours, degrees
 extern int iCurStep;          // cursor pixels per arrow key, 1..64
 extern int iReplot;           // 1: the next call with a key rebuilds the chart
+extern int iHorizon;          // 1: the chart shows the horizon ("h")
+extern int iTrack;            // 1: the chart shows the last ephemeris track (F7)
 
 enum { MAXCURSTEP = 64, CURSORMARGIN = 10 };
 
@@ -19,13 +21,16 @@ int rebuildchart();
 // Chart state changes of key (toggles, zoom, centre, catalogue, step).
 // Returns 1 when the chart must be rebuilt.
 int chartkey(int keycode);
+// State of the switch a chart key toggles: 1 on, 0 off, -1 for a key
+// that is no switch.
+int chartswitchstate(int keycode);
 // Cursor pixel (*x, *y) after an arrow key from (Xcur, Ycur) with the
 // current step. Returns 1 for an arrow key, else 0 (nothing changed).
 int arrowkey(int keycode, int *x, int *y);
-// Replaces (*x, *y) by the mouse position (mx, my on screen) when the
-// mouse has moved since the last call (the first call only looks), the
-// cursor is not locked, a mouse is installed and the mouse lies strictly
-// inside the chart. Returns 1 when it did.
+// Replaces (*x, *y) by the chart pixel of the mouse at (mx, my on screen)
+// for a click: when the cursor is not locked, a mouse is installed and the
+// mouse lies strictly inside the chart and off the telescope skin.
+// Returns 1 when it did.
 int mousecursor(int mx, int my, int *x, int *y);
 // Keeps (*x, *y) 10 pixels inside the chart and iCurStep in 1..64.
 // Returns 0.

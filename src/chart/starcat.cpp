@@ -12,6 +12,7 @@
 #include "base/constants.h"
 #include "chart/ccd.h"
 #include "chart/projection.h"
+#include "chart/starnames.h"
 #include "chart/starpix.h"
 #include "minorplanets/calcall.h"
 #include "base/status.h"
@@ -319,8 +320,6 @@ int loadstarfile(const char *indexed, const char *fallback, const char **opened)
   return 2;
 }
 
-enum { TITLEWIDTH = 122 };  // pixels of the catalogue title's box
-
 // The catalogue title on the video buffer.
 static void drawcatalogtitle(const char *title) {
   if (!VIDbmp) return;
@@ -355,10 +354,11 @@ int readskycatalog(int catalogue) {
   // Only a catalogue that loaded names the stars in use.
   if (known) catnum = catalogue;
   if (id != StarCatID) snprintf(StarCatID, sizeof StarCatID, "%s", id);
+  joinstarnames();
   char title[32], text[200];
   snprintf(title, sizeof title, " %s Star Catalog", StarCatID);
   drawcatalogtitle(title);
-  int len = snprintf(text, sizeof text, "%d Found %d stars in %s", maxmagclass, Snum, title);
+  int len = snprintf(text, sizeof text, "Found %d stars to class %d in %s", Snum, maxmagclass, title + 1);
   if (iStarRejected > 0)
     len += snprintf(text + len, sizeof text - len, ", %d impossible records skipped", iStarRejected);
   // The indexed file was refused and its one-layer file stood in.
@@ -376,6 +376,7 @@ int Starinit(int catalogue) {
   loadccd(iNT[CCDNUM]);
   catnum = catalogue;
   int r = readskycatalog(catalogue);
+  loadstarnames();
   // At start-up there are no stars to keep: the other catalogues are
   // tried, and the report keeps the first refusal in front.
   char first[sizeof mperror];

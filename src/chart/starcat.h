@@ -6,6 +6,8 @@
 #include "astro/skyblock.h"
 #include "base/constants.h"
 
+// TITLEWIDTH: pixels of the catalogue title's box beside the JD line.
+enum { TITLEWIDTH = 122 };
 enum { MAXSTARS = 120200, STARNAMELEN = 24, STARLAYERS = 4 };
 
 // One star as stored in a catalogue file (16 bytes, little-endian).

@@ -77,17 +77,27 @@ static void plotrange(int first, int count) {
   }
 }
 
+int drawnmag100() {
+  const int n = (int)(sizeof kWholeSkyDots / sizeof kWholeSkyDots[0]);
+  return iZoom < 2 ? kWholeSkyDots[n - 1].maglimit - 1 : MAXSTARMAG100;
+}
+
+int drawnlayers() {
+  if (iZoom < 5 || Snum8 < 1) return 1;
+  return iZoom >= 7 ? 4 : 2;
+}
+
 int drawstars() {
   if (!SKYbmp) return 0;
   if (iZoom < 2) {
     drawwholesky();
     return 0;
   }
-  if (iZoom < 5 || Snum8 < 1) {
+  int layers = drawnlayers();
+  if (layers == 1) {
     plotrange(0, Snum7);
     return 0;
   }
-  int layers = iZoom >= 7 ? 4 : 2;
   for (int b = 0; b < SKYBLOCKS; b++) {
     if (!drawblock[b]) continue;
     for (int n = 0; n < layers; n++) {

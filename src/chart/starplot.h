@@ -17,6 +17,11 @@ int layercount(int n);
 // zoom 7 also 9 and 10, taking the blocks in view from drawblock as the
 // rebuild set them (setblocks). Returns 0.
 int drawstars();
+// Layers drawstars draws at the current zoom: 1 (layer 7) below zoom 5 or
+// without layer 8, 2 at zooms 5 and 6, 4 from zoom 7.
+int drawnlayers();
+// Faintest magnitude x 100 drawstars draws at the current zoom.
+int drawnmag100();
 // Zoomed-chart dot of star i at (x, y) on bmp: a pixel below dot size 4,
 // else a disc of radius dotsize / 3. Returns 0.
 int plotstardot(BITMAP *bmp, int x, int y, int i);

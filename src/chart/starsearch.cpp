@@ -10,6 +10,7 @@
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
+#include "chart/starnames.h"
 #include "chart/starplot.h"
 #include "chart/mplist.h"
 #include "screen/display.h"
@@ -18,19 +19,20 @@ char chStar[32] = " ";
 
 static const double kSunMagnitude = -26.7;
 
-// Squared pixel distance from the cursor of a sky position placed in the
-// chart within 5 pixels of it in x and y, else -1.
-static int cursordistance(double rahours, double decdeg) {
+// Squared pixel distance from chart pixel (x, y) of a sky position placed
+// in the chart within 5 pixels of it in x and y, else -1.
+static int pixeldistance(double rahours, double decdeg, int x, int y) {
   if (!isplotable(rahours, decdeg)) return -1;
-  int dx = iXplot - Xcur, dy = iYplot - Ycur;
+  int dx = iXplot - x, dy = iYplot - y;
   if (abs(dx) >= NEARPIXELS || abs(dy) >= NEARPIXELS) return -1;
   return dx * dx + dy * dy;
 }
 
 // Keeps star i as the best so far when it is nearer, or as near and
 // brighter.
-static void weighstar(int i, int *best, int *bestd) {
-  int d = cursordistance(star[i].rahours, star[i].decdeg);
+static void weighstar(int i, int x, int y, int *best, int *bestd, int maxmag100 = MAXSTARMAG100) {
+  if (star[i].mag100 > maxmag100) return;
+  int d = pixeldistance(star[i].rahours, star[i].decdeg, x, y);
   if (d < 0) return;
   if (*best < 0 || d < *bestd || (d == *bestd && star[i].mag100 < star[*best].mag100)) {
     *best = i;
@@ -38,15 +40,17 @@ static void weighstar(int i, int *best, int *bestd) {
   }
 }
 
-int starnearcursor(int *dist2) {
+int starnearcursor(int *dist2) { return starnearpixel(Xcur, Ycur, dist2); }
+
+int starnearpixel(int x, int y, int *dist2, int layers, int maxmag100) {
   int best = -1, bestd = 0;
-  for (int i = 0; i < Snum7; i++) weighstar(i, &best, &bestd);
-  for (int n = 1; n < STARLAYERS; n++) {
+  for (int i = 0; i < Snum7; i++) weighstar(i, x, y, &best, &bestd, maxmag100);
+  for (int n = 1; n < STARLAYERS && n < layers; n++) {
     if (layercount(n) == 0) continue;
     for (int b = 0; b < SKYBLOCKS; b++) {
       if (!drawblock[b]) continue;
       int first, count = layerblock(n, b, &first);
-      for (int i = first; i < first + count; i++) weighstar(i, &best, &bestd);
+      for (int i = first; i < first + count; i++) weighstar(i, x, y, &best, &bestd, maxmag100);
     }
   }
   if (dist2) *dist2 = bestd;
@@ -55,10 +59,17 @@ int starnearcursor(int *dist2) {
 
 // Result line of star i.
 static void starline(char *text, size_t size, int i) {
-  char name[STARNAMELEN], id[4], label[STARNAMELEN + 8], line[OBJSTRLEN];
+  char name[STARNAMELEN], id[4], label[STARNAMELEN + 24], line[OBJSTRLEN];
   double rahours = 0, decdeg = 0, mag = 0;
   getstardata(i, name, id, &rahours, &decdeg, &mag);
-  snprintf(label, sizeof label, "%s %s", id, name);
+  // A named Hipparcos star says so in either catalogue.
+  const namedstar *n = starnameof(i);
+  if (n) {
+    snprintf(name, sizeof name, "%s", starlabel(*n));
+    snprintf(label, sizeof label, "HIP %d %s", (int)n->hip, name);
+  } else {
+    snprintf(label, sizeof label, "%s %s", id, name);
+  }
   objectstr(line, i, label, &rahours, &decdeg, &mag);
   snprintf(text, size, "%s %c%c", line, star[i].spclass ? star[i].spclass : ' ', star[i].spsub ? star[i].spsub : ' ');
   snprintf(chStar, sizeof chStar, "%s", name);
@@ -70,7 +81,7 @@ int findstar() {
   char text[OBJSTRLEN + 8];
   int c = colour[PALYELLOW];
   int stard, i = starnearcursor(&stard);
-  int sund = cursordistance(Sunra, Sundec);
+  int sund = pixeldistance(Sunra, Sundec, Xcur, Ycur);
   // The Sun outshines any star as near.
   if (i >= 0 && (sund < 0 || stard < sund)) {
     starline(text, sizeof text, i);

@@ -2,6 +2,8 @@
 // number, and the star list pages.
 #pragma once
 
+#include "chart/starcat.h"
+
 extern char chStar[32];  // name of the star last identified, "SUN" or " "
 
 enum { NEARPIXELS = 5 };
@@ -11,6 +13,9 @@ enum { NEARPIXELS = 5 };
 // blocks), the brighter of two as near; -1 if none. *dist2, when given,
 // = its squared distance in pixels.
 int starnearcursor(int *dist2 = nullptr);
+// The same for chart pixel (x, y), among the first layers magnitude
+// layers only and stars of magnitude x 100 at most maxmag100.
+int starnearpixel(int x, int y, int *dist2 = nullptr, int layers = STARLAYERS, int maxmag100 = MAXSTARMAG100);
 // Identifies the star or the Sun nearest to the chart cursor (the Sun
 // when as near as the star) and writes the result line on the screen.
 // Returns 0.

@@ -6,6 +6,8 @@
 
 #include "base/constants.h"
 #include "chart/blocks.h"
+#include "chart/fieldmarks.h"
+#include "chart/deepskyplot.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "chart/starcat.h"
@@ -176,9 +178,6 @@ int drawtelskin(int keycode) {
   setskinbuttonstate(SKINCCD, flag[CCDFRAME] ? SKINON : SKINOFF);
   setskinbuttonstate(SKINAPPULSE, flag[APPULSEZONE] ? SKINON : SKINOFF);
   telkey(keycode);
-  // Deeper than 8 bits a scheme is not a palette: the chart beside the
-  // view is drawn again in the new colours.
-  if (keycode == 'O' && bitmap_color_depth(SKYbmp) > 8) rebuildchart();
   redrawskin(SKYbmp, plottelX, plottelY);
   // The sky of the view takes the scheme's black (white when inverted).
   clear_to_color(view, colour[PALBLACK]);
@@ -186,7 +185,9 @@ int drawtelskin(int keycode) {
   Tsetblocks();
   drawguides(view);
   drawmarkers();
+  Tdrawdeepsky();
   if (getskinbuttonstate(SKINMPPLOT) == SKINON) Tdrawmps();
+  Tdrawfieldmarks();
   Tdrawstars();
   drawmask(SKYbmp, plottelX, plottelY);
   drawreadouts();

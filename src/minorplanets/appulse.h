@@ -3,13 +3,14 @@
 #pragma once
 
 enum { MAXAPPS = 3064 };
-enum { APPTABLE = 0, APPSTAR = 1 };  // kinds of the second object
+enum { APPTABLE = 0, APPSTAR = 1, APPDSO = 2 };  // kinds of the second object
 
 struct apprec {
-  int kind;    // APPTABLE: second is a table record, APPSTAR: a catalogue star
+  int kind;    // APPTABLE: second is a table record, APPSTAR: a catalogue star,
+               // APPDSO: a deep-sky object
   int first;   // record index of the minor planet
-  int second;  // record index or star index
-  float sep;   // separation, degrees
+  int second;  // record, star or deep-sky object index
+  float sep;   // separation, degrees (from a deep-sky object's edge, 0 inside)
 };
 
 extern apprec app[MAXAPPS];

@@ -132,6 +132,8 @@ int ASTreadfile(int start, const char *file) {
     snprintf(readbuf + len, sizeof readbuf - len, ", file cut short: %ld of %d records", present, (int)count);
   setdefaults();
   iHI[MPRECORD] = iNumAst - 1;
+  // START ASTEROID reaches every record of a whole-catalogue file.
+  if (count - 1 > iHI[MPSTART]) iHI[MPSTART] = count - 1;
   MPOKay(OKDONE, readbuf);
   return 0;
 }

@@ -22,6 +22,12 @@ void ephemclear() {
   ephnum = ephlen = iEph = iEphem = 0;
 }
 
+const char *ephemrefusal(int lines, double step) {
+  if (lines <= 0) return "NUMBER is 0: no ephemeris lines to make.";
+  if (lines > 1 && step == 0) return "INTERVAL is 0: every line would be the same instant.";
+  return nullptr;
+}
+
 int calcephem(int i) {
   int n = iNT[EPHEMLINES];
   if (n < 0) n = 0;

@@ -23,6 +23,9 @@ extern int ephlen;  // entries that hold data (never decreases)
 extern int iEph;    // run counter, 0..EPHRUNWRAP
 extern int iEphem;  // entry selected in the list
 
+// Why a run of lines entries at step days a line would make nothing
+// useful: the text to show, or nullptr when it would.
+const char *ephemrefusal(int lines, double step);
 // One run of iNT[EPHEMLINES] entries for record i from dFP[EPHEMSTART] at
 // dFP[EPHEMSTEP] days a step; the object's own place, magnitude and colour
 // class are left as they were. Returns the new ephnum.

@@ -81,11 +81,11 @@ void passdate(double jd, PASSDATE *d) {
 KINLINE bool isfinitef32(float f) { return fabsf(f) <= FLT_MAX; }
 KINLINE bool isfinitef64(double f) { return fabs(f) <= DBL_MAX; }
 
-// Records first .. end - 1 of mp into el, without a branch (hence the
-// bitwise & of the tests).
-KCLONES static void gather(int first, int end) {
+// Records first .. end - 1 of src (mp, or records from elsewhere) into el,
+// without a branch (hence the bitwise & of the tests).
+KCLONES static void gather(const mprec *__restrict src, int first, int end) {
   for (int i = first; i < end; i++) {
-    const mprec &r = mp[i];
+    const mprec &r = src[i];
     bool ok = (r.ecc >= 0.0f) & (r.ecc < 1.0f) & (r.semiaxis > 0.0f) & (r.daily > 0.0f) &
               isfinitef32(r.meananom) & isfinitef32(r.inc) & isfinitef32(r.ascnode) &
               isfinitef32(r.argperi) & isfinitef32(r.semiaxis) & isfinitef32(r.daily);
@@ -314,9 +314,16 @@ static void placegathered(const PASSDATE *d, int first, int end) {
 
 void placerecords(const PASSDATE *d, int first, int n) {
   if (first < 0 || n <= 0 || first + n > MPMAX) return;
-  gather(first, first + n);
+  gather(mp, first, first + n);
   elementtrig(first, first + n);
   placegathered(d, first, first + n);
+}
+
+void placeforeign(const PASSDATE *d, const mprec *recs, int n) {
+  if (n <= 0 || n > MPMAX) return;
+  gather(recs, 0, n);
+  elementtrig(0, n);
+  placegathered(d, 0, n);
 }
 
 void placeagain(const PASSDATE *d, int first, int n) {

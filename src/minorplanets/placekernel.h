@@ -52,7 +52,12 @@ void passdate(double jd, PASSDATE *d);
 // independent of each other. Inside the JPL ephemeris's span the planet
 // records 0..7 take their places from it instead of their elements.
 void placerecords(const PASSDATE *d, int first, int n);
-// placerecords for another date, with the elements placerecords read last
+// Places at d of records recs[0 .. n-1] (n <= MPMAX) that need not be in
+// the table, into place[0 .. n-1]; placeagain then gives them for other
+// dates. The pass's working arrays and place are scratch shared with the
+// table's passes, which compute them again before reading them.
+void placeforeign(const PASSDATE *d, const mprec *recs, int n);
+// placerecords (or placeforeign) for another date, with the elements placerecords read last
 // (mp unchanged since).
 void placeagain(const PASSDATE *d, int first, int n);
 // The same, one record at a time: the reference the vectorised pass is

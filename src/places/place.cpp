@@ -20,28 +20,22 @@ int iObscode = 0;
 
 // Columns of a place line (0-based start, width).
 enum { NAMECOL = 0, NAMELEN = 23, TOWNCOL = 24, TOWNLEN = 23, STATECOL = 48, STATELEN = 15, NUMCOL = 64 };
-// Elevation written for every place; the record holds none.
-enum { ELEVATION = 50 };
 
 static const char *const kPlaceHeader[11] = {
-    "; Lines begining with ; are comments (ignored).",
+    "; Lines beginning with ; are comments (ignored).",
     "; Observatory data MUST be in the order shown:",
     "; Observatory (23 char) Must start at column 1.",
     "; Locality    (23 char) Must start at column 25.",
     "; Country     (15 char) Must start at column 49.",
     "; MPC Observatory Code (0 default) Start at column 65.",
     "; West Longitude (East negative)",
-    "; Lattitude (South negative)",
+    "; Latitude (South negative)",
     "; Time zone (Hours AHEAD of GMT)",
     "; Elevation above Sea level ( Meters)",
-    "; Observatory.......... Locality............... Country........ Code West-long.  lattitude Tzone Elev",
+    "; Observatory.......... Locality............... Country........ Code West-long.  latitude  Tzone Elev",
 };
 
-static void clearplace(placerec *r) {
-  memset(r, 0, sizeof *r);
-  r->locality[0] = 'C';
-  r->country[0] = 'c';
-}
+static void clearplace(placerec *r) { memset(r, 0, sizeof *r); }
 
 static void clearplaces() {
   for (placerec &r : Place) clearplace(&r);
@@ -69,6 +63,16 @@ static void parseplace(const char *line, placerec *r) {
   double lon = 0, lat = 0, zone = 0;
   sscanf(line + NUMCOL, "%d %lf %lf %lf %d", &code, &lon, &lat, &zone, &elevation);
   r->code = code;
+  r->elevation = elevation;
+  const char *semicolon = strchr(line + NUMCOL, ';');
+  if (semicolon) {
+    const char *c = semicolon + 1;
+    while (*c == ' ') c++;
+    copytrimmed(r->comment, sizeof r->comment, c, (int)sizeof r->comment - 1);
+    // A line cut inside the comment keeps only printable text.
+    for (char *k = r->comment; *k; k++)
+      if ((unsigned char)*k < 32) *k = ' ';
+  }
   r->longit = usable(PLACELONG, lon);
   r->lattit = usable(PLACELAT, lat);
   r->tzone = usable(PLACEZONE, zone);
@@ -87,7 +91,7 @@ static int placesread(int n) {
 int iPlaceSkipped = 0;
 
 // The place used when place.txt gives none: the Royal Observatory.
-static const placerec kDefaultPlace = {"Greenwich", "London", "United Kingdom", 0, 0.0, 51.46833, 0.0};
+static const placerec kDefaultPlace = {"Greenwich", "London", "United Kingdom", 0, 0.0, 51.46833, 0.0, 39, ""};
 
 // 1 when the line read is plain text: printable ASCII and tabs. Random
 // bytes or another kind of file almost never give a line of 65 of them.
@@ -174,8 +178,14 @@ int placewritetext(const char *path) {
   for (const char *line : kPlaceHeader) fprintf(f, "%s\n", line);
   for (int i = 0; i <= iPlacesiz; i++) {
     const placerec &r = Place[i];
-    fprintf(f, "%-23s %-23s %-15s %-4d %+10.5f %+10.5f %+5.1f %-4d ; comments\n", r.name, r.locality, r.country,
-            (int)r.code, r.longit, r.lattit, r.tzone, ELEVATION);
+    // Every field as it was read: zones such as +5.75 keep both decimals.
+    char text[sizeof r.name + sizeof r.locality + sizeof r.country + sizeof r.comment + 64];
+    int len = snprintf(text, sizeof text, "%-23s %-23s %-15s %-4d %+10.5f %+10.5f %+5.2f %-4d ; %s", r.name,
+                       r.locality, r.country, (int)r.code, r.longit, r.lattit, r.tzone, (int)r.elevation, r.comment);
+    if (len < 0) len = 0;
+    if (len >= (int)sizeof text) len = sizeof text - 1;
+    while (len > 0 && (text[len - 1] == ' ' || text[len - 1] == ';')) text[--len] = 0;
+    fprintf(f, "%s\n", text);
   }
   return newfilecommit(&nf, true);
 }

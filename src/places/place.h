@@ -15,6 +15,8 @@ struct placerec {
   double longit;      // degrees, west positive
   double lattit;      // degrees, north positive
   double tzone;       // hours ahead of GMT
+  int32_t elevation;  // metres above sea level, kept as read (place.txt only)
+  char comment[40];   // the line's comment after ";", kept as read (place.txt only)
 };
 
 extern placerec Place[PLACEMAX];

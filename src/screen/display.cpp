@@ -1,5 +1,7 @@
 #include "screen/display.h"
 
+#include <cstdint>
+
 #include "screen/switches.h"
 
 BITMAP *VIDbmp = nullptr;
@@ -75,51 +77,102 @@ static void buildpalette() {
 }
 
 void setmypal() {
+  nightscheme = 0;
   buildpalette();
   for (int i = 0; i < PALENTRIES; i++) colour[i] = i;
   colour[PALMASK] = 0;
   set_palette(palx);
 }
 
-void settruecolours() {
+// The day colours of every entry as pixel values of the depth in force.
+static void daycolours() {
   setmypal();
   for (int i = 0; i < PALENTRIES; i++) colour[i] = makecol(4 * palx[i].r, 4 * palx[i].g, 4 * palx[i].b);
   colour[PALMASK] = makecol(255, 0, 255);
 }
 
-// Sum of the components of palx entry i (0..189).
-static int palsum(int i) { return palx[i].r + palx[i].g + palx[i].b; }
+void settruecolours() {
+  daycolours();
+  followscheme();
+}
 
-// Pixel value of palette entry i in a night scheme of colour (r, g, b):
-// at 8 bits the scheme's palette already shows entry i in that colour
-// (a colour looked up again would be turned twice), deeper it is built.
-static int schemecolour(int i, int r, int g, int b) { return get_color_depth() == 8 ? i : makecol(r, g, b); }
+int nightscheme = 0;
 
-void setREDcolours() {
-  for (int i = 0; i < PALENTRIES; i++) {
-    palr[i].r = palsum(i) / 3;
-    palr[i].g = palr[i].b = 0;
-    colour[i] = schemecolour(i, 4 * palsum(i) / 3, 0, 0);
+// Brightness of palx entry i (0..63): its strongest component, so that a
+// pure colour stays as bright as it looked and text keeps its contrast
+// with the cell behind it.
+static int palvalue(int i) {
+  int v = palx[i].r > palx[i].g ? palx[i].r : palx[i].g;
+  return v > palx[i].b ? v : palx[i].b;
+}
+
+// The night colour of brightness v (0..top) in scheme s: red, grey or
+// inverted grey.
+static void schemergb(int s, int v, int top, int *r, int *g, int *b) {
+  if (s == 3) v = top - v;
+  *r = v;
+  *g = *b = s == 1 ? 0 : v;
+}
+
+// Puts scheme s in force. At 8 bits the palette recolours every pixel of
+// the screen; deeper, the colours stay and the picture is recoloured as
+// it goes to the screen (nightblit), so that images, skins and texts
+// drawn in their own colours change too.
+static void setscheme(int s) {
+  if (get_color_depth() > 8) {
+    daycolours();
+    nightscheme = s;
+    followscheme();
+    return;
   }
+  nightscheme = s;
+  for (int i = 0; i < PALENTRIES; i++) {
+    int r, g, b;
+    schemergb(s, palvalue(i), 63, &r, &g, &b);
+    palr[i].r = r;
+    palr[i].g = g;
+    palr[i].b = b;
+    colour[i] = i;
+  }
+  colour[PALMASK] = 0;
   set_palette(palr);
 }
 
-void setBWcolours() {
-  for (int i = 0; i < PALENTRIES; i++) {
-    int v = 4 * palsum(i) / 3;
-    palr[i].r = palr[i].g = palr[i].b = v / 4;
-    colour[i] = schemecolour(i, v, v, v);
+void setREDcolours() { setscheme(1); }
+void setBWcolours() { setscheme(2); }
+void setWBcolours() { setscheme(3); }
+
+void followscheme() {
+  if (!screen || !buffer || bitmap_color_depth(buffer) == 8) return;
+  if (nightscheme && VIDbmp == screen) {
+    blit(screen, buffer, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    VIDbmp = buffer;
+  } else if (!nightscheme && VIDbmp == buffer && iDOS != 0) {
+    blit(buffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    VIDbmp = screen;
   }
-  set_palette(palr);
 }
 
-void setWBcolours() {
-  for (int i = 0; i < PALENTRIES; i++) {
-    int w = 255 - 4 * palsum(i) / 3;
-    palr[i].r = palr[i].g = palr[i].b = w / 4;
-    colour[i] = schemecolour(i, w, w, w);
+void nightblit(BITMAP *src, BITMAP *dst) {
+  static BITMAP *work = nullptr;
+  if (!work || work->w != src->w || work->h != src->h) {
+    if (work) destroy_bitmap(work);
+    work = create_bitmap_ex(32, src->w, src->h);
+    if (!work) return;
   }
-  set_palette(palr);
+  blit(src, work, 0, 0, 0, 0, src->w, src->h);
+  for (int y = 0; y < work->h; y++) {
+    uint32_t *row = (uint32_t *)work->line[y];
+    for (int x = 0; x < work->w; x++) {
+      int c = (int)row[x], v = getr32(c);
+      if (getg32(c) > v) v = getg32(c);
+      if (getb32(c) > v) v = getb32(c);
+      int r, g, b;
+      schemergb(nightscheme, v, 255, &r, &g, &b);
+      row[x] = (uint32_t)makecol32(r, g, b);
+    }
+  }
+  blit(work, dst, 0, 0, 0, 0, src->w, src->h);
 }
 
 int fontobject(int n) { return n < 14 ? kFontObject[n] : 1; }

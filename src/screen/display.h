@@ -47,6 +47,13 @@ enum : int {
   PALCLOCKBACK = PALPURPLERAMP + 30, // title-bar clock box
   PALALERTBACK = PALOLIVERAMP + 1,   // first shade of alert and message backgrounds
   PALDIALOGBACK = PALPURPLERAMP,     // first shade of question and banner backgrounds
+
+  // Chart labels, each at least 4.5:1 in contrast on the black chart.
+  PALGRIDTEXT = PALCUBE + 2 * 25 + 3 * 5 + 4,  // grid numerals: 32, 46, 60
+  PALHORIZON = PALCUBE + 0 * 25 + 3 * 5 + 0,   // horizon line and its N E S W: 4, 46, 4
+  PALMPLABEL = PALROSERAMP + 15,               // minor-planet names: 63, 36, 36
+  PALSTARLABEL = PALCUBE + 4 * 25 + 4 * 5 + 2, // star names: 60, 60, 32
+  PALTRACK = PALCUBE + 4 * 25 + 2 * 5 + 0,     // ephemeris track: 60, 32, 4
 };
 extern FONT *oldfont;           // Allegro's own font at start-up
 extern FONT *userfont;          // font last selected by number
@@ -74,9 +81,20 @@ int getwinheight(int n);
 
 void setmypal();        // build palx, colour[i] = i, colour[256] = 0, activate
 void settruecolours();  // setmypal, then colour[] as makecol of each entry
+// The night schemes, for dark-adapted eyes: every pixel of the screen red
+// on black (red), grey, or inverted grey, its brightness that of its day
+// colour (the strongest component), at every depth.
+extern int nightscheme;  // 0 day colours, 1 red, 2 grey, 3 inverted
 void setREDcolours();
 void setBWcolours();
 void setWBcolours();
+// Deeper than 8 bits a scheme needs the picture to pass through the
+// buffer on its way to the screen: switches drawing to the buffer while
+// a scheme is on (and back to the screen after, unless buffered drawing
+// was asked for).
+void followscheme();
+// Copies src to dst (same size) in the colours of the scheme in force.
+void nightblit(BITMAP *src, BITMAP *dst);
 
 // Datafile object holding font number n (table of font numbers).
 int fontobject(int n);

@@ -55,6 +55,27 @@ enum : int {
   KEYALTT = 276,
   KEYALTQ = KEYESC,
 
+  // Pointer events over the pointer area (ui/input.h), with the pointer
+  // position in m3, m4: motion, a left click, a double click, the wheel.
+  // Above every scan code.
+  KEYPOINTERMOVE = 600,
+  KEYPOINTERCLICK = 601,
+  KEYPOINTERDOUBLE = 602,
+  KEYWHEELUP = 603,
+  KEYWHEELDOWN = 604,
+  KEYPOINTERFIRST = KEYPOINTERMOVE,
+  KEYPOINTERLAST = KEYWHEELDOWN,
+
+  // Chart keys of the instant and of finding.
+  KEYHOURBACK = '[',
+  KEYHOURON = ']',
+  KEYDAYBACK = '{',
+  KEYDAYON = '}',
+  KEYEPHEMBACK = '(',  // by the ephemeris interval
+  KEYEPHEMON = ')',
+  KEYNOW = '8',        // back to the clock's now
+  KEYFIND = 'f',       // the find line
+
   // The nine menu keys, in menu order.
   KEYMENUFILE = KEYALTF,
   KEYMENULOCATION = KEYALTL,
@@ -65,4 +86,7 @@ enum : int {
   KEYMENUTELESCOPE = KEYALTT,
   KEYMENUAPPULSE = KEYALTA,
   KEYMENUOPTIONS = KEYALTO,
+  KEYFIELDCHECK = 'k',  // chart: field check at the cursor
 };
+
+inline bool ispointerkey(int k) { return k >= KEYPOINTERFIRST && k <= KEYPOINTERLAST; }

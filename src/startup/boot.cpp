@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "chart/projection.h"
 #include "chart/skyplot.h"
 #include "startup/initialize.h"
+#include "ui/datemenu.h"
 #include "ui/dialogs.h"
+#include "ui/findline.h"
 #include "screen/fontfile.h"
 #include "ui/help.h"
 #include "ui/input.h"
@@ -16,6 +19,8 @@
 #include "ui/menu.h"
 #include "ui/project.h"
 #include "chart/skyview.h"
+#include "ui/searchlists.h"
+#include "ui/windows.h"
 
 int Cdepth = 8;
 
@@ -90,19 +95,47 @@ static void setgraphicsmode(int width) {
 }
 
 static int isexitconfirmed() {
-  if (dialogYN("EXIT!! Save PROJECT file first???") == 'Y') saveproject();
+  char line[96];
+  exitquestion(line, sizeof line);
+  if (dialogYN(line) == 'Y') saveproject();
   return dialogYN("REALLY EXIT ??????") == 'Y';
+}
+
+// The chart reads the pointer only while its own wait runs: menus and
+// dialogs opened from it see plain keys and clicks.
+static int chartpress() {
+  iPointerX0 = plotXst;
+  iPointerY0 = plotYst;
+  iPointerX1 = plotXst + plotwidth;
+  iPointerY1 = plotYst + plothigh;
+  int k = getapress();
+  iPointerX1 = iPointerX0;
+  iMouseX = m3;
+  iMouseY = m4;
+  return k;
 }
 
 static void mainloop() {
   int keycode = KEYNEUTRAL;
   for (;;) {
     if (keycode == KEYESC) return;
+    if (timestepkey(keycode)) iReplot = 1;
     drawskyplot(keycode);
+    if (!ispointerkey(keycode)) drawchartbuttons();
     if (iGotamouse) mouseshow();
-    keycode = getapress();
+    keycode = chartpress();
     if (iGotamouse) mousehide();
     if (keycode == KEYF1) helpwindow();
+    // Field check at the cursor: its list in the APPULSE menu.
+    if (keycode == KEYFIELDCHECK) {
+      runfieldcheck();
+      keycode = KEYMENUAPPULSE;
+    }
+    if (keycode == KEYFIND) {
+      FINDHIT hit;
+      // Found: the chart went there; "i" identifies it at the cursor.
+      keycode = findline(&hit) ? (int)'i' : (int)KEYNEUTRAL;
+    }
     if (menuofkey(keycode) >= 0) {
       domyfunction(keycode);
       keycode = KEYF2;

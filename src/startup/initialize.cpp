@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "astro/jplephem.h"
+#include "astro/deepsky.h"
+#include "chart/deepskyplot.h"
 #include "chart/ccd.h"
 #include "chart/starcat.h"
 #include "minorplanets/astbin.h"
@@ -45,6 +47,7 @@ void introbox() {
 
 int initialize(int depth) {
   errorbox = dialogERR;  // failures of the lower layers are shown in the error box
+  confirmbox = showconfirm;  // and what they saved in the confirmation box
   char path[256];
   getfilename(path, "vuva.dat");
   data = loadfontfile(path);
@@ -69,9 +72,13 @@ int initialize(int depth) {
   initchoices();
   introbox();
   dJDay = 2451290.5;
+  // The last project saved or loaded, else the initial name.
+  readlastproject();
   loadproject(0);
-  Starinit(0);
+  Starinit(iNT[CHARTCATALOGUE]);
   dialogERR(mperror);
+  if (deepskyinit() != DSOOK) dialogERR(mperror);
+  adddsolookup();
   initccd(iNT[CCDNUM]);
   redrawbuffer();
   iNT[USERMPS] = 0;
@@ -84,11 +91,9 @@ int initialize(int depth) {
   inithelptext();
   MPinit();
   dialogOK(mperror);
-  starload(iStar);
-  readmpvars(iAst);
   getmenubutfun(9);
   drawextrabuttons(9, 0, 0);
-  calcastall(day);
-  showJday(day);
+  // Everything the project holds takes effect: place, chart, instant.
+  projectapply();
   return 0;
 }

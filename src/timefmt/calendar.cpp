@@ -109,7 +109,7 @@ double localsid(int mday, int month, int year, double ut, double westlong) {
   return wrap24(g + 1.002737908 * ut - westlong / 15.0);
 }
 
-int CalcJD(int year, int month, int mday, int tz, int hour, int minute, double seconds) {
+double datejd(int year, int month, int mday, int tz, int hour, int minute, double seconds) {
   long y = year, m = month, d = mday;
   long n;
   if (isjulian(year, month, mday))
@@ -117,18 +117,25 @@ int CalcJD(int year, int month, int mday, int tz, int hour, int minute, double s
   else
     n = 367 * y - (7 * (y + (m + 9) / 12)) / 4 - (3 * ((y + (m - 9) / 7) / 100 + 1)) / 4 +
         (275 * m) / 9 + d + 1721029;
-  dJDay = n + ((hour - 12 - tz) + minute / 60.0 + seconds / 3600.0) / 24.0;
+  return n + ((hour - 12 - tz) + minute / 60.0 + seconds / 3600.0) / 24.0;
+}
+
+int CalcJD(int year, int month, int mday, int tz, int hour, int minute, double seconds) {
+  dJDay = datejd(year, month, mday, tz, hour, minute, seconds);
   return 0;
+}
+
+double sidereal(double jd, double westlong) {
+  // f: UT day fraction since 0 h
+  double f = std::fmod(jd, 1.0);
+  f = f > 0.5 ? f - 0.5 : f + 0.5;
+  double t = ((jd - f) - DJ1900) / DJC;
+  return wrap24(6.6460656 + 2400.051262 * t + 0.00002581 * t * t + 24.0 * 1.002737908 * f - westlong / 15.0);
 }
 
 int CalcSidHr(int year, int month, int mday, int tz, int hour, int minute, double seconds,
               double westlong) {
   CalcJD(year, month, mday, tz, hour, minute, seconds);
-  // f: UT day fraction since 0 h
-  double f = std::fmod(dJDay, 1.0);
-  f = f > 0.5 ? f - 0.5 : f + 0.5;
-  double t = ((dJDay - f) - DJ1900) / DJC;
-  SidHr = wrap24(6.6460656 + 2400.051262 * t + 0.00002581 * t * t + 24.0 * 1.002737908 * f -
-                 westlong / 15.0);
+  SidHr = sidereal(dJDay, westlong);
   return 0;
 }

@@ -17,6 +17,12 @@ double gmttojd(int mday, int month, int year, double hours);
 // Local sidereal time in hours (0..24) for a Gregorian UT date, UT in hours
 // and west longitude in degrees.
 double localsid(int mday, int month, int year, double ut, double westlong);
+// Julian Day (UT) of a local date and time in a whole-hour zone tz (hours
+// ahead of GMT); days past the month's end simply count on.
+double datejd(int year, int month, int mday, int tz, int hour, int minute, double seconds);
+// Local sidereal time in hours (0..24) at Julian Day jd (UT) for west
+// longitude westlong (degrees).
+double sidereal(double jd, double westlong);
 // Sets dJDay from a local date and time in a whole-hour zone tz (hours ahead
 // of GMT). Days past the month's end simply count on. Returns 0.
 int CalcJD(int year, int month, int mday, int tz, int hour, int minute, double seconds);

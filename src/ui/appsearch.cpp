@@ -1,8 +1,10 @@
 #include "ui/appsearch.h"
 
+#include "base/settings.h"
 #include "chart/blocks.h"
 #include "minorplanets/appulse.h"
 #include "minorplanets/calcall.h"
+#include "minorplanets/dsoappulse.h"
 #include "minorplanets/elements.h"
 #include "ui/dialogs.h"
 
@@ -35,5 +37,10 @@ int genastapplist(int first, double maxsep, int onlyafter) {
   int found = 0;
   for (int i = first; i < iNumAst; i++)
     if (iBcalc[i] != 0) found = searchstarapp(i, obj[i].ra, obj[i].dec, maxsep);
+  // The deep-sky objects the chart shows.
+  if (!flag[MESSIER] && !flag[NGCOBJECTS]) return found;
+  alerttext("Checking deep-sky objects...");
+  for (int i = first; i < iNumAst; i++)
+    if (iBcalc[i] != 0) searchdsoapp(i, obj[i].ra, obj[i].dec, maxsep, flag[MESSIER], flag[NGCOBJECTS]);
   return found;
 }

@@ -1,5 +1,5 @@
 // The appulse search the APPULSE menu runs: pairs of table records, then
-// catalogue stars through the block index, logged into the appulse list,
+// catalogue stars through the block index and deep-sky objects, logged into the appulse list,
 // with its progress line in the open alert.
 #pragma once
 
@@ -11,6 +11,7 @@ int searchstarapp(int mp, double rahours, double decdeg, double radius);
 // Returns the number reported; 0 for a block outside 0..431.
 int searchstarblock(int block, int mp, double rahours, double decdeg, double radius);
 // The whole search from record first on: pairs of records, then stars
-// through the block index. Empties the list first. Returns the count the
+// through the block index, then (with MESSIER or NGC / IC on) the deep-sky
+// objects the chart shows. Empties the list first. Returns the count the
 // last star search reported.
 int genastapplist(int first, double maxsep, int onlyafter);

@@ -2,10 +2,12 @@
 
 #include <allegro.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "minorplanets/calcall.h"
 #include "places/place.h"
+#include "screen/keys.h"
 #include "base/settings.h"
 #include "timefmt/angles.h"
 #include "timefmt/calendar.h"
@@ -41,6 +43,41 @@ int InitTimes(int tz, double westlong) {
 
 int timeinit() { return InitTimes((int)dTzone, dLongit); }
 
+double menudatejd() {
+  return datejd(iNT[MENUYEAR], iNT[MENUMONTH], iNT[MENUDAY], (int)dTzone, iNT[MENUHOUR], iNT[MENUMINUTE], 0.0);
+}
+
+int setinstant(double jd) {
+  dJDay = jd;
+  SidHr = sidereal(jd, dLongit);
+  // The local date and time of the fields, to the nearest minute, in the
+  // same whole-hour zone the fields are read with.
+  double t = jd + 0.5 + (int)dTzone / 24.0;
+  double whole = std::floor(t);
+  long minutes = std::lround((t - whole) * 1440.0);
+  if (minutes >= 1440) {
+    whole += 1;
+    minutes -= 1440;
+  }
+  int mday, month;
+  long year;
+  double ut;
+  jdtodmyut(whole - 0.5, &mday, &month, &year, &ut);
+  iNT[MENUYEAR] = (int)year;
+  iNT[MENUMONTH] = month;
+  iNT[MENUDAY] = mday;
+  iNT[MENUHOUR] = (int)(minutes / 60);
+  iNT[MENUMINUTE] = (int)(minutes % 60);
+  dFP[MENUJDAY] = jd;
+  displaytime();
+  return 0;
+}
+
+int keepinstant() {
+  if (iNT[FIXEDINSTANT]) return setinstant(dJDay);
+  return timeinit();
+}
+
 int setmenutime(double *jd) {
   CalcSidHr(iNT[MENUYEAR], iNT[MENUMONTH], iNT[MENUDAY], (int)dTzone, iNT[MENUHOUR],
             iNT[MENUMINUTE], 0.0, dLongit);
@@ -56,10 +93,12 @@ int makemydate() {
   calcastall(jd);
   showJday(jd);
   dFP[MENUJDAY] = jd;
+  iNT[FIXEDINSTANT] = 1;
   return 0;
 }
 
 int realtimedate() {
+  iNT[FIXEDINSTANT] = 0;
   timeinit();
   calcastall(dJDay);
   showJday(dJDay);
@@ -98,7 +137,8 @@ void displaytime() {
 }
 
 int makeFPdate() {
-  dJDay = dFP[MENUJDAY];
+  iNT[FIXEDINSTANT] = 1;
+  setinstant(dFP[MENUJDAY]);
   calcastall(dJDay);
   showJday(dJDay);
   return 0;
@@ -117,5 +157,33 @@ int showJday(double jd) {
   set_clip_rect(VIDbmp, x0, y0, x1, y1);
   textout_ex(VIDbmp, font, achDLine[DATELINEROW], x0, 3 * VRTScale + 4, colour[PALWHITE], -1);
   set_clip_rect(VIDbmp, cx1, cy1, cx2, cy2);
+  return 0;
+}
+
+// Keys that step the instant, in days (the ephemeris interval's sign).
+struct TimeStep {
+  int key;
+  double days;
+  bool ephemstep;  // by the ephemeris interval
+};
+static const TimeStep kTimeSteps[] = {
+    {KEYHOURBACK, -1.0 / 24, false}, {KEYHOURON, 1.0 / 24, false}, {KEYDAYBACK, -1.0, false},
+    {KEYDAYON, 1.0, false},          {KEYEPHEMBACK, -1.0, true},   {KEYEPHEMON, 1.0, true},
+};
+
+int timestepkey(int keycode) {
+  if (keycode == KEYNOW) {
+    realtimedate();
+    day = dJDay;
+    return 1;
+  }
+  for (const TimeStep &t : kTimeSteps) {
+    if (t.key != keycode) continue;
+    // A stepped instant is a chosen one, as a typed Julian Day.
+    dFP[MENUJDAY] = dJDay + (t.ephemstep ? t.days * dFP[EPHEMSTEP] : t.days);
+    makeFPdate();
+    day = dJDay;
+    return 1;
+  }
   return 0;
 }

@@ -186,6 +186,7 @@ void editbegin(EDITSTATE *e, const char *text, const char *allowed, int maxlen) 
   snprintf(e->text, sizeof e->text, "%.*s", maxlen, text);
   e->pos = 0;
   e->insert = 0;
+  e->fresh = 1;
   e->allowed = allowed ? allowed : "";
 }
 
@@ -195,6 +196,14 @@ static bool typable(const EDITSTATE *e, int keycode) {
 
 int editkey(EDITSTATE *e, int keycode) {
   char *t = e->text;
+  // The first character typed replaces the whole field, as in any form;
+  // a cursor or edit key first keeps the text for editing in place.
+  bool first = e->fresh;
+  e->fresh = 0;
+  if (first && typable(e, keycode)) {
+    t[0] = 0;
+    e->pos = 0;
+  }
   int len = (int)strlen(t);
   switch (keycode) {
     case KEYENTER:
@@ -329,7 +338,8 @@ int getint(int row, int col, int *value, int low, int high) {
 
 const char *floatformat(double v) {
   double a = v < 0 ? -v : v;
-  return a < 100 ? "%9.6f" : (a < 1000 ? "%9.5f" : "%9.1f");
+  // Julian Days need their fifth decimal: 0.00001 day is about a second.
+  return a < 100 ? "%9.6f" : "%9.5f";
 }
 
 // Format of a limit in the help lines: one step finer than a field's.
@@ -352,12 +362,16 @@ static void limitsline(char *line, int size, const char *lowformat, double low, 
 // Edits text (the value's start text) until convert makes of it a number
 // in low..high, which is stored in *value. Returns 0, or the key that
 // cancelled the edit (*value unchanged).
+// A text left as it was shown keeps the exact value behind it, not the
+// value of its rounded figures.
 template <typename Convert>
 static int editnumber(int row, int col, double *value, char *text, const char *allowed, int maxlen, double low,
                       double high, Convert convert) {
+  char shown[80];
+  snprintf(shown, sizeof shown, "%s", text);
   double v = 0;
   int k = editinrange(row, col, text, allowed, maxlen, [&](const char *t) {
-    v = convert(t);
+    v = strcmp(t, shown) == 0 ? *value : convert(t);
     return v >= low && v <= high;
   });
   if (k == 0) *value = v;
@@ -371,7 +385,8 @@ int getafloat(int row, int col, double *value, double low, double high) {
   sethelplines(3);
   char text[80];
   snprintf(text, sizeof text, floatformat(*value), *value);
-  return editnumber(row, col, value, text, "+-eE.1234567890", 10, low, high, [](const char *t) { return atof(t); });
+  return editnumber(row, col, value, text, "+-eE.1234567890", NUMBERFIELDLEN, low, high,
+                    [](const char *t) { return atof(t); });
 }
 
 double coordvalue(const char *text) {
@@ -403,6 +418,14 @@ int getcoord(int row, int col, double *value, double low, double high) {
   return editnumber(row, col, value, text, " +-.1234567890", 12, low, high, coordvalue);
 }
 
+int showconfirm(const char *text) {
+  if (!VIDbmp) return 0;
+  int h = VIDbmp->h, x0 = CONFIRMX, x1 = VIDbmp->w - 2;
+  rectfill(VIDbmp, x0, h - 12, x1, h - 1, colour[PALLIGHTGREY]);
+  textout_ex(VIDbmp, fittingfont(text, x1 - x0 - 4), text, x0 + 2, h - 10, colour[PALDARKBLUE], -1);
+  return 0;
+}
+
 int showastring(int row, int col, const char *text, int width) {
   setuserfont(FIELDFONT);
   int x = col * HORScale, y = row * VRTScale + 1;
@@ -423,5 +446,5 @@ int showint(int row, int col, int value) {
 int showafloat(int row, int col, double value) {
   char text[80];
   snprintf(text, sizeof text, floatformat(value), value);
-  return showastring(row, col, text, 10);
+  return showastring(row, col, text, NUMBERFIELDLEN);
 }

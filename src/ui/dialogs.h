@@ -45,9 +45,13 @@ struct EDITSTATE {
   int pos;           // cursor, 0..length
   int insert;        // 1 insert mode, 0 overwrite
   int maxlen;        // 0..79 characters
+  int fresh;         // 1 until the first key: a typed character replaces the text
   const char *allowed;  // characters that may be typed; empty: any
 };
-// Starts editing text (cut to maxlen) with the cursor at 0 in overwrite.
+// Characters of a decimal number field: a Julian Day with 5 decimals.
+enum { NUMBERFIELDLEN = 13 };
+// Starts editing text (cut to maxlen) with the cursor at 0 in overwrite;
+// the first key, when it is a character, replaces the whole text.
 void editbegin(EDITSTATE *e, const char *text, const char *allowed, int maxlen);
 // Applies one key code (F1, the help key, is the caller's). Returns 0
 // while editing goes on, or the key that ends it: KEYENTER, or KEYESC /
@@ -70,10 +74,16 @@ int getcoord(int row, int col, double *value, double low, double high);
 // Value of a coordinate text: sign, then up to three blank-separated
 // fields of degrees, minutes and seconds. An empty text is 0.
 double coordvalue(const char *text);
-// printf format of a value shown in a number field: "%9.1f", "%9.5f"
-// below 1000 in size, "%9.6f" below 100.
+// printf format of a value shown in a number field: "%9.5f", "%9.6f"
+// below 100 in size.
 const char *floatformat(double v);
 
+// Left edge (pixels) of the confirmation box at the bottom of the screen,
+// right of the chart's status line.
+enum { CONFIRMX = 336 };
+// Shows a short confirmation ("Saved vesta1.CFG") in a box at the bottom
+// right of the screen without waiting: the work goes on. Returns 0.
+int showconfirm(const char *text);
 // Sunken read-only fields at text cell (row, col). Return 0.
 int showastring(int row, int col, const char *text, int width);
 int showint(int row, int col, int value);

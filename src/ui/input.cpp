@@ -1,6 +1,7 @@
 #include "ui/input.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -17,6 +18,12 @@ int mX, mY, mBut;
 int oldmX, oldmY;
 BITMAP *mpb, *mpbg;
 long tLast = -1;
+int iPointerX0, iPointerY0, iPointerX1, iPointerY1;
+
+// Last pointer sample and last click, for motion and double clicks.
+static int pointerx = -1, pointery = -1, pointerz = 0;
+static long lastclickms = -1000000;
+static int lastclickx, lastclicky;
 
 // Pointer shape: 1 outline, 2 body, 3 accent, 0 transparent.
 static const char *const kPointer[10] = {"12000000", "12200000", "12220000", "12222000", "12222200",
@@ -114,6 +121,37 @@ int waitbuttonsoff() {
   return 0;
 }
 
+static bool inpointerarea(int x, int y) {
+  return x >= iPointerX0 && x < iPointerX1 && y >= iPointerY0 && y < iPointerY1;
+}
+
+int pointerevent(int x, int y, int b, int z, long ms) {
+  int dz = z - pointerz;
+  bool moved = x != pointerx || y != pointery;
+  bool inside = inpointerarea(x, y), wasinside = inpointerarea(pointerx, pointery);
+  pointerx = x;
+  pointery = y;
+  pointerz = z;
+  if (!inside) return moved && wasinside ? KEYPOINTERMOVE : 0;
+  if (dz != 0) return dz > 0 ? KEYWHEELUP : KEYWHEELDOWN;
+  if (b & 1) {
+    bool twice = ms - lastclickms <= DOUBLECLICKMS && abs(x - lastclickx) <= DOUBLECLICKPIXELS &&
+                 abs(y - lastclicky) <= DOUBLECLICKPIXELS;
+    // A third click starts a new pair.
+    lastclickms = twice ? -1000000 : ms;
+    lastclickx = x;
+    lastclicky = y;
+    return twice ? KEYPOINTERDOUBLE : KEYPOINTERCLICK;
+  }
+  return moved ? KEYPOINTERMOVE : 0;
+}
+
+static long monotonicms() {
+  timespec t;
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return (long)t.tv_sec * 1000 + t.tv_nsec / 1000000;
+}
+
 void pointcell(int x, int y, int *row, int *col) {
   *row = y / VRTScale;
   *col = x / HORScale;
@@ -151,9 +189,12 @@ static int clickkey(int x, int y, int row, int col, int hit, int skin) {
 // changes only when something was drawn, so it is copied when the wait
 // begins and after the clock, pointer or a display switch changed it.
 static void showbuffer() {
-  if (iDOS != 0 || VIDbmp == screen) return;
+  if (VIDbmp == screen || !screen) return;
   acquire_screen();
-  blit(VIDbmp, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+  if (nightscheme && bitmap_color_depth(VIDbmp) > 8)
+    nightblit(VIDbmp, screen);
+  else
+    blit(VIDbmp, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
   release_screen();
 }
 
@@ -192,6 +233,11 @@ int getapress() {
         waitbuttonsoff();
         return KEYESC;
       }
+      // Buttons and the skin lying over the pointer area keep their clicks.
+      bool free = hit < 0 && skin == -1;
+      int pk = pointerevent(m3, m4, free ? m2 : 0, mouse_z, monotonicms());
+      if (pk == KEYPOINTERCLICK || pk == KEYPOINTERDOUBLE) waitbuttonsoff();
+      if (pk) return pk;  // the caller draws, and the next wait shows it
       if (iLBut) {
         int keycode = clickkey(m3, m4, row, col, hit, skin);
         waitbuttonsoff();

@@ -9,6 +9,12 @@ extern int mX, mY, mBut;        // position and buttons read for the pointer
 extern int oldmX, oldmY;        // where the pointer was last drawn
 extern BITMAP *mpb, *mpbg;      // pointer image, and what lies under it
 extern long tLast;              // clock second last shown
+// Screen rectangle (x0, y0 inclusive, x1, y1 exclusive) whose pointer
+// motion, left clicks, double clicks and wheel getapress returns as the
+// pointer keys of ui/keys.h; an empty one (x1 <= x0) for none. A motion
+// is also returned once when the pointer leaves it.
+extern int iPointerX0, iPointerY0, iPointerX1, iPointerY1;
+enum { DOUBLECLICKMS = 400, DOUBLECLICKPIXELS = 4 };
 
 // Waits for one key or click and returns its key code (never 0).
 int getapress();
@@ -24,5 +30,10 @@ void mouseshow();
 void mousehide();
 int waitbuttonsoff();
 void getmousepos();
+// Pointer key for a sample at (x, y) with buttons b and wheel position z
+// at time ms (milliseconds), or 0: keeps the last position, wheel and
+// click to tell motion and double clicks. A left button seen here is a
+// click on the pointer area (the caller waits for its release).
+int pointerevent(int x, int y, int b, int z, long ms);
 // Text cell (row, column) of a pixel position, clamped to 29 / 79.
 void pointcell(int x, int y, int *row, int *col);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "astro/deepsky.h"
 #include "base/settings.h"
 #include "chart/ccd.h"
 #include "chart/mplist.h"
@@ -113,6 +114,18 @@ static void secondpart(char *dest, const apprec &a) {
     double mag = 0;
     getstarnumber(a.second, name, &mag);
     snprintf(dest, kLineLen, "* %-17.19s %5.2f %5.2f", name, mag, arcmin);
+  } else if (a.kind == APPDSO && a.second >= 0 && a.second < iNumDso) {
+    // The object with its size; the separation is from its outline's edge.
+    char label[DSOLABELLEN], name[40];
+    const dsorec &d = dso[a.second];
+    dsolabel(a.second, label);
+    if (d.major100 && d.minor100 && d.minor100 != d.major100)
+      snprintf(name, sizeof name, "%s %.0fx%.0f'", label, d.major100 / 100.0, d.minor100 / 100.0);
+    else if (d.major100)
+      snprintf(name, sizeof name, "%s %.1f'", label, d.major100 / 100.0);
+    else
+      snprintf(name, sizeof name, "%s", label);
+    snprintf(dest, kLineLen, "D %-17.19s %5.2f %5.2f", name, d.mag100 == DSONOMAG ? 0 : d.mag100 / 100.0, arcmin);
   } else {
     snprintf(dest, kLineLen, "? ???");
   }

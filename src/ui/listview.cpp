@@ -13,13 +13,19 @@
 #include "minorplanets/elements.h"
 #include "minorplanets/ephem.h"
 #include "chart/mplist.h"
+#include "minorplanets/approach.h"
+#include "minorplanets/fieldcheck.h"
+#include "minorplanets/tonight.h"
 #include "minorplanets/userfile.h"
 #include "places/place.h"
 #include "base/settings.h"
+#include "ui/datemenu.h"
 #include "skins/skindraw.h"
 #include "screen/display.h"
 #include "screen/keys.h"
 #include "ui/notes.h"
+#include "ui/searchlists.h"
+#include "ui/tonightpage.h"
 #include "ui/windows.h"
 
 const char listlabels[] = "abcdefghijklmnopqrstuvwxyz1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -91,17 +97,40 @@ static bool listof(int list, LISTSTYLE *style, int *count) {
       *style = LISTSTYLE{4, 10, colour[PALBLACK]};
       *count = iNumApps;
       return true;
+    case LISTFIELD:
+      *style = LISTSTYLE{4, 10, colour[PALBLACK]};
+      *count = field.count;
+      return true;
+    case LISTAPPROACH:
+      *style = LISTSTYLE{4, 10, colour[PALBLACK]};
+      *count = iNumAppr;
+      return true;
+    case LISTTONIGHT:
+      *style = LISTSTYLE{4, 10, colour[PALDARKBLUE]};
+      *count = tonightrows;
+      return true;
     default:
       return false;
   }
 }
 
-// Makes entry the current one of list.
-static void listselect(int list, int entry) {
+int chooseplace(int index) {
+  if (locload(index) != 0) return -1;
+  // A new place (no name yet) is only edited until F2 stores it.
+  if (!Place[index].name[0]) return 0;
+  getaplace(index);
+  showplaceline();
+  keepinstant();
+  calcastall(dJDay);
+  return 0;
+}
+
+// Makes entry the current one of list. Returns 2 when it went to the
+// chart, else 1.
+static int listselect(int list, int entry) {
   switch (list) {
     case LISTPLACES:
-      iPlace = entry;
-      locload(entry);
+      chooseplace(entry);
       break;
     case LISTSTARS:
       iStar = entry;
@@ -121,9 +150,17 @@ static void listselect(int list, int entry) {
     case LISTAPPULSES:
       iApp = iNT[APPULSENUM] = entry;
       break;
+    case LISTFIELD:
+      return gotofieldhit(entry) ? 2 : 1;
+    case LISTAPPROACH:
+      return gotoapproach(entry) ? 2 : 1;
+    case LISTTONIGHT:
+      tonightcurrent = entry;
+      break;
     default:
       break;
   }
+  return 1;
 }
 
 // Fills achDLine with the page of list from start; returns its rows.
@@ -141,6 +178,12 @@ static int listfill(int list, int start, int rows) {
       return ephemlist(2, start, rows);
     case LISTAPPULSES:
       return applist(2, start, rows);
+    case LISTFIELD:
+      return fieldlist(2, start, rows);
+    case LISTAPPROACH:
+      return approachlist(2, start, rows);
+    case LISTTONIGHT:
+      return tonightlist(2, start, rows);
     default:
       return 0;
   }
@@ -155,8 +198,16 @@ static void clearlistlines() {
   }
 }
 
+void listarea(int toprow, int *x1, int *y1, int *x2, int *y2) {
+  *x1 = listXst * HORScale - 1;
+  *y1 = toprow * VRTScale - 4;
+  *x2 = 79 * HORScale;
+  *y2 = 26 * VRTScale + 10;
+}
+
 static void drawlistarea(int toprow) {
-  int x1 = listXst * HORScale - 1, y1 = toprow * VRTScale - 4, x2 = 79 * HORScale, y2 = 26 * VRTScale + 10;
+  int x1, y1, x2, y2;
+  listarea(toprow, &x1, &y1, &x2, &y2);
   rectfill(VIDbmp, x1, y1, x2, y2, colour[PALLISTBACK]);
   rect(VIDbmp, x1, y1, x2, y2, colour[PALGREY]);
 }
@@ -204,8 +255,7 @@ int catview(int *start, int list, int keycode) {
   int chosen = 0;
   int r = listpick(keycode, first, rows, count);
   if (r >= 0) {
-    listselect(list, first + r);
-    chosen = 1;
+    chosen = listselect(list, first + r);
   }
   int written = listfill(list, first, rows);
   if (written < 0) written = 0;

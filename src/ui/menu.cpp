@@ -24,6 +24,7 @@
 #include "ui/datemenu.h"
 #include "ui/dialogs.h"
 #include "screen/display.h"
+#include "ui/findline.h"
 #include "ui/help.h"
 #include "ui/input.h"
 #include "screen/keys.h"
@@ -32,6 +33,8 @@
 #include "ui/listview.h"
 #include "ui/notes.h"
 #include "ui/project.h"
+#include "ui/searchlists.h"
+#include "ui/tonightpage.h"
 #include "ui/windows.h"
 #include "screen/layout.h"
 
@@ -52,16 +55,16 @@ enum : int {
 };
 
 // First entry shown of each list page, kept while the program runs.
-static int liststart[LISTAPPULSES + 1];
+static int liststart[LISTCOUNT];
 
 int menulist(int menu) {
   switch (menu) {
     case MENULOCATION: return LISTPLACES;
     case MENUCATALOG: return LISTSTARS;
     case MENUPLANET: return LISTPLANETS;
-    case MENUEPHEMERIS: return LISTEPHEM;
+    case MENUEPHEMERIS: return tonightshown ? LISTTONIGHT : LISTEPHEM;
     case MENUTELESCOPE: return LISTCCD;
-    case MENUAPPULSE: return LISTAPPULSES;
+    case MENUAPPULSE: return iAppulseList;
     default: return -1;
   }
 }
@@ -69,7 +72,16 @@ int menulist(int menu) {
 int menulistpage(int menu, int code) {
   int list = menulist(menu);
   if (list < 0) return 0;
-  return catview(&liststart[list], list, code);
+  if (list != LISTTONIGHT) return catview(&liststart[list], list, code);
+  // The graph stands in the list's place until a list key is pressed.
+  if (code != 0) tonightgraphon = 0;
+  int chosen = 0;
+  if (!tonightgraphon || drawtonightgraph() != 0) {
+    tonightgraphon = 0;
+    chosen = catview(&liststart[list], list, code);
+  }
+  drawnightfacts();
+  return chosen;
 }
 
 // The help line of field n of the open menu, in place of the last one.
@@ -111,6 +123,9 @@ static void drawvalue(const PROMPT &fld, int row, int x, int y) {
       } else {
         drawshadedbox(x + 2, y + 3, CHECKBOXW, CHECKBOXH);
       }
+      // The state in words beside the box, readable at a glance.
+      rectfill(VIDbmp, x + CHECKBOXW + 6, y + 2, x + CHECKBOXW + 6 + 3 * 8, y + 14, win[0].fill);
+      printf256(x + CHECKBOXW + 8, y + 4, colour[flag[s] ? PALDARKRED : PALDARKBLUE], flag[s] ? "ON" : "OFF");
       break;
     case MKDISPLAY:
       if (fld.type == VTWHOLE)
@@ -214,7 +229,7 @@ int observatoryfield() {
     iPlacesiz++;
     iNT[PLACENUM] = iPlacesiz;
   }
-  return locload(iNT[PLACENUM]);
+  return chooseplace(iNT[PLACENUM]);
 }
 
 int storeplace(int (*writeplaces)()) {
@@ -223,9 +238,7 @@ int storeplace(int (*writeplaces)()) {
   // Writing closes up emptied places and renumbers the current one: the
   // field follows it, and shows what the table now holds there, so the
   // next F2 cannot store into another place.
-  locload(iPlace);
-  getaplace(iPlace);
-  showplaceline();
+  chooseplace(iPlace);
   return r;
 }
 
@@ -282,6 +295,7 @@ static int enterfield(int n) {
   switch (fld.kind) {
     case MKCHOICE:
       nextchoice(fld.setting);
+      if (fld.setting == CHOICEORDER && tonightshown) tonightresort();
       break;
     case MKVALUE:
       if (editvalue(fld, n) != 0) break;
@@ -340,20 +354,56 @@ static int enterfield(int n) {
     case MKLOADSKIN:
       loadskinfield();
       break;
-    case MKGENEPHEM: {
-      char name[20];
-      getastname(iAst, name);
-      if (askyes("Generate ephemeris for %s?", name)) calcephem(iAst);
+    case MKFIELDCHECK:
+      runfieldcheck();
+      liststart[LISTFIELD] = 0;
+      break;
+    case MKAPPROBJECT:
+    case MKAPPRPAGE:
+      runapproaches(fld.kind == MKAPPRPAGE);
+      liststart[LISTAPPROACH] = 0;
+      break;
+    case MKFIND: {
+      // Found: the menu closes on the chart centred there.
+      FINDHIT hit;
+      if (findline(&hit)) return KEYESC;
       break;
     }
+    case MKGENEPHEM: {
+      // The start can follow the DATE fields, so nobody has to type a Julian Day.
+      if (flag[EPHEMATDATE]) dFP[EPHEMSTART] = menudatejd();
+      if (const char *why = ephemrefusal(iNT[EPHEMLINES], dFP[EPHEMSTEP])) {
+        dialogERR(why);
+        break;
+      }
+      char name[20];
+      getastname(iAst, name);
+      if (askyes("Generate ephemeris for %s?", name)) {
+        calcephem(iAst);
+        tonightshown = 0;
+      }
+      break;
+    }
+    case MKTONIGHT:
+      tonightrun();
+      liststart[LISTTONIGHT] = 0;
+      break;
     case MKGENAPPULSE: {
+      if (!(dFP[APPULSEDIST] > 0)) {
+        dialogERR("DISTANCE Deg. is 0: no pair can be that close.");
+        break;
+      }
       static const char *const kChecking[2] = {"Checking asteroids.", "Please wait..."};
       openalert(2, kChecking);
       genastapplist(0, dFP[APPULSEDIST], 1);
+      bool full = iNumApps >= MAXAPPS;
+      filterappulselist();
       iHI[APPULSENUM] = iNumApps;
+      iAppulseList = LISTAPPULSES;
+      liststart[LISTAPPULSES] = 0;
       closealert();
       // A full list has dropped the later finds: the list is not all there is.
-      if (iNumApps >= MAXAPPS) {
+      if (full) {
         snprintf(mperror, sizeof mperror, "Appulse list full (%d): search stopped.", MAXAPPS);
         dialogERR(mperror);
       }
@@ -377,12 +427,18 @@ int menufunctionkey(int code) {
       if (iFun == MENUCATALOG) starsave(iNT[STARRECORD]);
       // The page shown is in the list lines: the file gets it as seen,
       // appended or replaced as the APPEND MODE choice says.
+      if (iFun == MENUEPHEMERIS && tonightshown) {
+        tonightsave();
+        return 0;
+      }
       if (iFun == MENUEPHEMERIS && askyes("Save Ephemeris in file %s?", chSTR[EPHEMFILE]))
         ephemfilecopy(iNT[EPHEMMODE]);
+      if (iFun == MENUAPPULSE) searchcsv();
       return 0;
     case KEYF3:
       if (iFun == MENUCATALOG) findstarfield();
       if (iFun == MENUPLANET) findmpfield();
+      if (iFun == MENUEPHEMERIS && tonightshown) tonightgraphon = 1 - tonightgraphon;
       return 0;
     case KEYF4:
       switch (iFun) {
@@ -390,6 +446,7 @@ int menufunctionkey(int code) {
         case MENUPLANET: gotoasteroid(iNT[MPRECORD]); return KEYESC;
         case MENUSKYMAP: gotomyradec(dFP[CHARTRA], dFP[CHARTDEC]); return KEYESC;
         case MENUAPPULSE: gotoapp(iNT[APPULSENUM]); return KEYESC;
+        case MENUEPHEMERIS: return tonightshown ? tonightgoto(tonightcurrent) : 0;
         default: return 0;
       }
     default:
@@ -453,7 +510,13 @@ int menufunction(int menu) {
       if (iFocus >= 0 && iFocus < iSelMax && enterfield(iFocus) == KEYESC) code = KEYESC;
       drawn = -1;
     } else if (menuofkey(code) < 0 && code != KEYESC && listkey(code)) {
-      if (menulistpage(iFun, code)) drawn = -1;
+      int chosen = menulistpage(iFun, code);
+      if (chosen == 2) code = KEYESC;  // the chart goes to the row chosen
+      if (chosen) {
+        drawn = -1;
+        // A row of the night planner goes to its object on the chart.
+        if (menulist(iFun) == LISTTONIGHT && tonightgoto(tonightcurrent) == KEYESC) code = KEYESC;
+      }
     }
   }
   iSel[iFun] = iFocus;

@@ -38,6 +38,11 @@ enum : int {
   MKGENEPHEM = 28,
   MKGENAPPULSE = 29,
   MKLOADSKIN = 30,
+  MKFIELDCHECK = 31,   // field check at the chart cursor
+  MKAPPROBJECT = 32,   // close approaches of the current object
+  MKAPPRPAGE = 33,     // close approaches of the loaded page
+  MKFIND = 34,           // the find line (as "f" on the chart)
+  MKTONIGHT = 35,       // the night planner's scan
 };
 
 // Value types of MKVALUE and MKDISPLAY fields: which array the setting
@@ -89,7 +94,11 @@ enum : int {
   CHOICEORIENT = 7,     // SKYMAP ORIENTATION
   CHOICEMOTION = 8,
   CHOICENONE = 9,
-  CHOICECOUNT = 10,
+  CHOICEDARK = 10,      // EPHEMERIS DARKNESS
+  CHOICEORDER = 11,     // EPHEMERIS ORDER BY
+  CHOICECOUNT = 12,
+  PROJECTCHOICES = 10,  // choice records the project file holds; the later
+                        // ones are kept through their iNT slots
   CHOICETEXTS = 6,
 };
 

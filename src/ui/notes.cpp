@@ -34,6 +34,7 @@ int savelistlines(const char *path, bool append, int lines, bool skipempty) {
 
 int notesfilecopy(const char *path, int lines) {
   if (savelistlines(path, true, lines, false) != 0) return dialogERR("Unable to save notes.txt");
+  showconfirm("Page added to notes.txt");
   return 1;
 }
 
@@ -55,6 +56,9 @@ int ephemfilewrite(const char *path, int mode) {
     }
   }
   if (savelistlines(path, mode == 0, kLines, true) != 0) return dialogERR("Unable to save ephemeris file.");
+  char line[96];
+  snprintf(line, sizeof line, "Ephemeris saved in %s", get_filename(path));
+  showconfirm(line);
   return 1;
 }
 

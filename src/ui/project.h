@@ -1,23 +1,27 @@
 // Project files: every setting the menus edit, saved to and loaded from
-// "<project name>.CFG" beside the program (1172 bytes of settings,
-// little-endian, then the signature "KVXP" and a checksum of the settings;
-// older files end after the settings).
+// "<project name>.CFG" beside the program (1220 bytes of settings,
+// little-endian, then the signature "KVXP" and a checksum of the settings).
+// Files written before the signature end after the first 1172 bytes, which
+// keep their layout; the later slots follow in a block of their own.
 #pragma once
 #include <cstdio>
 
 enum : int {
-  PROJECTSIZE = 1172,  // the whole file
+  PROJECTOLDSIZE = 1172, // an older file: everything up to the current star
   PROJECTDFP = 0,      // 40 doubles
-  PROJECTINT = 320,    // 40 ints
-  PROJECTFLAG = 480,   // 20 ints
+  PROJECTINT = 320,    // the first 40 ints
+  PROJECTFLAG = 480,   // the first 20 switches
   PROJECTCHOICE = 560, // current choice of each of the 10 choice records
   PROJECTTEXT = 600,   // 14 texts of 40 bytes
   PROJECTAST = 1160,   // current minor-planet record
   PROJECTPLACE = 1164, // current observing place
   PROJECTSTAR = 1168,  // current star record
-  PROJECTSIGN = 1172,  // "KVXP": this is a project file
-  PROJECTSUM = 1176,   // FNV-1a (32 bits) of the 1172 bytes of settings
-  PROJECTFILESIZE = 1180,
+  PROJECTMOREINT = 1172,  // ints 40..47
+  PROJECTMOREFLAG = 1204, // switches 20..23
+  PROJECTSIZE = 1220,  // the settings
+  PROJECTSIGN = 1220,  // "KVXP": this is a project file
+  PROJECTSUM = 1224,   // FNV-1a (32 bits) of the 1220 bytes of settings
+  PROJECTFILESIZE = 1228,
   PROJECTREFUSED = -2, // projectread: the file is not a sound project
   PROJECTFAULTLEN = 96,
 };
@@ -33,7 +37,7 @@ int projectfilename(char *dest);
 int projectwrite(FILE *f);
 // Reads a project from f. A signed file must be whole with a matching
 // checksum; a file without the signature (older) must be no longer than
-// the settings. In either, every text must be printable ASCII. Then the
+// its 1172 bytes. In either, every text must be printable ASCII. Then the
 // whole blocks present are taken, every setting is clamped into its edit
 // limits and every text terminated. Returns the settings bytes read, -1
 // when not even the dFP block is there, or PROJECTREFUSED; on failure
@@ -49,13 +53,39 @@ int projectclamp(int bytes);
 // "Overwrite project %s?" when it exists, else "Create project %s?".
 // Returns 1 when it exists.
 int projectquestion(char *line, int size, const char *name);
+// The pointer file beside the program: one line, the name of the last
+// project saved or loaded, so that start-up reads that project.
+extern const char *const LASTPROJECTFILE;
+// Reads the pointer from f into name (size bytes): a printable name the
+// PROJECT NAME field can hold. Returns 0, or -1 (name untouched).
+int lastprojectread(FILE *f, char *name, int size);
+// PROJECT NAME = the name in the pointer file beside the program. Returns
+// 0, or -1 when there is none or it is unusable (the name stays).
+int readlastproject();
+// Writes PROJECT NAME to the pointer file (write-new-then-rename).
+// Returns 0, or 1 when it could not be written.
+int writelastproject();
+// dest (size bytes) = the project file's name without its folder. Returns 0.
+int projectshortname(char *dest, int size);
+// line (size bytes) = the first exit question, naming the project file
+// that a Yes writes. Returns 0.
+int exitquestion(char *line, int size);
+// Copies into the settings what the chart holds outside them: zoom,
+// centre, star catalogue, and the instant when it is fixed.
+void projectcapture();
+// Makes the settings just read take effect: star catalogue, place (menu
+// fields and header line), star and minor planet, chart zoom and centre,
+// CCD field of view, the instant (a fixed one, else the clock), and the
+// positions for it. Returns 0.
+int projectapply();
 // Asks "Create project %s?" or "Overwrite project %s?", then writes the
-// project file through a new file renamed into place. Returns 0, or the
-// result of the error report.
+// project file through a new file renamed into place, names it in the
+// pointer file and confirms. Returns 0, or the result of the error report.
 int saveproject();
-// Reads the project file (ask 1: after "Load project %s?") and brings the
-// current place, star and minor planet into the fields. A missing file is
-// reported as "Cannot find", an unreadable one with the system's reason, a
-// refused one with what is wrong. Returns 0, or the result of the error
-// report.
+// Reads the project file (ask 1: after "Load project %s?"), names it in
+// the pointer file and brings the current place, star and minor planet
+// into the fields; from the menu (ask 1) the whole project is applied at
+// once. A missing file is reported as "Cannot find", an unreadable one
+// with the system's reason, a refused one with what is wrong. Returns 0,
+// or the result of the error report.
 int loadproject(int ask);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/constants.h"
+#include "chart/skyplot.h"
 #include "skins/skinbutton.h"
 #include "skins/skindraw.h"
 #include "screen/display.h"
@@ -30,24 +31,24 @@ char strfun[32][16] = {
     "",         "F1 HELP",  "F2 PAN",   "F3 ZOOMOUT", "F4 ZOOMIN", "F5 STAR?", "F6 PLANET?", "F7 TRACK?",
     "F8 WORDS", "F9 NOTES", "F10 COPY", "PAGEUP",     "PAGEDOWN",  "BEGIN",    "END ",       "CLOSE",
     "OKay",     "Cancel",   "ESC",      " # ",        "Cat",       "Ast",      "ID",         "Con",
-    "N/S",      "Tel",      "Lck",      "   ",        "   ",       "F2 SAVE",  "F3 FIND",    "F4 GOTO"};
+    "N/S",      "Tel",      "Lck",      "Hor",        "F3 GRAPH",       "F2 SAVE",  "F3 FIND",    "F4 GOTO"};
 int strret[32] = {0,       KEYF1,   KEYF2,   KEYF3,   KEYF4,   KEYF5,    KEYF6,    KEYF7,
                   KEYF8,   KEYF9,   KEYF10,  KEYPGUP, KEYPGDN, KEYHOME,  KEYEND,   KEYESC,
                   KEYENTER, KEYF3,  KEYESC,  '#',     '*',     'a',      'i',      'c',
-                  'n',     't',     'l',     0,       0,       KEYF2,    KEYF3,    KEYF4};
+                  'n',     't',     'l',     'h',     KEYF3,       KEYF2,    KEYF3,    KEYF4};
 
 const int iQuickBar[10][10] = {
     {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 29, 0, 0, 11, 12, 13, 14, 9, 10},
     {1, 29, 30, 31, 11, 12, 13, 14, 9, 10},  {1, 29, 30, 31, 11, 12, 13, 14, 9, 10},
-    {1, 29, 0, 0, 11, 12, 13, 14, 9, 10},    {1, 0, 0, 31, 0, 0, 0, 0, 0, 10},
+    {1, 29, 28, 31, 11, 12, 13, 14, 9, 10},  {1, 0, 0, 31, 0, 0, 0, 0, 0, 10},
     {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 0, 0, 31, 11, 12, 13, 14, 9, 0},
-    {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 2, 3, 4, 5, 6, 0, 0, 0, 10}};
+    {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},          {1, 2, 3, 4, 5, 6, 7, 0, 0, 10}};
 const int iHotButs[10][10] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},
-    {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {19, 20, 21, 22, 23, 24, 25, 26, 0, 18}};
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 18},         {19, 20, 21, 22, 23, 24, 25, 26, 27, 18}};
 
 const LOGO logo[10] = {
     {1, 7, PALDARKBLUE, PALDARKRED, 'F', "FILE"},       {9, 7, PALDARKBLUE, PALDARKRED, 'L', "LOCATION"},
@@ -284,6 +285,18 @@ void drawhelptextonly(int menu, int n) {
 
 void drawextrabuttons(int menu, int n, int state) {
   for (int b = BUTHOT; b < BUTHEAD; b++) drawbutton(menu, b, b == n ? state : 0);
+}
+
+int drawchartbuttons() {
+  int on = 0;
+  for (int i = 0; i < 10; i++) {
+    int b = 20 + i, h = iHotButs[MENUCHART][i];
+    if (!h || chartswitchstate(strret[h]) < 0) continue;
+    int state = chartswitchstate(strret[h]) == 1 ? 2 : 0;
+    drawbutton(MENUCHART, b, state);
+    on += state == 2;
+  }
+  return on;
 }
 
 void getmenubutfun(int scr) {

@@ -79,6 +79,9 @@ void drawbuttonlabel(int n, int state, const char *text);
 void drawhelptextonly(int menu, int n);
 // Draws the hot buttons and function-key bar of screen menu; button n gets state.
 void drawextrabuttons(int menu, int n, int state);
+// Draws the chart's side buttons, those of a switch that is on pressed in
+// (chart/skyplot.h chartswitchstate). Returns the buttons shown on.
+int drawchartbuttons();
 // Registers a screen's buttons in the hit map and sets their keys.
 void getmenubutfun(int screen);
 // Fills the current window with the dithered gradient from palette colour first.

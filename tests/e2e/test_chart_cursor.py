@@ -1,5 +1,5 @@
 """The chart cursor: arrows with the step keys, the clamp at the chart
-edge, following the mouse on a key, and the cursor lock."""
+edge, a click bringing it (and only a click), and the cursor lock."""
 import sys
 
 from harness import RunningProgram, check
@@ -42,27 +42,28 @@ with RunningProgram(sys.argv[1]) as s:
     img = s.key(*(["Left"] * 6))
     check(abs(cursor_centre(img)[0] - (CX + 10)) <= 1, "cursor not held 10 pixels from the left")
 
-    # The mouse: with the pointer over the chart, the next key puts the
-    # cursor under it.
+    # The mouse: a pointer that only moves over the chart (and a key
+    # pressed then) leaves the cursor; a click brings it.
+    before = cursor_centre(img)
     s.move(CX + 200, CY + 150)
-    s.key("plus", settle=False)
+    img = s.key("plus")
+    check(near_point(cursor_centre(img), before), "cursor followed a pointer that did not click")
+    s.click(CX + 200, CY + 150, settle=False)
     s.park_mouse()
     img = s.settle()
-    check(near_point(cursor_centre(img), (CX + 200, CY + 150)), "cursor did not follow the mouse: %r" %
+    check(near_point(cursor_centre(img), (CX + 200, CY + 150)), "cursor did not come to the click: %r" %
           (cursor_centre(img),))
-    # Locked ("l"): the mouse is ignored.
+    # Locked ("l"): clicks are ignored.
     s.key("l", settle=False)
-    s.move(CX + 400, CY + 100)
-    s.key("plus", settle=False)
+    s.click(CX + 400, CY + 100, settle=False)
     s.park_mouse()
     img = s.settle()
-    check(near_point(cursor_centre(img), (CX + 200, CY + 150)), "locked cursor followed the mouse")
+    check(near_point(cursor_centre(img), (CX + 200, CY + 150)), "locked cursor followed a click")
     s.key("l", settle=False)
-    s.move(CX + 400, CY + 100)
-    s.key("plus", settle=False)
+    s.click(CX + 400, CY + 100, settle=False)
     s.park_mouse()
     img = s.settle()
-    check(near_point(cursor_centre(img), (CX + 400, CY + 100)), "unlocked cursor did not follow the mouse")
+    check(near_point(cursor_centre(img), (CX + 400, CY + 100)), "unlocked cursor did not follow a click")
 
     rc = s.exit_program()
     check(rc == 0, "exit status %r" % rc)

@@ -8,11 +8,8 @@ from chartlib import CX, CY, CW, CH, STARLINE, PLANETLINE, YELLOW, RED, start_ch
 
 
 def put_cursor(s, x, y):
-    """Cursor to chart pixel (x, y): the mouse there, then a key that does
-    nothing else."""
-    s.move(CX + x, CY + y)
-    s.key("plus", settle=False)
-    s.key("minus", settle=False)
+    """Cursor to chart pixel (x, y): a click there, and the mouse away."""
+    s.click(CX + x, CY + y, settle=False)
     s.park_mouse()
     return s.settle()
 

@@ -4,6 +4,7 @@
 #include "chart/blocks.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
+#include "chart/starnames.h"
 #include "starcat_fixture.h"
 #include "base/settings.h"
 #include "timefmt/instant.h"
@@ -22,6 +23,9 @@ void startchart(int depth, int w, int h) {
   skymapinit();
   iCurStep = 2;
   iReplot = 1;
+  iHorizon = iTrack = 0;  // chart overlays a test asks for itself
+  iNamedStars = 0;
+  joinstarnames();
   day = dJDay = 2451545.0;
 }
 

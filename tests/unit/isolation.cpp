@@ -1,16 +1,18 @@
 // Every test starts from the program state the binary started with: the
 // settings, the observing place, the instant, the minor-planet tables, the
-// ephemeris and appulse lists, the menus' state and the star counts are
-// put back before each test, so that the tests pass in any order and as
-// one process (a place table left loaded by one suite changed what a
-// project load found in another).
+// ephemeris and appulse lists, the menus' state and the star and deep-sky
+// counts are put back before each test, so that the tests pass in any
+// order and as one process (a place table left loaded by one suite
+// changed what a project load found in another).
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
+#include "astro/deepsky.h"
 #include "base/settings.h"
 #include "base/status.h"
+#include "chart/deepskyplot.h"
 #include "chart/starcat.h"
 #include "minorplanets/appulse.h"
 #include "minorplanets/astbin.h"
@@ -47,6 +49,7 @@ class Isolation : public ::testing::EmptyTestEventListener {
       KEEP(iSel), KEEP(iSelMax), KEEP(iClick), KEEP(iHelpLine), KEEP(mchoice), KEEP(iFun), KEEP(iFocus),
       KEEP(Snum7), KEEP(Snum8), KEEP(Snum9), KEEP(Snum10), KEEP(Snum), KEEP(iTotStars), KEEP(iStar),
       KEEP(iStarIndexed), KEEP(catnum), KEEP(StarCatID), KEEP(mperror), KEEP(errorbox),
+      KEEP(iNumDso), KEEP(dDsoMaxRadius), KEEP(iShownDso),
   };
 
  public:

@@ -98,6 +98,7 @@ TEST(Editor, EndingKeysAndCut) {
   EDITSTATE e;
   editbegin(&e, "abcdefghijkl", "", 5);
   EXPECT_STREQ(e.text, "abcde") << "cut to the maximum length";
+  EXPECT_EQ(editkey(&e, KEYEND), 0);
   EXPECT_EQ(editkey(&e, 'z'), 0);
   EXPECT_EQ(editkey(&e, KEYENTER), KEYENTER);
   EXPECT_STREQ(e.text, "abcde") << "Enter refuses z (full) and keeps the text";
@@ -109,6 +110,17 @@ TEST(Editor, EndingKeysAndCut) {
   editbegin(&e, "", "", 5);
   typekeys(&e, {31, 127, 200, '~', ' '});
   EXPECT_STREQ(e.text, "~ ") << "only 32..126 are typed";
+}
+
+// A first typed character replaces the field; End first keeps it.
+TEST(Editor, FirstCharacterReplacesTheField) {
+  const char *const kCases[][3] = {{" 0.000000", "1", "1"}, {"Vesta", "Eros", "Eros"}, {"Vesta", "\x01x", "Vestax"}};
+  for (const auto &c : kCases) {
+    EDITSTATE e;
+    editbegin(&e, c[0], "", 16);
+    for (const char *k = c[1]; *k; k++) editkey(&e, *k == 1 ? (int)KEYEND : (int)*k);
+    EXPECT_STREQ(e.text, c[2]);
+  }
 }
 
 TEST(Editor, CoordinateTexts) {
@@ -129,8 +141,8 @@ TEST(Editor, FloatFormats) {
   EXPECT_STREQ(floatformat(-99.5), "%9.6f");
   EXPECT_STREQ(floatformat(100), "%9.5f");
   EXPECT_STREQ(floatformat(-999.9), "%9.5f");
-  EXPECT_STREQ(floatformat(1000), "%9.1f");
-  EXPECT_STREQ(floatformat(2451290.5), "%9.1f");
+  EXPECT_STREQ(floatformat(1000), "%9.5f");
+  EXPECT_STREQ(floatformat(2451290.5), "%9.5f");
 }
 
 TEST_F(Dialogs, LineSplitting) {
@@ -298,6 +310,17 @@ TEST_F(Dialogs, GetIntLimitsAndSign) {
   EXPECT_EQ(getint(4, 13, &value, 0, 99999), KEYESC) << "9999999999 does not wrap into range";
   EXPECT_EQ(value, 3);
   expectallread();
+}
+
+// A Julian Day field holds 5 decimals; unchanged, it keeps its exact value.
+TEST_F(Dialogs, JulianDayKeepsItsDecimals) {
+  double value = 2461383.3751234;
+  feedkeys({KEYENTER});
+  EXPECT_EQ(getafloat(4, 13, &value, 2, 3000000), 0);
+  EXPECT_EQ(value, 2461383.3751234);
+  feedtext("2461383.37500\r");
+  EXPECT_EQ(getafloat(4, 13, &value, 2, 3000000), 0);
+  EXPECT_EQ(value, 2461383.375);
 }
 
 TEST_F(Dialogs, GetFloatTakesExponent) {

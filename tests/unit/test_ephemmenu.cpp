@@ -15,6 +15,8 @@
 #include "screen_fixture.h"
 #include "base/settings.h"
 #include "timefmt/instant.h"
+#include "places/place.h"
+#include "ui/project.h"
 #include "ui/dialogs.h"
 #include "screen/display.h"
 #include "ui/help.h"
@@ -72,6 +74,33 @@ TEST_F(MenuPieces, GenerateEphemerisAsksThenRuns) {
   EXPECT_DOUBLE_EQ(eph[6].jd, 2460016.5);
 }
 
+// The shipped project GENERATEs both lists with no number typed: 10 lines
+// a day apart from the DATE fields (2026-12-08 22:00 at zone +1 is JD
+// 2461383.375, PyEphem), appulses within 0.1 degree. A 0 count, interval
+// or distance says why in a box.
+TEST_F(MenuPieces, ShippedProjectGeneratesAndZerosSayWhy) {
+  FILE *f = fopen(KORVANEX_SOURCE_DIR "/data/ast001.CFG", "rb");
+  ASSERT_EQ(projectread(f), PROJECTSIZE);
+  fclose(f);
+  dTzone = 1, iNT[MENUYEAR] = 2026, iNT[MENUMONTH] = 12, iNT[MENUDAY] = 8, iNT[MENUHOUR] = 22, iNT[MENUMINUTE] = 0;
+  iSel[MENUEPHEMERIS] = 5, iSel[MENUAPPULSE] = 3;
+  run(MENUEPHEMERIS, {KEYENTER, 'y', KEYESC});
+  run(MENUAPPULSE, {KEYENTER, KEYESC});
+  dTzone = 0;
+  EXPECT_EQ(ephnum, 10);
+  EXPECT_NEAR(eph[9].jd, 2461392.375, 1e-9);
+  EXPECT_GT(iNumApps, 0);
+  int boxes = 0;
+  watchkeys([&] { boxes += iWinNum == 3; });
+  iNT[EPHEMLINES] = 0;
+  run(MENUEPHEMERIS, {KEYENTER, KEYENTER, KEYESC});
+  iNT[EPHEMLINES] = 10, dFP[EPHEMSTEP] = 0, dFP[APPULSEDIST] = 0;
+  run(MENUEPHEMERIS, {KEYENTER, KEYENTER, KEYESC});
+  run(MENUAPPULSE, {KEYENTER, KEYENTER, KEYESC});
+  EXPECT_EQ(boxes, 3);
+  EXPECT_EQ(ephnum, 10) << "nothing more made";
+}
+
 TEST_F(MenuPieces, GenerateAppulsesSetsTheNumberLimit) {
   iSel[MENUAPPULSE] = 3;
   dFP[APPULSEDIST] = 0.3;
@@ -89,6 +118,7 @@ TEST_F(MenuPieces, AFullAppulseListIsReported) {
   ASSERT_LT(iNumApps, MAXAPPS);
   EXPECT_STREQ(mperror, "") << "a list with room is not reported";
   dFP[APPULSEDIST] = 10.0;
+  iNT[MINALTITUDE] = -90;  // every pair kept, below the horizon too
   // The second Enter answers the report.
   run(MENUAPPULSE, {KEYENTER, KEYENTER, KEYESC});
   EXPECT_EQ(iNumApps, MAXAPPS) << "a full page has more pairs within 10 degrees than the list holds";

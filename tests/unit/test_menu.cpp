@@ -1,6 +1,7 @@
 #include "ui/menu.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
@@ -9,8 +10,11 @@
 
 #include "allegro_env.h"
 #include "chart/ccd.h"
+#include "minorplanets/astbin.h"
+#include "chart/projection.h"
 #include "chart/starcat.h"
 #include "keyfeed.h"
+#include "testsupport.h"
 #include "minorplanets/elements.h"
 #include "base/status.h"
 #include "minorplanets/userfile.h"
@@ -19,6 +23,7 @@
 #include "skins/skin.h"
 #include "base/settings.h"
 #include "timefmt/instant.h"
+#include "ui/datemenu.h"
 #include "screen/display.h"
 #include "screen/keys.h"
 #include "ui/listview.h"
@@ -93,10 +98,10 @@ TEST_F(Menu, FocusWrapsOverSelectableFieldsOnly) {
   EXPECT_EQ(iSel[MENULOCATION], 15) << "MAKE MY DAY, not a note line";
   run(MENULOCATION, {KEYDOWN, KEYESC});
   EXPECT_EQ(iSel[MENULOCATION], 0);
-  iSel[MENUSKYMAP] = 5;
+  iSel[MENUSKYMAP] = 8;
   run(MENUSKYMAP, {KEYDOWN, KEYDOWN, KEYDOWN, KEYESC});
   EXPECT_EQ(iSel[MENUSKYMAP], 1);
-  EXPECT_EQ(iSelMax, 7);
+  EXPECT_EQ(iSelMax, 10);
 }
 
 TEST_F(Menu, AltKeySwitchesInPlaceWithRememberedFocus) {
@@ -165,6 +170,22 @@ TEST_F(Menu, EscapeInTheEditorStillReloadsThePlace) {
   EXPECT_EQ(iNT[OBSCODE], 101);
 }
 
+// Choosing a place writes nothing; the header and sidereal time follow at
+// once (PyEphem: 12.04209 h at east 148 degrees, JD 2461383.375).
+TEST_F(Menu, ChoosingAPlaceTakesEffectAndWritesNothing) {
+  fiveplaces();
+  dFP[MENUJDAY] = 2461383.375;
+  makeFPdate();
+  struct stat before, after;
+  stat(KORVANEX_RUNTIME_DIR "/place.txt", &before);
+  run(MENULOCATION, {KEYENTER, '2', KEYENTER, KEYESC});
+  stat(KORVANEX_RUNTIME_DIR "/place.txt", &after);
+  EXPECT_STREQ(achPlace, "P2");
+  EXPECT_NEAR(SidHr, 12.0420925, 2.0 / 3600);
+  EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+  iNT[FIXEDINSTANT] = 0;
+}
+
 TEST_F(Menu, ObservatoryAboveTheHighestOpensANewPlace) {
   fiveplaces();
   locload(0);
@@ -174,7 +195,7 @@ TEST_F(Menu, ObservatoryAboveTheHighestOpensANewPlace) {
   EXPECT_EQ(iPlacesiz, 5);
   EXPECT_EQ(iNT[PLACENUM], 5) << "one above the highest, not 50";
   EXPECT_STREQ(chSTR[PLACEDESC], "");
-  EXPECT_STREQ(chSTR[PLACECITY], "C");
+  EXPECT_STREQ(chSTR[PLACECITY], "") << "a new place has an empty CITY";
   iNT[PLACENUM] = 1000;
   EXPECT_EQ(observatoryfield(), -1) << "no place at 1000 or above";
   EXPECT_EQ(iPlacesiz, 5);
@@ -324,13 +345,31 @@ TEST_F(Menu, ScopeGotoCentresAndCloses) {
   EXPECT_EQ(menufunction(MENUTELESCOPE), KEYESC);
   EXPECT_EQ(keysleft(), 0);
   EXPECT_EQ(keysoverrun(), 0) << "Enter alone closed the menu";
+  EXPECT_EQ(dStarX, 5.5);
+  EXPECT_EQ(dStarY, -5.0);
+}
+
+// LOAD ASTEROIDS, SAVE USER and SYSTEM CLOCK through the menu driver.
+TEST_F(Menu, LoadAsteroidsSaveUserAndSystemClock) {
+  dFP[MPMAGLIMIT] = 14.0, iSel[MENUFILE] = 2;
+  run(MENUFILE, {KEYENTER, 'y', KEYENTER, KEYESC});  // and its report
+  EXPECT_GE(findastnumber(4), MPPLANETS) << "Vesta read from astdat.bin";
+  snprintf(chSTR[USERFILE], sizeof chSTR[USERFILE], "%s", "menuuser.txt");
+  loguserobj(findastnumber(4));
+  iSel[MENUFILE] = 6;
+  run(MENUFILE, {KEYENTER, 'y', KEYESC});
+  EXPECT_NE(readwhole(KORVANEX_RUNTIME_DIR "/menuuser.txt").find("Vesta"), std::string::npos);
+  remove(KORVANEX_RUNTIME_DIR "/menuuser.txt");
+  dJDay = 2400000.5, iSel[MENULOCATION] = 9, dTzone = 0;
+  run(MENULOCATION, {KEYENTER, 'y', KEYESC});
+  EXPECT_GT(dJDay, 2460000.5) << "the PC clock";
 }
 
 TEST_F(Menu, DrawnFieldsShowTheirKinds) {
   iFun = MENUSKYMAP;
   iFocus = 1;
   flag[SHOWGRID] = 1;
-  EXPECT_EQ(drawmenu(), 7);
+  EXPECT_EQ(drawmenu(), 10);
   // The help line of the focused field is written on row 29.
   int y = iHelpLine * VRTScale;
   int lit = 0;

@@ -35,7 +35,7 @@ const Expected kFields[] = {
     {1, 1, "OBS. CODE", "Observatory code assignment.", 2, 'i', 7, 0},
     {1, 2, "LOCATION ", "Description or Name of Observatory.", 2, 's', 5, 0},
     {1, 3, "CITY", "Location within a Country or State.", 2, 's', 6, 0},
-    {1, 4, "COUNTRY", "Says it all, really.", 2, 's', 7, 0},
+    {1, 4, "COUNTRY", "Country or state of the observatory.", 2, 's', 7, 0},
     {1, 5, "WEST LONGITUDE", "Geographic Longitude Westward (East -).", 2, 'd', 12, 0},
     {1, 6, "LATITUDE", "Geographic Latitude North +, South -.", 2, 'd', 13, 0},
     {1, 7, "TIME ZONE Hrs", "Hours AHEAD of GMT (eg. Australia +10)", 2, 'd', 14, 0},
@@ -60,38 +60,49 @@ const Expected kFields[] = {
     {2, 6, "LIST FONT", "Selects text font for star lists.  ", 1, 'c', 4, 0},
     {2, 7, "R.A. CENTRE", "R. A. map centre coordinate.", 2, 'd', 20, 0},
     {2, 8, "DEC CENTRE", "Declination central coordinate of Map", 2, 'd', 21, 0},
+    {2, 9, "FIND BY NAME", "Go to an object by its name or number.", 34, '-', 0, 0},
     {3, 0, "FILE NUMBER", "Planet number in database.", 2, 'i', 1, 8},
     {3, 1, "MP NUMBER", "Numbered Asteroid or 50,000+ for others", 2, 'i', 2, 13},
-    {3, 2, "PLANET NAME", "Name, what else?", 2, 's', 1, 0},
+    {3, 2, "PLANET NAME", "Name of the minor planet.", 2, 's', 1, 0},
     {3, 3, "BRIGHTNESS H", "Standard Magnitude H", 2, 'd', 1, 0},
-    {3, 4, "MEAN ANOMALY", "Mean Anomaly at the EPOC day.", 2, 'd', 2, 0},
+    {3, 4, "MEAN ANOMALY", "Mean Anomaly at the EPOCH day.", 2, 'd', 2, 0},
     {3, 5, "ARG PERI", "Argument of Perihelion.", 2, 'd', 3, 0},
     {3, 6, "ASC NODE", "Longitude of the Ascending Node.", 2, 'd', 4, 0},
     {3, 7, "INCLINATION", "Orbital Inclination to the Ecliptic.", 2, 'd', 5, 0},
     {3, 8, "ECCENTRICITY", "Orbital Eccentricity.", 2, 'd', 6, 0},
     {3, 9, "DEG PER DAY", "Planet movement in degrees per day.", 2, 'd', 7, 0},
     {3, 10, "SEMIMAJOR AXIS", "Semi Major Axis in AU (Dist. from Sun)", 2, 'd', 8, 0},
-    {3, 11, "EPOC", "Reference DATE for orbital elements.", 2, 'i', 3, 0},
+    {3, 11, "EPOCH", "Reference DATE for orbital elements.", 2, 'i', 3, 0},
     {3, 12, "PERIOD (YRS)", "Orbital Period in years.", 6, 'd', 9, 0},
     {3, 13, "PERI PASSAGE", "Time of Perihelion passage (Julian Day)", 6, 'd', 10, 0},
     {3, 14, "LIST FONT", "Select text font for planet listing.", 1, 'c', 5, 0},
     {3, 15, "SORT BY", "Display list sorted by CAT RA OPP MAG.", 1, 'c', 1, 0},
     {4, 0, "NUMBER", "Number of observations in ephemeris.", 2, 'i', 11, 0},
-    {4, 1, "INTERVAL", "Interval (days) btween calculations.", 2, 'd', 22, 0},
+    {4, 1, "INTERVAL", "Interval (days) between calculations.", 2, 'd', 22, 0},
     {4, 2, "START JDAY", "Start Date (JD) of calculations.", 2, 'd', 23, 0},
     {4, 3, "SAVE FILENAME", "Save ephemeris in a text file.", 2, 's', 9, 0},
     {4, 4, "APPEND MODE", "APPEND or OVERWRITE? the text file.", 1, 'c', 6, 0},
     {4, 5, "GENERATE EPHEM", "Generate an ephemeris for object.", 28, '-', 0, 0},
+    {4, 6, "START AT DATE", "Start at the DATE fields, not START JDAY", 3, 'f', 8, 0},
+    {4, 7, "MIN ALTITUDE", "Lowest altitude (deg) worth observing.", 2, 'd', 35, 0},
+    {4, 8, "MAG LIMIT", "Faintest magnitude listed for tonight.", 2, 'd', 36, 0},
+    {4, 9, "MIN MINUTES", "Least minutes observable in darkness.", 2, 'i', 40, 0},
+    {4, 10, "DARKNESS", "Sun below CIVIL NAUTICAL or ASTRO limit.", 1, 'c', 10, 0},
+    {4, 11, "ORDER BY", "Tonight sorted by TRANSIT MAG MIN NUM.", 1, 'c', 11, 0},
+    {4, 12, "TONIGHT", "List what is observable tonight.", 35, '-', 0, 0},
     {5, 0, "ORIENTATION", "Stars displayed with NORTH or SOUTH up?", 1, 'c', 7, 0},
     {5, 1, "COORDINATES", "Enable/Disable RA/Dec coordinates.", 3, 'f', 9, 0},
     {5, 2, "CONSTELLATION", "Display Constellation names?", 3, 'f', 16, 0},
     {5, 3, "PLOT ASTEROID", "Do we plot asteroids or not?", 3, 'f', 11, 0},
-    {5, 4, "LOCK CURSOR", "Dont let the mouse change my skymap!", 3, 'f', 15, 0},
+    {5, 4, "LOCK CURSOR", "Don't let the mouse change my skymap!", 3, 'f', 15, 0},
     {5, 5, "R.A. CENTRE", "R. A. map centre coordinate.", 2, 'd', 20, 0},
     {5, 6, "DEC CENTRE", "Declination central coordinate of Map", 2, 'd', 21, 0},
+    {5, 7, "FIND BY NAME", "Go to an object by its name or number.", 34, '-', 0, 0},
+    {5, 8, "MESSIER", "Show the Messier objects (key m)?", 3, 'f', 12, 0},
+    {5, 9, "NGC / IC", "Show the other NGC, IC objects (key g)?", 3, 'f', 13, 0},
     {6, 0, "SCOPE ENABLE", "Enable the Telescope view box.", 3, 'f', 6, 0},
     {6, 1, "APERTURE mm", "Size of Main mirror or Object Glass", 2, 'd', 24, 0},
-    {6, 2, "FOCAL LENGTH ", "Length of the Focal Length length.", 2, 'd', 26, 0},
+    {6, 2, "FOCAL LENGTH ", "Focal length of the telescope (mm).", 2, 'd', 26, 0},
     {6, 3, "SCOPE RA Hr", "Where the telescope is pointed at.", 2, 'd', 27, 0},
     {6, 4, "SCOPE DEC deg", "Where the telescope is in Declination.", 2, 'd', 28, 0},
     {6, 5, "SCOPE GOTO", "Display the view at the above location.", 22, '-', 0, 0},
@@ -106,14 +117,24 @@ const Expected kFields[] = {
     {6, 14, "CCD FOV H min", "Field of View (East-West) in arcmin.", 2, 'd', 31, 0},
     {6, 15, "CCD FOV V min", "Field of View (North-South) arc min.", 2, 'd', 32, 0},
     {7, 0, "APPULSE NUMBER", "Item number in list of appulses.", 2, 'i', 19, 0},
-    {7, 1, "DISTANCE Deg.", "Object distance threshhold (degrees).", 2, 'd', 38, 0},
+    {7, 1, "DISTANCE Deg.", "Object distance threshold (degrees).", 2, 'd', 38, 0},
     {7, 2, "ENABLE ZONE", "Enable display of separation zone area", 3, 'f', 5, 0},
     {7, 3, "GENERATE", "Generate a list of Planet/Star appulses", 29, '-', 0, 0},
+    {7, 4, "MIN ALTITUDE", "Least altitude of a pair (degrees).", 2, 'i', 30, 0},
+    {7, 5, "DARK ONLY", "Only pairs with the Sun below -12 deg.", 3, 'f', 20, 0},
+    {7, 6, "FIELD RADIUS \"", "Field check radius; 0 = the CCD frame.", 2, 'i', 37, 0},
+    {7, 7, "FIELD CHECK", "All database objects in the field now.", 31, '-', 0, 0},
+    {7, 8, "APPR. SEP \"", "Close approaches within (arcsec; 0=60)", 2, 'i', 38, 0},
+    {7, 9, "APPR. DAYS", "Days searched from now (0 = 30).", 2, 'i', 39, 0},
+    {7, 10, "APPR. STAR MAG", "Stars brighter than this (0 = 10).", 2, 'd', 0, 0},
+    {7, 11, "APPR. OBJECT", "Close approaches of the current object.", 32, '-', 0, 0},
+    {7, 12, "APPR. PAGE", "Close approaches of every page object.", 33, '-', 0, 0},
     {8, 0, "SAVE AS PCX", "Enable saving as a 256 colour PCX file.", 3, 'f', 3, 0},
     {8, 1, "SAVE AS TGA", "Enable saving as 24-bit TGA files.", 3, 'f', 4, 0},
     {8, 2, "PROGRAM SKIN", "The name of the SKIN - NO extension!", 2, 's', 0, 0},
     {8, 3, "LOAD NEW SKIN", "Load the new SKIN from the disk.", 30, '-', 0, 0},
-    {8, 4, "GEOCENTRIC", "Places from the Earth's centre or here.", 3, 'f', 18, 0},
+    {8, 4, "SAVE AS PNG", "Enable saving as PNG files.", 3, 'f', 18, 0},
+    {8, 5, "GEOCENTRIC", "Places from the Earth's centre or here.", 3, 'f', 21, 0},
 };
 
 int arraytype(char array) { return array == 'i' ? 2 : array == 'd' ? 1 : array == 's' ? 3 : 0; }
@@ -144,7 +165,7 @@ TEST(MenuTable, EveryFieldAsListed) {
 }
 
 TEST(MenuTable, SelectableFieldsComeFirst) {
-  const int selectable[9] = {11, 16, 9, 16, 6, 7, 16, 4, 5};
+  const int selectable[9] = {11, 16, 10, 16, 13, 10, 16, 13, 6};
   for (int m = 0; m < 9; m++) {
     EXPECT_EQ(selectablefields(m), selectable[m]) << m;
     // Nothing selectable follows a note line or an empty entry.
@@ -225,7 +246,7 @@ TEST(MenuTable, ListFontSixTimesComesBack) {
   EXPECT_EQ(iNT[STARLISTFONT], 1);
   for (int c = 0; c < 6; c++) EXPECT_EQ(seen[c], 1) << "every font once";
   EXPECT_EQ(nextchoice(9), -1) << "the empty record has no choice";
-  EXPECT_EQ(nextchoice(10), -1);
+  EXPECT_EQ(nextchoice(CHOICECOUNT), -1);
 }
 
 TEST(MenuTable, MenuKeys) {

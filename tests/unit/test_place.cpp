@@ -98,8 +98,8 @@ TEST_F(Places, CommentsLineEndsAndLastLine) {
   EXPECT_STREQ(Place[0].country, "end");
   EXPECT_DOUBLE_EQ(Place[0].tzone, 3.5) << "the carriage return is dropped";
   EXPECT_STREQ(Place[1].name, "") << "the table past the entries is cleared";
-  EXPECT_STREQ(Place[1].locality, "C");
-  EXPECT_STREQ(Place[1].country, "c");
+  EXPECT_STREQ(Place[1].locality, "") << "a new place starts with an empty CITY";
+  EXPECT_STREQ(Place[1].country, "");
 }
 
 TEST_F(Places, BadNumbersStayZero) {
@@ -212,14 +212,13 @@ TEST_F(Places, TextFileLayoutAndRoundTrip) {
   std::stringstream ss(t);
   for (std::string l; std::getline(ss, l);) lines.push_back(l);
   ASSERT_EQ(lines.size(), 13u);
-  EXPECT_EQ(lines[0], "; Lines begining with ; are comments (ignored).");
+  EXPECT_EQ(lines[0], "; Lines beginning with ; are comments (ignored).");
   EXPECT_EQ(lines[10],
-            "; Observatory.......... Locality............... Country........ Code West-long.  lattitude Tzone Elev");
-  EXPECT_EQ(lines[11], "Kitt Peak               Arizona                 USA             695  +111.59556  +31.70139  -7.0 "
-                       "50   ; comments")
-      << "elevation always 50";
-  EXPECT_EQ(lines[12], "East                                            Land            0      -0.50000   -0.25000  +1.0 "
-                       "50   ; comments");
+            "; Observatory.......... Locality............... Country........ Code West-long.  latitude  Tzone Elev");
+  EXPECT_EQ(lines[11], "Kitt Peak               Arizona                 USA             695  +111.59556  +31.70139 -7.00 "
+                       "2096 ; real elevation")
+      << "the elevation and comment as read";
+  EXPECT_EQ(lines[12], "East                                            Land            0      -0.50000   -0.25000 +1.00 0");
   EXPECT_EQ(t.find('\r'), std::string::npos) << "line feeds only";
   EXPECT_EQ(t.back(), '\n');
   FILE *f = fopen(path.c_str(), "rb");

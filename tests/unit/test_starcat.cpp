@@ -449,7 +449,8 @@ TEST(StarCat, RealTychoCatalogueLoads) {
   EXPECT_EQ(Snum, MAXSTARS);
   std::string msg = mperror;
   EXPECT_EQ(msg.rfind("Done. ", 0), 0u) << msg;
-  EXPECT_NE(msg.find(" Found 120200 stars in  TYC Star Catalog"), std::string::npos) << msg;
+  EXPECT_EQ(msg.rfind("Done. Found 120200 stars to class ", 0), 0u) << msg;
+  EXPECT_NE(msg.find(" in TYC Star Catalog"), std::string::npos) << msg;
   EXPECT_EQ(getpixel(VIDbmp, 2 * HORScale + JDLINEWIDTH + 1, 3 * VRTScale + 1), colour[PALGREY]);
   // Every block entry holds exactly the stars of its block and layer.
   int32_t *num[3] = {starnum, starnum8, starnum9}, *idx[3] = {staridx, staridx8, staridx9};
@@ -579,12 +580,12 @@ TEST(StarCat, MissingOrJunkCatalogueKeepsTheLoadedStars) {
   EXPECT_EQ(catnum, 2);
   EXPECT_STREQ(StarCatID, "PPM");
   EXPECT_EQ(Snum, 2);
-  EXPECT_NE(std::string(mperror).find("Found 2 stars in  PPM Star Catalog, 1 impossible records skipped"),
+  EXPECT_NE(std::string(mperror).find(" in PPM Star Catalog, 1 impossible records skipped"),
             std::string::npos)
       << mperror;
   put(fallbackfile({makestar(77, 300, 'A', '0', 1, 1)}));
   EXPECT_EQ(readskycatalog(2), 0);
-  EXPECT_NE(std::string(mperror).find("Found 1 stars in  PPM Star Catalog"), std::string::npos) << mperror;
+  EXPECT_NE(std::string(mperror).find(" in PPM Star Catalog"), std::string::npos) << mperror;
   EXPECT_EQ(std::string(mperror).find("impossible"), std::string::npos) << mperror;
   remove(path.c_str());
   catnum = 0;
@@ -604,7 +605,7 @@ TEST(StarCat, EmptyCutOrJunkCataloguesAreRefusedAndTheNextTried) {
   writebytes(in("hipstar.bin"), {});
   writebytes(in("hipstar7.bin"), good);
   EXPECT_EQ(readskycatalog(1), 0);
-  EXPECT_NE(strstr(mperror, "Found 2 stars in  HIP Star Catalog (hipstar.bin refused: empty or unreadable)"), nullptr);
+  EXPECT_NE(strstr(mperror, " in HIP Star Catalog (hipstar.bin refused: empty or unreadable)"), nullptr);
   ASSERT_EQ(mkdir(in("tycstar.bin").c_str(), 0700) + mkdir(in("defskin.bmp").c_str(), 0700), 0);
   EXPECT_EQ(Starinit(0), 0);
   EXPECT_EQ(catnum, 1);

@@ -93,7 +93,9 @@ TEST_F(Windows, ChartButtonsAndHeadingKeys) {
   EXPECT_EQ(but[21].key, '*');
   EXPECT_EQ(but[27].key, 'l');
   EXPECT_EQ(iButFun[5][77], 20);
-  EXPECT_EQ(iButFun[13][77], -1) << "hot button 28 is empty on the chart";
+  EXPECT_EQ(iButFun[13][77], 28) << "the horizon switch";
+  EXPECT_EQ(but[28].key, 'h');
+  EXPECT_EQ(iButFun[14][77], -1) << "hot button 29 is empty on the chart";
   EXPECT_EQ(iButFun[28][1], 30);
   EXPECT_EQ(iButFun[28][69], 39);
   EXPECT_EQ(iButFun[28][62], -1) << "F9 has no button on the chart";
@@ -172,8 +174,8 @@ TEST_F(Windows, ColourStripAndButtons) {
   drawbutton(9, 30, 2);
   EXPECT_EQ(getpixel(b, x, y), colour[PALGREY]) << "pressed";
   clear_to_color(b, 0);
-  drawbutton(9, 36, 0);  // empty on the chart: nothing drawn
-  EXPECT_EQ(getpixel(b, 47 * 8 + 2, y), 0);
+  drawbutton(9, 37, 0);  // empty on the chart: nothing drawn
+  EXPECT_EQ(getpixel(b, 55 * 8 + 2, y), 0);
   drawbuttonlabel(50, 0, "OKay");
   EXPECT_EQ(getpixel(b, 28 * 8, 19 * 16), colour[PALWHITE]);
   EXPECT_EQ(iButFun[19][37], 50);
