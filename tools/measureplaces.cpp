@@ -99,7 +99,7 @@ int main(int argc, char **argv) {
       flag[GEOCENTRIC] = 0;
       dLattit = lat;
       dLongit = -lon;
-      dSiteHeight = h;
+      dElevation = h;
       passdate(ut, &d);
       moonplace(&d.obs, &r, &de, &dd);
       st["moon_topocentric"].push_back(arcsec(r, de, ra, dec));

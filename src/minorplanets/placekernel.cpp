@@ -41,7 +41,6 @@ double kexp(double) __asm__("exp") KSIMD;
 }
 
 PLACETABLE place;
-double dSiteHeight = 0.0;
 
 // Elements of the records of a pass as doubles, index-parallel to mp;
 // records that cannot be placed carry a harmless circular orbit.
@@ -66,7 +65,7 @@ static double wM[MPMAX], wE[MPMAX], wS[MPMAX], wC[MPMAX];  // M, E, sin E, cos E
 
 void passdate(double jd, PASSDATE *d) {
   // dLongit is counted west.
-  observerat(jd, flag[GEOCENTRIC] ? 1 : 0, dLattit, -dLongit, dSiteHeight, &d->obs);
+  observerat(jd, flag[GEOCENTRIC] ? 1 : 0, dLattit, -dLongit, dElevation, &d->obs);
   d->jd = jd;
   d->tt = d->obs.tt;
   d->ex = d->obs.pos[0];

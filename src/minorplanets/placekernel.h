@@ -24,9 +24,8 @@ constexpr double OBLIQUITYJ2000 = 84381.448 / 3600.0;
 // found again from the orbit at the emission time, iterated.
 constexpr double LIGHTTIMESTRAIGHT = 1e-8;
 constexpr double GAUSSK2 = 0.01720209895 * 0.01720209895;  // GM of the Sun, AU^3 / day^2
-// The observer is the current place (latitude, longitude, dSiteHeight), or
+// The observer is the current place (latitude, longitude, elevation), or
 // the Earth's centre when flag[GEOCENTRIC] is set.
-extern double dSiteHeight;  // metres above the ellipsoid; 0 until places hold heights
 
 // Places of the last pass, index-parallel to mp.
 struct PLACETABLE {

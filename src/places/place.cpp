@@ -16,6 +16,7 @@ int iPlacemax = PLACEMAX - 1;
 int iMarkplace = 0;
 char achPlace[24], achTown[24], achState[24];
 double dLongit = 0, dLattit = 0, dTzone = 0;
+double dElevation = 0;
 int iObscode = 0;
 
 // Columns of a place line (0-based start, width).
@@ -266,6 +267,7 @@ int getaplace(int index) {
   snprintf(achState, sizeof achState, "%.15s", r.country);
   dLongit = r.longit;
   dLattit = r.lattit;
+  dElevation = r.elevation;
   dTzone = r.tzone;
   iObscode = r.code;
   return 0;

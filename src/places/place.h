@@ -28,6 +28,7 @@ extern char achPlace[24], achTown[24], achState[24];  // current place's texts
 extern double dLongit, dLattit, dTzone;  // current place: west longitude and
                                          // latitude (degrees), zone (hours)
 extern int iObscode;                     // current place's MPC code
+extern double dElevation;                // current place: metres above sea level
 extern int iPlaceSkipped;  // lines of the last place read that are not places
 
 // Clears the table and reads place.txt. Returns the number of entries.

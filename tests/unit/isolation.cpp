@@ -39,7 +39,7 @@ class Isolation : public ::testing::EmptyTestEventListener {
   std::vector<Region> regions{
       KEEP(iNT), KEEP(dFP), KEEP(chSTR), KEEP(flag), KEEP(lenstr), KEEP(iLO), KEEP(iHI), KEEP(dLO), KEEP(dHI),
       KEEP(Place), KEEP(iPlace), KEEP(iPlacesiz), KEEP(iPlacemax), KEEP(iMarkplace), KEEP(achPlace),
-      KEEP(achTown), KEEP(achState), KEEP(dLongit), KEEP(dLattit), KEEP(dTzone), KEEP(iObscode),
+      KEEP(achTown), KEEP(achState), KEEP(dLongit), KEEP(dLattit), KEEP(dTzone), KEEP(dElevation), KEEP(iObscode),
       KEEP(dJDay), KEEP(day), KEEP(SidHr), KEEP(jdbuff),
       KEEP(mp), KEEP(obj), KEEP(userobj), KEEP(ast), KEEP(iNumAst), KEEP(iBcalc), KEEP(iRindex), KEEP(iBindex),
       KEEP(iAst), KEEP(iUserFile), KEEP(iMpsiz), KEEP(iMpmax),

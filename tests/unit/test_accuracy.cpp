@@ -58,7 +58,7 @@ class Accuracy : public ::testing::Test {
   void TearDown() override {
     jplclose();
     flag[GEOCENTRIC] = 0;
-    dSiteHeight = 0.0;
+    dElevation = 0.0;
   }
 };
 
@@ -115,7 +115,7 @@ TEST_F(Accuracy, PlacesAgreeWithDE405) {
       flag[GEOCENTRIC] = 0;
       dLattit = lat;
       dLongit = -lon;  // counted west
-      dSiteHeight = h;
+      dElevation = h;
       passdate(ut, &d);
       double r, de, dd;
       moonplace(&d.obs, &r, &de, &dd);
