@@ -10,6 +10,9 @@
 #include "chart/starcat.h"
 #include "chart/starnames.h"
 #include "chart/starsearch.h"
+#include "base/settings.h"
+#include "base/status.h"
+#include "minorplanets/astfind.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 
@@ -72,37 +75,73 @@ static bool wholenumber(const char *q, long *v) {
   return true;
 }
 
-// The element table: a number matches the record of that number exactly;
-// "(4)" and "4 vesta" as a number and name too.
-static int findtable(const char *q, FINDHIT *hits, int *n, int max) {
-  long number = 0;
-  char trimmed[FINDQUERYLEN];
-  snprintf(trimmed, sizeof trimmed, "%s", q[0] == '(' ? q + 1 : q);
-  char *close = strchr(trimmed, ')');
+// A query for minor planets: "(4)" and "4 vesta" as a number and name too.
+struct MPQUERY {
+  char text[FINDQUERYLEN];
+  bool isnumber;
+  long number;
+};
+
+static void mpquery(const char *q, MPQUERY *m) {
+  snprintf(m->text, sizeof m->text, "%s", q[0] == '(' ? q + 1 : q);
+  char *close = strchr(m->text, ')');
   if (close) memmove(close, close + 1, strlen(close));
-  bool isnumber = wholenumber(trimmed, &number);
+  m->number = 0;
+  m->isnumber = wholenumber(m->text, &m->number);
+}
+
+// MATCH... of a record (minor: numbers count) against m, or -1; full
+// (FINDNAMELEN bytes) = "number name" or the name alone.
+static int mpmatch(const MPQUERY &m, int32_t number, const char *name, bool minor, char *full) {
+  if (number > 0 && minor)
+    snprintf(full, FINDNAMELEN, "%d %s", (int)number, name);
+  else
+    snprintf(full, FINDNAMELEN, "%s", name);
+  if (m.isnumber) return number == m.number && minor ? MATCHEXACT : -1;
+  int r = namematch(m.text, name);
+  int rf = namematch(m.text, full);
+  return rf >= 0 && (r < 0 || rf < r) ? rf : r;
+}
+
+static int recordtest(const mprec *r, const void *ctx) {
+  char full[FINDNAMELEN];
+  return mpmatch(*static_cast<const MPQUERY *>(ctx), r->number, r->name, true, full);
+}
+
+// The whole database file's minor planets matching m, as FINDFILE hits.
+static int findfile(const MPQUERY &m, FINDHIT *hits, int *n, int max) {
+  char path[256];
+  getfilename(path, chSTR[DATABASEFILE]);
+  FILE *fp = fopen(path, "rb");
+  if (!fp) return 0;
+  static FILEHIT found[MAXFINDHITS];
+  // A number names one object: the first is enough.
+  int got = astfind(fp, recordtest, &m, found, MAXFINDHITS, m.isnumber ? 1 : MAXFINDHITS);
+  fclose(fp);
+  int added = 0;
+  for (int k = 0; k < got; k++) {
+    char full[FINDNAMELEN];
+    mpmatch(m, found[k].r.number, found[k].r.name, true, full);
+    added += addhit(hits, n, max, FINDFILE, found[k].record, found[k].rank, 0.0, 0.0, found[k].r.hmag, full);
+  }
+  return added;
+}
+
+// The element table: a number matches the record of that number exactly.
+// Nothing on the loaded page: the rest of the database file.
+static int findtable(const char *q, FINDHIT *hits, int *n, int max) {
+  MPQUERY m;
+  mpquery(q, &m);
   int added = 0;
   for (int i = 0; i < iNumAst && i < MPMAX; i++) {
     if (!iBcalc[i]) continue;  // no place to go to
-    const mprec &r = mp[i];
     char name[20], full[FINDNAMELEN];
     getastname(i, name);
-    if (r.number > 0 && i >= MPPLANETS)
-      snprintf(full, sizeof full, "%d %s", (int)r.number, name);
-    else
-      snprintf(full, sizeof full, "%s", name);
-    int m = -1;
-    if (isnumber)
-      m = r.number == number && i >= MPPLANETS ? MATCHEXACT : -1;
-    else {
-      m = namematch(trimmed, name);
-      int mf = namematch(trimmed, full);
-      if (mf >= 0 && (m < 0 || mf < m)) m = mf;
-    }
-    if (m < 0) continue;
-    added += addhit(hits, n, max, i < MPPLANETS ? FINDPLANET : FINDMINOR, i, m, obj[i].ra, obj[i].dec, obj[i].mag, full);
+    int r = mpmatch(m, mp[i].number, name, i >= MPPLANETS, full);
+    if (r < 0) continue;
+    added += addhit(hits, n, max, i < MPPLANETS ? FINDPLANET : FINDMINOR, i, r, obj[i].ra, obj[i].dec, obj[i].mag, full);
   }
-  return added;
+  return added > 0 ? added : findfile(m, hits, n, max);
 }
 
 // A named star's hit, at its place in the loaded catalogue when it is there.

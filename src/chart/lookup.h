@@ -2,7 +2,8 @@
 // of object, each answering a query with the objects whose names match.
 // The program's own kinds (Sun and Moon, the element table's planets and
 // minor planets, named stars and HIP numbers) are built in; another kind
-// (deep-sky objects) adds its own with addlookup.
+// (deep-sky objects) adds its own with addlookup. Minor planets not found
+// on the loaded page are looked for in the whole database file.
 #pragma once
 
 enum {
@@ -20,6 +21,8 @@ enum : int {
   FINDMINOR = 4,   // a minor-planet record of the element table
   FINDSTAR = 5,    // a named star, or a star by HIP number
   FINDOTHER = 6,   // a kind added with addlookup
+  FINDFILE = 7,    // a minor planet of another page of the database file:
+                   // index is its file record, ra/dec 0 until its page loads
 };
 
 // How well a name matched; lower is better.

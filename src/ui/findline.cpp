@@ -10,11 +10,18 @@
 #include "chart/mplist.h"
 #include "screen/display.h"
 #include "ui/input.h"
+#include "ui/tonightpage.h"
 #include "screen/keys.h"
 
-static const char *const kKindNames[] = {"", "Sun", "Moon", "planet", "minor planet", "star", "object"};
+static const char *const kKindNames[] = {"", "Sun", "Moon", "planet", "minor planet", "star", "object",
+                                         "minor planet, other page"};
 
 int gotohit(const FINDHIT &h) {
+  if (h.kind == FINDFILE) {
+    if (!gotofilerecord(h.index)) return -1;
+    rebuildchart();
+    return 0;
+  }
   gotomyradec(h.ra, h.dec);
   rebuildchart();
   return 0;
@@ -42,7 +49,7 @@ static void drawbox(const FindBox &b, const char *text, const FINDHIT *hits, int
     int y = b.y + 4 + (k + 1) * b.line;
     if (k == chosen) rectfill(VIDbmp, b.x + 2, y - 2, b.x + b.w - 3, y + b.line - 3, colour[PALGREY]);
     char row[FINDNAMELEN + 24];
-    int kind = hits[k].kind >= 0 && hits[k].kind <= FINDOTHER ? hits[k].kind : 0;
+    int kind = hits[k].kind >= 0 && hits[k].kind <= FINDFILE ? hits[k].kind : 0;
     snprintf(row, sizeof row, "%s  %s", hits[k].name, hits[k].kind == FINDSUN || hits[k].kind == FINDMOON ? "" : kKindNames[kind]);
     textout_ex(VIDbmp, font, row, b.x + 8, y, colour[k == chosen ? PALWHITE : PALGRIDTEXT], -1);
   }
@@ -99,6 +106,6 @@ int findline(FINDHIT *hit) {
     blit(under, VIDbmp, 0, 0, b.x, b.y, b.w, b.h);
     destroy_bitmap(under);
   }
-  if (went) gotohit(*hit);
+  if (went) went = gotohit(*hit) == 0;
   return went;
 }

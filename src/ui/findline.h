@@ -11,6 +11,7 @@ enum { FINDOFFERED = 8 };  // matches listed under the line
 // What lay under the box is put back. *hit = the match gone to. Returns 1
 // when it went to one, else 0.
 int findline(FINDHIT *hit);
-// Centres the chart and the cursor on a match and rebuilds the chart.
-// Returns 0.
+// Centres the chart and the cursor on a match and rebuilds the chart; a
+// minor planet of another page loads that page and becomes current first.
+// Returns 0, -1 when its page could not give it (said in a dialogue).
 int gotohit(const FINDHIT &h);

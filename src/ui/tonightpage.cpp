@@ -12,6 +12,7 @@
 #include "chart/altgraph.h"
 #include "chart/mplist.h"
 #include "minorplanets/astbin.h"
+#include "minorplanets/astfind.h"
 #include "minorplanets/calcall.h"
 #include "minorplanets/elements.h"
 #include "minorplanets/tonight.h"
@@ -116,27 +117,47 @@ int tonightlist(int firstline, int start, int count) {
   return r;
 }
 
-// Table index of the record holding row r's object, or -1.
-static int tableindex(const TONIGHTROW &r) {
-  if (r.kind == ROWPLANET) return r.record >= 0 && r.record < MPPLANETS && r.record < iNumAst ? r.record : -1;
+// Table index of the minor planet of number and name, or -1.
+static int tablerecord(int32_t number, const char *name) {
   for (int i = MPPLANETS; i < iNumAst; i++)
-    if (mp[i].number == r.number && strncmp(mp[i].name, r.name, sizeof r.name) == 0) return i;
+    if (mp[i].number == number && strncmp(mp[i].name, name, sizeof mp[i].name) == 0) return i;
   return -1;
 }
 
-// Loads the database page holding file record rec: the page it falls in,
-// else the records from rec on. Returns the table index of row r, or -1.
-static int loadpageof(const TONIGHTROW &r) {
-  int starts[2] = {r.record - r.record % MPPAGE, r.record};
+// Table index of the record holding row r's object, or -1.
+static int tableindex(const TONIGHTROW &r) {
+  if (r.kind == ROWPLANET) return r.record >= 0 && r.record < MPPLANETS && r.record < iNumAst ? r.record : -1;
+  return tablerecord(r.number, r.name);
+}
+
+// Loads the database page holding file record rec (number and name): the
+// page it falls in, else the records from rec on. Returns the table index
+// of the object, or -1.
+static int loadpageof(int32_t rec, int32_t number, const char *name) {
+  int starts[2] = {rec - rec % MPPAGE, rec};
   for (int start : starts) {
     if (ASTreadpage(start) != 0) return -1;  // the page in use stays
     iNT[USERMPS] = 0;
     calcastall(dJDay);
     showJday(dJDay);
-    int i = tableindex(r);
+    int i = tablerecord(number, name);
     if (i >= 0) return i;
   }
   return -1;
+}
+
+// Makes table record i current and centres the chart on it; when i < 0,
+// says why name is not there (loaded: its page was). Returns KEYESC, or 0.
+static int gotorecord(int i, const char *name, bool loaded) {
+  if (i < 0) {
+    snprintf(mperror, sizeof mperror,
+             loaded ? "%.19s is not loaded: H fainter than ASTEROID MAG?" : "%.19s is no longer in the table.", name);
+    dialogERR(mperror);
+    return 0;
+  }
+  readmpvars(i);
+  gotoasteroid(i);
+  return KEYESC;
 }
 
 int tonightgoto(int row) {
@@ -144,22 +165,24 @@ int tonightgoto(int row) {
   const TONIGHTROW &r = tonight[row];
   tonightcurrent = row;
   int i = tableindex(r);
-  if (i < 0 && r.kind == ROWDATABASE) {
-    i = loadpageof(r);
-    if (i < 0) {
-      snprintf(mperror, sizeof mperror, "%.19s is not loaded: H fainter than ASTEROID MAG?", r.name);
-      dialogERR(mperror);
-      return 0;
-    }
-  }
-  if (i < 0) {
-    snprintf(mperror, sizeof mperror, "%.19s is no longer in the table.", r.name);
+  if (i < 0 && r.kind == ROWDATABASE) return gotorecord(loadpageof(r.record, r.number, r.name), r.name, true);
+  return gotorecord(i, r.name, false);
+}
+
+int gotofilerecord(int32_t rec) {
+  char path[256];
+  getfilename(path, chSTR[DATABASEFILE]);
+  FILE *fp = fopen(path, "rb");
+  mprec r;
+  int got = fp ? astrecord(fp, rec, &r) : -1;
+  if (fp) fclose(fp);
+  if (got != 0) {
+    snprintf(mperror, sizeof mperror, "Cannot read record %ld of %.200s.", (long)rec, path);
     dialogERR(mperror);
     return 0;
   }
-  readmpvars(i);
-  gotoasteroid(i);
-  return KEYESC;
+  int i = tablerecord(r.number, r.name);
+  return gotorecord(i >= 0 ? i : loadpageof(rec, r.number, r.name), r.name, true);
 }
 
 int tonightsave() {

@@ -3,6 +3,7 @@
 // passes, the night's facts under the fields, and on F3 the altitude graph
 // of the marked row.
 #pragma once
+#include <cstdint>
 
 extern int tonightshown;    // 1 while the EPHEMERIS list shows the night planner
 extern int tonightcurrent;  // the marked row
@@ -22,6 +23,9 @@ int tonightlist(int firstline, int start, int count);
 // when needed) and centres the chart on it. Returns 27 (Escape: the menu
 // closes) when it did, else 0 after saying why not.
 int tonightgoto(int row);
+// Makes the minor planet of database file record rec current, loading the
+// page that holds it, and centres the chart on it. Returns as tonightgoto.
+int gotofilerecord(int32_t rec);
 // F2: the whole result to TONIGHTCSVFILE after asking. Returns 0, or 1.
 int tonightsave();
 // Draws the night's facts under the menu's fields.
