@@ -10,6 +10,7 @@
 #include "chart/blocks.h"
 #include "chart/lookup.h"
 #include "chart/mplist.h"
+#include "chart/overlays.h"
 #include "chart/projection.h"
 #include "chart/starsearch.h"
 
@@ -165,18 +166,23 @@ int drawdsosymbol(BITMAP *bmp, int i, int x, int y, const dsoaxes &ax, int minpi
   return r;
 }
 
-// Labels placed in the drawing under way; one that would overlap another
-// is left out.
+// The telescope view's labels placed in the drawing under way; one that
+// would overlap another is left out. The chart's go through chartlabel,
+// beside every other label of the chart.
 struct LabelBox {
   int x0, y0, x1, y1;
 };
 static LabelBox labels[MAXDSOLABELS];
 static int numlabels;
 
-static void placelabel(BITMAP *bmp, int i, int x, int y, int r, int col) {
-  if (numlabels >= MAXDSOLABELS) return;
+static void placelabel(BITMAP *bmp, int i, int x, int y, int r, int col, bool telescope) {
   char text[DSOLABELLEN];
   dsolabel(i, text);
+  if (!telescope) {
+    chartlabel(x, y, r + kLabelGap, text, col, false);
+    return;
+  }
+  if (numlabels >= MAXDSOLABELS) return;
   LabelBox b = {x + r + kLabelGap, y - text_height(font) / 2, 0, 0};
   b.x1 = b.x0 + text_length(font, text);
   b.y1 = b.y0 + text_height(font);
@@ -213,13 +219,12 @@ static int drawobject(BITMAP *bmp, int i, int x, int y, bool telescope) {
     chartaxes(d.rahours, d.decdeg, &ax);
   int col = colour[kTypeColour[d.type]];
   int r = drawdsosymbol(bmp, i, x, y, ax, !telescope && iZoom < 2 ? DSOWHOLESKYPIX : DSOSYMBOLPIX, col);
-  if (x > 0 && x < bmp->w && y > 0 && y < bmp->h) placelabel(bmp, i, x, y, r, col);
+  if (x > 0 && x < bmp->w && y > 0 && y < bmp->h) placelabel(bmp, i, x, y, r, col, telescope);
   return r;
 }
 
 int drawdeepsky() {
   iShownDso = 0;
-  numlabels = 0;
   if (!SKYbmp || iNumDso == 0 || (!flag[MESSIER] && !flag[NGCOBJECTS])) return 0;
   double limit = dsomaglimit(iZoom);
   for (int b = 0; b < SKYBLOCKS; b++) {

@@ -8,7 +8,7 @@
 
 enum {
   MAXSHOWNDSO = 4096,  // objects of the last chart rebuild kept for identification
-  MAXDSOLABELS = 512,  // labels placed in one drawing
+  MAXDSOLABELS = 512,  // labels placed in one telescope-view drawing
   DSOSYMBOLPIX = 4,    // smallest symbol radius on the zoomed chart and the telescope view
   DSOWHOLESKYPIX = 3,  // the same on the whole-sky map
 };

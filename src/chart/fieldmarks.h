@@ -2,7 +2,8 @@
 // and in the telescope view, while the instant is the one checked.
 #pragma once
 
-// Ring and name of each field-check object on the chart / in the
-// telescope view. Return the number drawn.
+// Ring and name of each field-check object on the chart (the name where
+// the chart's labels leave room) / in the telescope view. Return the
+// number of rings drawn.
 int drawfieldmarks();
 int Tdrawfieldmarks();

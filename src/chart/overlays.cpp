@@ -35,15 +35,13 @@ int drawephemtrack() {
   return drawn;
 }
 
-// Draws text labelling the point (x, y) when a place is free; with force,
-// to the right of the point even over other labels. Returns 1 when drawn.
-static int labelpoint(int x, int y, const char *text, int c, bool force) {
+int chartlabel(int x, int y, int gap, const char *text, int c, bool force) {
   // The reserved box keeps LABELPAD pixels clear round the text, so that
   // two names never run into one.
   int w = labelwidth(text) + 2 * LABELPAD, h = labelheight() + 2 * LABELPAD, lx, ly;
-  if (!labelplace(x, y, w, h, LABELGAP - LABELPAD, &lx, &ly)) {
+  if (!labelplace(x, y, w, h, gap - LABELPAD, &lx, &ly)) {
     if (!force) return 0;
-    labelspot(0, x, y, w, h, LABELGAP - LABELPAD, &lx, &ly);
+    labelspot(0, x, y, w, h, gap - LABELPAD, &lx, &ly);
     labelforce(lx, ly, w, h);
   }
   textout_ex(SKYbmp, font, text, lx + LABELPAD, ly + LABELPAD, c, -1);
@@ -81,7 +79,7 @@ int drawobjectlabels(double sunra, double sundec, double moonra, double moondec)
     if (fin[k]) labelforce(fx[k] - 3, fy[k] - 3, 7, 7);
   }
   for (int k = 0; k < nfixed; k++)
-    if (fin[k]) drawn += labelpoint(fx[k], fy[k], marks[k].name, marks[k].colour, true);
+    if (fin[k]) drawn += chartlabel(fx[k], fy[k], LABELGAP, marks[k].name, marks[k].colour, true);
 
   if (flag[PLOTMPS]) {
     int n = 0;
@@ -94,7 +92,7 @@ int drawobjectlabels(double sunra, double sundec, double moonra, double moondec)
       if (!isplotable(obj[i].ra, obj[i].dec)) continue;
       char name[20];
       getastname(i, name);
-      drawn += labelpoint(iXplot, iYplot, name, c, false);
+      drawn += chartlabel(iXplot, iYplot, LABELGAP, name, c, false);
     }
   }
   return drawn;
@@ -107,7 +105,7 @@ int drawstarlabels() {
     int i = namedstarat[k];
     if (i < 0 || star[i].mag100 > limit) continue;
     if (!isplotable(star[i].rahours, star[i].decdeg)) continue;
-    drawn += labelpoint(iXplot, iYplot, starlabel(namedstars[k]), c, false);
+    drawn += chartlabel(iXplot, iYplot, LABELGAP, starlabel(namedstars[k]), c, false);
   }
   return drawn;
 }

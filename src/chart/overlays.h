@@ -14,6 +14,12 @@ enum {
 // as a line through its places with a dot at each. Returns the places
 // drawn, 0 when there is none.
 int drawephemtrack();
+// Draws text in colour c on SKYbmp labelling the point (x, y), gap pixels
+// from it, at the first free place of labelplace; with force, when none is
+// free, to the right of the point over other labels. Every label of the
+// chart goes through here, so that none covers another. Returns 1 when
+// drawn, 0 when left out.
+int chartlabel(int x, int y, int gap, const char *text, int c, bool force);
 // Labels the objects on SKYbmp: Sun and Moon (J2000 places: hours,
 // degrees) and the planets always (at the
 // first free place beside them, else to their right, over other labels),

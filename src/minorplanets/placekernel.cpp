@@ -280,9 +280,14 @@ static void lighttimeexact(const PASSDATE *d, int first, int end) {
   }
 }
 
+// Whether the records gathered last are the table's, whose first
+// MPPLANETS are the planets; foreign records are minor planets throughout.
+static bool gatheredtable = true;
+
 // Inside the JPL ephemeris's span the planet records take their places
 // from it.
 static void jplplanets(const PASSDATE *d, int first, int end) {
+  if (!gatheredtable) return;
   for (int i = first; i < end && i < MPPLANETS; i++) {
     double v[3], h[3];
     // The place from the observer's vector; the distance from the Sun
@@ -314,6 +319,7 @@ static void placegathered(const PASSDATE *d, int first, int end) {
 void placerecords(const PASSDATE *d, int first, int n) {
   if (first < 0 || n <= 0 || first + n > MPMAX) return;
   gather(mp, first, first + n);
+  gatheredtable = true;
   elementtrig(first, first + n);
   placegathered(d, first, first + n);
 }
@@ -321,6 +327,7 @@ void placerecords(const PASSDATE *d, int first, int n) {
 void placeforeign(const PASSDATE *d, const mprec *recs, int n) {
   if (n <= 0 || n > MPMAX) return;
   gather(recs, 0, n);
+  gatheredtable = false;
   elementtrig(0, n);
   placegathered(d, 0, n);
 }

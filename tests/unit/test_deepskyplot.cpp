@@ -6,6 +6,7 @@
 #include "astro/deepsky.h"
 #include "base/settings.h"
 #include "chart/deepskyplot.h"
+#include "chart/labels.h"
 #include "chart/lookup.h"
 #include "chart/projection.h"
 #include "chart/skyplot.h"
@@ -72,6 +73,17 @@ TEST(DeepSkyPlot, ObjectUnderTheCursorUnlessAStarIsNearer) {
   Xcur = iXplot;
   Ycur = iYplot;
   EXPECT_EQ(identifydso(), m31);
+  // Deep-sky labels give way to the chart's other labels.
+  int lit[2] = {0, 0};
+  for (int taken = 0; taken < 2; taken++) {
+    clear_bitmap(SKYbmp);
+    labelreset(plotwidth, plothigh);
+    if (taken) labelforce(0, 0, plotwidth, plothigh);
+    drawdeepsky();
+    for (int y = 0; y < SKYbmp->h; y++)
+      for (int x = 0; x < SKYbmp->w; x++) lit[taken] += getpixel(SKYbmp, x, y) != 0;
+  }
+  EXPECT_GT(lit[0] - lit[1], 20) << "labels";
   flag[MESSIER] = 0;
   rebuildchart();
   EXPECT_EQ(dsonearcursor(), -1) << "switched off";

@@ -174,6 +174,12 @@ TEST_F(PlaceKernel, SingleRecordIsTheTablePassOfThatRecord) {
     ASSERT_EQ(astplace(i, day, 1, &g), 0);
     EXPECT_TRUE(withinulp(static_cast<float>(g.ra), ra[i])) << i;
   }
+  // Records outside the table are minor planets from the first on: the
+  // planets' own ephemeris must not take the first places of a block.
+  PASSDATE d;
+  passdate(day, &d);
+  placeforeign(&d, &mp[8], 3);
+  for (int k = 0; k < 3; k++) EXPECT_TRUE(withinulp(static_cast<float>(place.ra[k]), ra[8 + k])) << k;
 }
 
 // Light time: the place is that of the object at t - dist/c. Moving the
